@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Tessaro need. Runs apt-get only for
+# what is missing; as root directly, otherwise through sudo.
+set -euo pipefail
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins libgtest-dev fonts-wine)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

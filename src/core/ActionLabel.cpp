@@ -1,0 +1,76 @@
+#include "core/ActionLabel.h"
+
+#include <QMouseEvent>
+
+#include "core/Fonts.h"
+
+namespace tessaro {
+
+ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pixelSize,
+                         QWidget* parent, QColor resting, QColor hover)
+    : QLabel(text, parent), resting_(resting), hover_(hover) {
+    setObjectName(objectName);
+    setFont(gameFont(pixelSize, true));
+    setMouseTracking(true);
+    setFontColor(resting_);
+}
+
+QColor ActionLabel::fontColor() const {
+    return palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+void ActionLabel::setFontColor(const QColor& color) {
+    // Only the enabled groups: a disabled item keeps the style's greyed text.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Active, QPalette::WindowText, color);
+    colours.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    setPalette(colours);
+}
+
+void ActionLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    pointerOver();
+}
+
+void ActionLabel::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    event->accept();
+    pointerOver();
+}
+
+void ActionLabel::pointerOver() {
+    if (!isEnabled()) {
+        return;
+    }
+    hovered_ = true;
+    setFontColor(hover_);
+    emit mouseMoved();
+}
+
+void ActionLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    // An item that was bought or taken while under the pointer still gets its leave, so
+    // the window can put its info lines back.
+    if (hovered_) {
+        hovered_ = false;
+        setFontColor(resting_);
+        emit mouseLeft();
+    }
+}
+
+void ActionLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (isEnabled() && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+void ActionLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        setFontColor(resting_);
+    }
+}
+
+}  // namespace tessaro

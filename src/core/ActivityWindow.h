@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/ActionLabel.h"
+#include "core/GameWindow.h"
+
+namespace tessaro {
+
+// A window opened by one of the main window's picture buttons. Its return label
+// "Вернуться" and its close box both give the player back the main window and the clock.
+class ActivityWindow : public GameWindow {
+    Q_OBJECT
+  public:
+    enum class ReturnLook { Grey, WhiteOnHighlight };
+
+    ActivityWindow(Game& game, WindowId id, const QString& caption, QSize clientSize,
+                   const QString& returnLabelName, ReturnLook look = ReturnLook::Grey);
+
+    ActionLabel* returnLabel() const { return returnLabel_; }
+
+  public slots:
+    void FormClose() override;
+    void returnLabelClick();
+
+  private:
+    ActionLabel* returnLabel_;
+};
+
+}  // namespace tessaro

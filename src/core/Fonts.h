@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+namespace tessaro {
+
+// Registers the Tahoma that Debian ships with Wine, where it is installed.
+void registerGameFonts();
+
+// Tahoma at a pixel size, or a sans-serif face where Tahoma is missing.
+QFont gameFont(int pixelSize, bool bold = false);
+
+}  // namespace tessaro

@@ -1,0 +1,87 @@
+#include "core/Navigation.h"
+
+#include <algorithm>
+
+namespace tessaro {
+
+namespace {
+
+bool SoftwarePartsInstalled(const GameState& state) {
+    constexpr Slot kNeeded[] = {kMotherboard, kProcessor, kMemory, kHardDisk,
+                                kVideo,       kMonitor,   kCdDvd};
+    return std::all_of(std::begin(kNeeded), std::end(kNeeded),
+                       [&](Slot slot) { return state.PartLevel[slot] != 0; });
+}
+
+bool ButtonUnlocked(const GameState& state, WindowId activity) {
+    switch (activity) {
+        case WindowId::fSoftware:
+            return state.main.bSoftwareImageEnabled;
+        case WindowId::fInternet:
+            return state.main.bInternetImageEnabled;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+void ApplyUnlockRule(Game& game, int internetThreshold) {
+    if (SoftwarePartsInstalled(game)) {
+        game.SoftwareOpen = true;
+        game.main.bSoftwareImageEnabled = true;
+    }
+    if (game.SoftwareOpen && game.PartLevel[kModem] != 0 && game.StatusLevel > internetThreshold) {
+        game.InternetOpen = true;
+        game.main.bInternetImageEnabled = true;
+    }
+}
+
+void MainWindowShown(Game& game) {
+    game.Randomize();
+    game.VirusDay = 40 + game.Random(30);
+}
+
+void MainWindowActivated(Game& game) {
+    ApplyUnlockRule(game, 0);
+}
+
+void OpenActivity(Game& game, WindowId activity) {
+    if (!ButtonUnlocked(game, activity)) {
+        return;
+    }
+    game.window(WindowId::fMain).enabled = false;
+    // Days go on passing while the player writes programs.
+    if (activity != WindowId::fDeveloper) {
+        game.timer(TimerId::tTime) = false;
+    }
+    game.window(activity).shown = true;
+}
+
+void CloseActivity(Game& game, WindowId activity) {
+    game.window(activity).shown = false;
+    game.window(WindowId::fMain).enabled = true;
+    game.timer(TimerId::tTime) = true;
+    MainWindowActivated(game);
+}
+
+void ShowAbout(Game& game) {
+    game.window(WindowId::Form2).shown = true;
+    game.timer(TimerId::tTime) = false;
+}
+
+void StopAllTimers(Game& game) {
+    game.timers.fill(false);
+}
+
+void QuitProgram(Game& game) {
+    StopAllTimers(game);
+    game.shell.endProgram();
+}
+
+void RestartProgram(Game& game) {
+    StopAllTimers(game);
+    game.shell.restartProgram();
+}
+
+}  // namespace tessaro

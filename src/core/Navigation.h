@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/GameState.h"
+
+namespace tessaro {
+
+// Unlocks the software button once the seven parts it needs are installed, then the internet
+// button once a modem is in and the status is above `internetThreshold`. Never locks again.
+void ApplyUnlockRule(Game& game, int internetThreshold);
+
+// The main window was shown after a new game: the first virus day is drawn.
+void MainWindowShown(Game& game);
+// The main window became the active window again.
+void MainWindowActivated(Game& game);
+
+// A picture button opens its activity window; a locked button opens nothing.
+void OpenActivity(Game& game, WindowId activity);
+// An activity window closes, by its return label or its close box.
+void CloseActivity(Game& game, WindowId activity);
+
+// Menu "О программе...": the about window, with the day clock stopped.
+void ShowAbout(Game& game);
+
+void StopAllTimers(Game& game);
+// "Выход", the main window's close box: the program ends without saving or asking.
+void QuitProgram(Game& game);
+// "Новая": a fresh copy of the program replaces this one.
+void RestartProgram(Game& game);
+
+}  // namespace tessaro

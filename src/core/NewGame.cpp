@@ -1,0 +1,66 @@
+#include "core/NewGame.h"
+
+#include <string>
+
+namespace tessaro {
+
+void NewGame(Game& game) {
+    game.Day = 1;
+    game.Experience = 0;
+    game.StatusLevel = 0;
+    game.Status = "Ламер";
+
+    game.InternetOpen = false;
+    game.SoftwareOpen = false;
+
+    game.Money = 500;
+
+    game.Knowledge.fill(false);
+
+    game.OsId = 0;
+    game.IdeId = 0;
+    game.AvId = 0;
+    game.ExtraSoft.fill(false);
+    game.DiskFree = 0;
+    game.DiskTotal = 0;
+    game.OsSize = 0;
+    game.IdeSize = 0;
+    game.AvSize = 0;
+
+    game.PartTradeIn.fill(0);
+    game.PartLevel.fill(0);
+
+    game.Wage = 1;
+
+    game.Connected = false;
+    game.DialStep = 0;
+    game.MissionStep = 0;
+    game.ToolOwned.fill(false);
+    game.MissionDraw = 0;
+    game.MissionAmount = 0;
+
+    game.Mood = 100;
+
+    game.internet.toolEnabled.fill(true);
+    game.internet.missionEnabled.fill(true);
+
+    game.software.itemEnabled.fill(true);
+
+    MainCaptions& main = game.main;
+    main.lStatus = game.Status;
+    main.lExpansion = "0";
+    main.lJob = "Пособие по безработице $1/день";
+    main.lMoney = "500";
+    main.gMood = 100;
+    main.hardware.fill(kNone);
+    main.lOS = kNone;
+    main.lIDE = kNone;
+    main.lAV = kNone;
+    main.lDay = "1";
+
+    game.timer(TimerId::tTime) = true;
+
+    game.ProjectName = kNone;
+}
+
+}  // namespace tessaro

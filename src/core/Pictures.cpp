@@ -1,0 +1,230 @@
+#include "core/Pictures.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/Fonts.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kPictureWidth = 100;
+constexpr int kPictureHeight = 30;
+
+enum class Look { Resting, Highlighted, Locked };
+
+struct ButtonPicture {
+    const char* word;
+    QColor tint;
+    Look look;
+};
+
+// The image list's order: each button's pictures sit where the main window looks for them.
+const ButtonPicture kButtonPictures[kButtonPictureCount] = {
+    {"РАЗРАБОТКА", QColor(170, 200, 235), Look::Resting},
+    {"РАЗРАБОТКА", QColor(170, 200, 235), Look::Highlighted},
+    {"ОБУЧЕНИЕ", QColor(235, 215, 160), Look::Resting},
+    {"ОБУЧЕНИЕ", QColor(235, 215, 160), Look::Highlighted},
+    {"ОТДЫХ", QColor(175, 225, 175), Look::Resting},
+    {"ОТДЫХ", QColor(175, 225, 175), Look::Highlighted},
+    {"INTERNET", QColor(160, 220, 230), Look::Resting},
+    {"INTERNET", QColor(160, 220, 230), Look::Locked},
+    {"INTERNET", QColor(160, 220, 230), Look::Highlighted},
+    {"РАБОТА", QColor(230, 190, 160), Look::Resting},
+    {"РАБОТА", QColor(230, 190, 160), Look::Highlighted},
+    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Resting},
+    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Locked},
+    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Highlighted},
+    {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Resting},
+    {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Highlighted},
+};
+
+QColor greyed(const QColor& colour) {
+    const int grey = qGray(colour.rgb());
+    return QColor(grey, grey, grey).lighter(115);
+}
+
+void drawBackground(QPainter& painter, QColor tint, bool locked) {
+    if (locked) {
+        tint = greyed(tint);
+    }
+    QLinearGradient gradient(0, 0, kPictureWidth, kPictureHeight);
+    gradient.setColorAt(0, tint.lighter(125));
+    gradient.setColorAt(1, tint);
+    painter.fillRect(0, 0, kPictureWidth, kPictureHeight, gradient);
+    // A faint circuit of lines and pads behind the word.
+    painter.setPen(QPen(tint.darker(118), 1));
+    for (int x = 6; x < kPictureWidth; x += 14) {
+        const int y = 4 + (x * 7) % 22;
+        painter.drawLine(x, y, x + 8, y);
+        painter.drawLine(x + 8, y, x + 8, y + 5);
+        painter.drawEllipse(QPoint(x + 8, y + 6), 1, 1);
+    }
+}
+
+QPixmap drawButtonPicture(const ButtonPicture& picture) {
+    QPixmap pixmap(kPictureWidth, kPictureHeight);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    drawBackground(painter, picture.tint, picture.look == Look::Locked);
+
+    const QString word = QString::fromUtf8(picture.word);
+    QFont font = gameFont(18, true);
+    font.setItalic(true);
+    while (QFontMetrics(font).horizontalAdvance(word) > kPictureWidth - 12 &&
+           font.pixelSize() > 9) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+    const QRect area(0, 0, kPictureWidth, kPictureHeight);
+    painter.setPen(QColor(255, 255, 255, 170));
+    painter.drawText(area.translated(1, 1), Qt::AlignCenter, word);
+    QColor ink(96, 96, 96);
+    if (picture.look == Look::Highlighted) {
+        ink = QColor(210, 0, 0);
+    } else if (picture.look == Look::Locked) {
+        ink = QColor(150, 150, 150);
+    }
+    painter.setPen(ink);
+    painter.drawText(area, Qt::AlignCenter, word);
+    return pixmap;
+}
+
+QPixmap transparentPixmap(int width, int height) {
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+}  // namespace
+
+QVector<QPixmap> drawButtonPictures() {
+    QVector<QPixmap> pictures;
+    pictures.reserve(kButtonPictureCount);
+    for (const ButtonPicture& picture : kButtonPictures) {
+        pictures.append(drawButtonPicture(picture));
+    }
+    return pictures;
+}
+
+QIcon drawMenuIcon(MenuIcon icon) {
+    QPixmap pixmap = transparentPixmap(16, 16);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    switch (icon) {
+        case MenuIcon::NewGame: {
+            QPainterPath sheet;
+            sheet.moveTo(3.5, 1.5);
+            sheet.lineTo(10.5, 1.5);
+            sheet.lineTo(13.5, 4.5);
+            sheet.lineTo(13.5, 14.5);
+            sheet.lineTo(3.5, 14.5);
+            sheet.closeSubpath();
+            painter.fillPath(sheet, Qt::white);
+            painter.drawPath(sheet);
+            painter.drawLine(QPointF(10.5, 1.5), QPointF(10.5, 4.5));
+            painter.drawLine(QPointF(10.5, 4.5), QPointF(13.5, 4.5));
+            painter.setPen(QPen(QColor(230, 170, 0), 1.5));
+            painter.drawLine(QPointF(6, 9), QPointF(11, 9));
+            painter.drawLine(QPointF(8.5, 6.5), QPointF(8.5, 11.5));
+            break;
+        }
+        case MenuIcon::Save:
+            painter.fillRect(QRectF(1.5, 1.5, 13, 13), QColor(40, 80, 160));
+            painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+            painter.fillRect(QRectF(4, 2, 8, 5), Qt::white);
+            painter.fillRect(QRectF(4, 10, 8, 4.5), QColor(200, 200, 200));
+            break;
+        case MenuIcon::Load: {
+            painter.setBrush(QColor(240, 200, 80));
+            painter.drawRect(QRectF(1.5, 4.5, 13, 9));
+            painter.drawRect(QRectF(1.5, 2.5, 5, 2));
+            painter.setBrush(QColor(250, 225, 130));
+            QPolygonF flap(
+                {QPointF(3.5, 7.5), QPointF(15, 7.5), QPointF(13, 13.5), QPointF(1.5, 13.5)});
+            painter.drawPolygon(flap);
+            break;
+        }
+    }
+    return QIcon(pixmap);
+}
+
+QPixmap drawProgramIcon(int size) {
+    QPixmap pixmap = transparentPixmap(size, size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = size / 32.0;
+    painter.scale(unit, unit);
+    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
+    painter.setBrush(QColor(220, 220, 220));
+    painter.drawRoundedRect(QRectF(3, 3, 26, 19), 2, 2);
+    painter.setBrush(QColor(20, 40, 90));
+    painter.drawRect(QRectF(6, 6, 20, 13));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(QRectF(10, 24, 12, 5));
+    QFont font = gameFont(12, true);
+    painter.setFont(font);
+    painter.setPen(QColor(120, 255, 120));
+    painter.drawText(QRectF(6, 6, 20, 13), Qt::AlignCenter, QStringLiteral("T"));
+    return pixmap;
+}
+
+QPixmap drawComputerIcon() {
+    return drawProgramIcon(16);
+}
+
+QPixmap drawTeamPortrait() {
+    QPixmap pixmap(64, 72);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 72);
+    sky.setColorAt(0, QColor(190, 215, 240));
+    sky.setColorAt(1, QColor(120, 160, 210));
+    painter.fillRect(pixmap.rect(), sky);
+    painter.setPen(Qt::NoPen);
+    // Three heads and shoulders: the team, not one person.
+    const QColor shirts[] = {QColor(70, 90, 140), QColor(150, 60, 60), QColor(60, 120, 80)};
+    const QPointF heads[] = {QPointF(16, 34), QPointF(48, 34), QPointF(32, 28)};
+    for (int i = 0; i < 3; ++i) {
+        painter.setBrush(shirts[i]);
+        painter.drawEllipse(QRectF(heads[i].x() - 15, heads[i].y() + 12, 30, 40));
+        painter.setBrush(QColor(240, 205, 170));
+        painter.drawEllipse(heads[i], 9, 10);
+    }
+    return pixmap;
+}
+
+QPixmap drawTeamPicture() {
+    QPixmap pixmap(80, 48);
+    pixmap.fill(QColor(20, 30, 40));
+    QPainter painter(&pixmap);
+    painter.setFont(gameFont(8, true));
+    const char* lines[] = {"#include <life>", "while (day++)", "  learn();", "  hack();"};
+    QColor ink(110, 230, 120);
+    for (int i = 0; i < 4; ++i) {
+        painter.setPen(ink);
+        painter.drawText(4, 11 + i * 11, QString::fromLatin1(lines[i]));
+    }
+    return pixmap;
+}
+
+QPixmap drawTeamLogo() {
+    QPixmap pixmap = transparentPixmap(24, 24);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 70, 150));
+    painter.drawRoundedRect(QRectF(1, 1, 22, 22), 4, 4);
+    painter.setPen(Qt::white);
+    painter.setFont(gameFont(15, true));
+    painter.drawText(QRectF(1, 1, 22, 22), Qt::AlignCenter, QStringLiteral("T"));
+    return pixmap;
+}
+
+}  // namespace tessaro

@@ -1,0 +1,336 @@
+#include "core/TfMain.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/DayClock.h"
+#include "core/Fonts.h"
+#include "core/Navigation.h"
+#include "core/PictureButton.h"
+#include "core/Pictures.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kClientWidth = 452;
+constexpr int kClientHeight = 331;
+constexpr int kPanelWidth = 332;
+constexpr int kRowHeight = 15;
+constexpr int kValueX = 128;
+
+QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(gameFont(pixelSize, bold));
+    return label;
+}
+
+QWidget* makeBar(QWidget* parent, const QRect& geometry) {
+    auto* bar = new QWidget(parent);
+    bar->setAutoFillBackground(true);
+    QPalette colours = bar->palette();
+    colours.setColor(QPalette::Window, kMoneyGreen);
+    bar->setPalette(colours);
+    bar->setGeometry(geometry);
+    return bar;
+}
+
+}  // namespace
+
+TfMain::TfMain(Game& game)
+    : GameWindow(game, WindowId::fMain, QStringLiteral("Tessaro 1.1"),
+                 QSize(kClientWidth, kClientHeight)),
+      pictures_(drawButtonPictures()) {
+    setObjectName(QStringLiteral("fMain"));
+    setFont(gameFont(9));
+    // While an activity window is open the main window takes no input, yet the player still
+    // reads his money and parts on it: its texts keep their colour when it is disabled.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::WindowText,
+                     colours.color(QPalette::Active, QPalette::WindowText));
+    setPalette(colours);
+    client()->setMouseTracking(true);
+    client()->installEventFilter(this);
+    createDataPanel();
+    createComputerPanel();
+    createButtonColumn();
+    createMenu();
+    redrawButtons(nullptr);
+    render();
+}
+
+QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, int valueX) {
+    makeLabel(caption, client(), 9, false)->setGeometry(10, y, valueX - 12, kRowHeight);
+    QLabel* value = makeLabel(QString(), client(), 9, true);
+    value->setObjectName(valueName);
+    value->setGeometry(valueX, y, kPanelWidth - valueX - 4, kRowHeight);
+    return value;
+}
+
+void TfMain::createDataPanel() {
+    QWidget* heading = makeBar(client(), QRect(4, 4, kPanelWidth - 4, 18));
+    makeLabel(QStringLiteral("Ваши данные"), heading, 11, true)->setGeometry(6, 0, 200, 18);
+
+    MainCaptions& main = game_.main;
+    int y = 25;
+    bind(addRow(QStringLiteral("Имя:"), QStringLiteral("lName"), y, kValueX), main.lName);
+    y += kRowHeight;
+    bind(addRow(QStringLiteral("Статус:"), QStringLiteral("lStatus"), y, kValueX), main.lStatus);
+    y += kRowHeight;
+    bind(addRow(QStringLiteral("Опыт:"), QStringLiteral("lExpansion"), y, kValueX),
+         main.lExpansion);
+    y += kRowHeight;
+    bind(addRow(QStringLiteral("Работа:"), QStringLiteral("lJob"), y, kValueX), main.lJob);
+    y += kRowHeight;
+    // The dollar sign stands in a label of its own in front of the figure.
+    bind(addRow(QStringLiteral("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8), main.lMoney);
+    makeLabel(QStringLiteral("$"), client(), 9, true)->setGeometry(kValueX, y, 8, kRowHeight);
+    y += kRowHeight;
+    makeLabel(QStringLiteral("Настроение:"), client(), 9, false)
+        ->setGeometry(10, y, kValueX - 12, kRowHeight);
+    gMood_ = new QProgressBar(client());
+    gMood_->setObjectName(QStringLiteral("gMood"));
+    gMood_->setRange(0, 100);
+    gMood_->setValue(100);
+    gMood_->setTextVisible(true);
+    gMood_->setAlignment(Qt::AlignCenter);
+    gMood_->setFont(gameFont(8, true));
+    gMood_->setStyleSheet(
+        QStringLiteral("QProgressBar { border: none; background: white; color: black; }"
+                       "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
+    gMood_->setGeometry(kValueX, y + 2, 150, kRowHeight - 3);
+}
+
+void TfMain::createComputerPanel() {
+    QWidget* heading = makeBar(client(), QRect(4, 118, kPanelWidth - 4, 18));
+    auto* icon = new QLabel(heading);
+    icon->setPixmap(drawComputerIcon());
+    icon->setGeometry(4, 1, 16, 16);
+    makeLabel(QStringLiteral("Компьютер"), heading, 11, true)->setGeometry(24, 0, 200, 18);
+
+    struct Row {
+        const char* caption;
+        const char* name;
+    };
+    static constexpr Row kHardwareRows[kSlotCount] = {
+        {"Системная плата:", "lMotherboard"},
+        {"Процессор:", "lProcessor"},
+        {"Оперативная память:", "lMemory"},
+        {"Жесткий диск:", "lHDD"},
+        {"Видеокарта:", "lVideo"},
+        {"Звуковая карта:", "lSound"},
+        {"Монитор:", "lMonitor"},
+        {"CD/DVD-Устройство:", "lCDDVDD"},
+        {"Модем:", "lModem"},
+    };
+    MainCaptions& main = game_.main;
+    int y = 139;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        bind(addRow(QString::fromUtf8(kHardwareRows[slot].caption),
+                    QLatin1String(kHardwareRows[slot].name), y, kValueX),
+             main.hardware[slot]);
+        y += kRowHeight;
+    }
+    bind(addRow(QStringLiteral("Операционная система:"), QStringLiteral("lOS"), y, kValueX),
+         main.lOS);
+    y += kRowHeight;
+    bind(addRow(QStringLiteral("Среда разработки:"), QStringLiteral("lIDE"), y, kValueX),
+         main.lIDE);
+    y += kRowHeight;
+    bind(addRow(QStringLiteral("Антивирус:"), QStringLiteral("lAV"), y, kValueX), main.lAV);
+}
+
+void TfMain::createButtonColumn() {
+    QWidget* column =
+        makeBar(client(), QRect(kPanelWidth + 6, 0, kClientWidth - kPanelWidth - 6, kClientHeight));
+    struct Definition {
+        const char* name;
+        WindowId activity;
+        int resting;
+        int highlighted;
+        int locked;
+        void (TfMain::*click)();
+    };
+    static constexpr Definition kButtons[7] = {
+        {"bJobImage", WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
+        {"bComputerImage", WindowId::fComputer, 14, 15, -1, &TfMain::bComputerImageClick},
+        {"bSoftwareImage", WindowId::fSoftware, 11, 13, 12, &TfMain::bSoftwareImageClick},
+        {"bEducationImage", WindowId::fEducation, 2, 3, -1, &TfMain::bEducationImageClick},
+        {"bInternetImage", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
+        {"bDeveloperImage", WindowId::fDeveloper, 0, 1, -1, &TfMain::bDeveloperImageClick},
+        {"bRestImage", WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
+    };
+    const int x = (column->width() - 102) / 2;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const Definition& definition = kButtons[i];
+        auto* control = new PictureButton(QLatin1String(definition.name), column);
+        control->move(x, 6 + static_cast<int>(i) * 38);
+        buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
+                       definition.locked};
+        connect(control, &PictureButton::clicked, this, definition.click);
+        connect(control, &PictureButton::mouseMoved, this,
+                [this, control] { redrawButtons(control); });
+    }
+
+    QLabel* dayCaption = makeLabel(QStringLiteral("ДЕНЬ"), column, 11, true);
+    dayCaption->setAlignment(Qt::AlignCenter);
+    dayCaption->setGeometry(0, 274, column->width(), 16);
+    QLabel* day = makeLabel(QString(), column, 16, true);
+    day->setObjectName(QStringLiteral("lDay"));
+    day->setAlignment(Qt::AlignCenter);
+    day->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    day->setAutoFillBackground(true);
+    day->setBackgroundRole(QPalette::Base);
+    day->setGeometry((column->width() - 57) / 2, 292, 57, 30);
+    bind(day, game_.main.lDay);
+}
+
+void TfMain::createMenu() {
+    menu_ = new QMenuBar(this);
+    menu_->setObjectName(QStringLiteral("mMenu"));
+    frameLayout()->setMenuBar(menu_);
+    QMenu* gameMenu = menu_->addMenu(QStringLiteral("Игра"));
+    QAction* newGame = gameMenu->addAction(drawMenuIcon(MenuIcon::NewGame), QStringLiteral("Новая"),
+                                           this, &TfMain::mNewClick);
+    newGame->setObjectName(QStringLiteral("mNew"));
+    // Saving and loading arrive with the saved-game file; until then the items are greyed.
+    QAction* save = gameMenu->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("Сохранить"));
+    save->setObjectName(QStringLiteral("mSave"));
+    save->setEnabled(false);
+    QAction* load = gameMenu->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("Загрузить"));
+    load->setObjectName(QStringLiteral("mLoad"));
+    load->setEnabled(false);
+    gameMenu->addSeparator();
+    gameMenu->addAction(QStringLiteral("Выход"), this, &TfMain::mExitClick)
+        ->setObjectName(QStringLiteral("mExit"));
+    QMenu* help = menu_->addMenu(QStringLiteral("Помощь"));
+    help->addAction(QStringLiteral("О программе..."), this, &TfMain::mAboutClick)
+        ->setObjectName(QStringLiteral("mAbout"));
+}
+
+void TfMain::render() {
+    GameWindow::render();
+    gMood_->setValue(std::clamp(game_.main.gMood, 0, 100));
+    for (const Button& button : buttons_) {
+        button.control->setEnabled(unlocked(button));
+    }
+}
+
+PictureButton* TfMain::button(WindowId activity) const {
+    for (const Button& button : buttons_) {
+        if (button.activity == activity) {
+            return button.control;
+        }
+    }
+    return nullptr;
+}
+
+bool TfMain::unlocked(const Button& button) const {
+    switch (button.activity) {
+        case WindowId::fSoftware:
+            return game_.main.bSoftwareImageEnabled;
+        case WindowId::fInternet:
+            return game_.main.bInternetImageEnabled;
+        default:
+            return true;
+    }
+}
+
+void TfMain::redrawButtons(const PictureButton* underPointer) {
+    for (const Button& button : buttons_) {
+        // The resting pictures follow the flags, not the enabled state of the button.
+        const bool open = button.activity == WindowId::fSoftware   ? game_.SoftwareOpen
+                          : button.activity == WindowId::fInternet ? game_.InternetOpen
+                                                                   : true;
+        int index = open ? button.resting : button.locked;
+        if (button.control == underPointer && button.control->isEnabled()) {
+            index = button.highlighted;
+        }
+        button.control->setPicture(index, pictures_[index]);
+    }
+}
+
+void TfMain::tTimeTimer() {
+    DayClockTick(game_);
+    emit changed();
+}
+
+void TfMain::FormClose() {
+    QuitProgram(game_);
+}
+
+void TfMain::FormActivate() {
+    MainWindowActivated(game_);
+    emit changed();
+}
+
+void TfMain::FormMouseMove() {
+    redrawButtons(nullptr);
+}
+
+void TfMain::changeEvent(QEvent* event) {
+    GameWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        FormActivate();
+    }
+}
+
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        FormMouseMove();
+    }
+    return GameWindow::eventFilter(watched, event);
+}
+
+void TfMain::openActivity(WindowId activity) {
+    OpenActivity(game_, activity);
+    emit changed();
+}
+
+void TfMain::bJobImageClick() {
+    openActivity(WindowId::fJob);
+}
+
+void TfMain::bComputerImageClick() {
+    openActivity(WindowId::fComputer);
+}
+
+void TfMain::bSoftwareImageClick() {
+    openActivity(WindowId::fSoftware);
+}
+
+void TfMain::bEducationImageClick() {
+    openActivity(WindowId::fEducation);
+}
+
+void TfMain::bInternetImageClick() {
+    openActivity(WindowId::fInternet);
+}
+
+void TfMain::bDeveloperImageClick() {
+    openActivity(WindowId::fDeveloper);
+}
+
+void TfMain::bRestImageClick() {
+    openActivity(WindowId::Form3);
+}
+
+void TfMain::mNewClick() {
+    RestartProgram(game_);
+}
+
+void TfMain::mExitClick() {
+    QuitProgram(game_);
+}
+
+void TfMain::mAboutClick() {
+    ShowAbout(game_);
+    emit changed();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,52 @@
+#include "windows/TForm1.h"
+
+#include <QLabel>
+
+#include "core/ActionLabel.h"
+#include "core/Navigation.h"
+#include "windows/StartGame.h"
+#include "windows/TitleBar.h"
+
+namespace tessaro {
+
+TForm1::TForm1(Game& game)
+    : GameWindow(game, WindowId::Form1, QStringLiteral("Поздравляем!"), QSize(323, 192)) {
+    setObjectName(QStringLiteral("Form1"));
+    client()->setAutoFillBackground(true);
+    client()->setBackgroundRole(QPalette::Base);
+    QPalette colours = client()->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    client()->setPalette(colours);
+
+    new TitleBar(QStringLiteral("1.0"), 323, client());
+
+    auto* picture = new QLabel(client());
+    picture->setObjectName(QStringLiteral("imCongratulations"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/congratulations.jpg")));
+    picture->setGeometry(11, TitleBar::kHeight + 8, 300, 100);
+
+    auto* about =
+        new ActionLabel(QStringLiteral("bAbout"), QStringLiteral("О программе..."), 11, client());
+    about->setGeometry(12, 166, 120, 18);
+    auto* quit = new ActionLabel(QStringLiteral("bQuit"), QStringLiteral("Выход"), 11, client());
+    quit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    quit->setGeometry(323 - 12 - 60, 166, 60, 18);
+    connect(about, &ActionLabel::clicked, this, &TForm1::bAboutClick);
+    connect(quit, &ActionLabel::clicked, this, &TForm1::bQuitClick);
+}
+
+void TForm1::bAboutClick() {
+    ShowAboutAfterWin(game_);
+    emit changed();
+}
+
+void TForm1::bQuitClick() {
+    QuitProgram(game_);
+}
+
+void TForm1::FormClose() {
+    // Nothing is left to play once the game is won: closing the window ends the program.
+    QuitProgram(game_);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,69 @@
+#include "windows/TForm2.h"
+
+#include <QLabel>
+
+#include "core/ActionLabel.h"
+#include "core/Fonts.h"
+#include "core/Pictures.h"
+#include "windows/StartGame.h"
+#include "windows/TitleBar.h"
+
+namespace tessaro {
+
+namespace {
+
+QLabel* textLabel(const QString& text, bool bold, QWidget* parent, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(gameFont(8, bold));
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+TForm2::TForm2(Game& game)
+    : GameWindow(game, WindowId::Form2, QStringLiteral("О программе..."), QSize(274, 164)) {
+    setObjectName(QStringLiteral("Form2"));
+    client()->setAutoFillBackground(true);
+    QPalette colours = client()->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    client()->setPalette(colours);
+
+    new TitleBar(QStringLiteral("1.1"), 274, client());
+
+    const int top = TitleBar::kHeight + 6;
+    auto* portrait = new QLabel(client());
+    portrait->setFrameStyle(QFrame::Box | QFrame::Plain);
+    portrait->setPixmap(drawTeamPortrait());
+    portrait->setGeometry(8, top, 66, 74);
+    auto* picture = new QLabel(client());
+    picture->setPixmap(drawTeamPicture());
+    picture->setGeometry(84, top, 80, 48);
+    auto* logo = new QLabel(client());
+    logo->setPixmap(drawTeamLogo());
+    logo->setGeometry(240, top, 24, 24);
+
+    textLabel(QStringLiteral("Разработчик:"), false, client(), QRect(84, top + 54, 70, 14));
+    QLabel* developer =
+        textLabel(QStringLiteral("Команда Tessaro"), true, client(), QRect(154, top + 54, 116, 14));
+    developer->setObjectName(QStringLiteral("lDeveloper"));
+    textLabel(QStringLiteral("E-mail:"), false, client(), QRect(84, top + 68, 70, 14));
+    QLabel* email = textLabel(QStringLiteral("team@tessaro.example.org"), true, client(),
+                              QRect(124, top + 68, 146, 14));
+    email->setObjectName(QStringLiteral("lEmail"));
+    QPalette navy = email->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    email->setPalette(navy);
+
+    auto* quit = new ActionLabel(QStringLiteral("Label8"), QStringLiteral("Выход"), 11, client());
+    quit->setAlignment(Qt::AlignCenter);
+    quit->setGeometry(107, 142, 60, 18);
+    connect(quit, &ActionLabel::clicked, this, &TForm2::Label8Click);
+}
+
+void TForm2::Label8Click() {
+    LeaveAbout(game_);
+    emit changed();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,65 @@
+#include "windows/TfStart.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/Fonts.h"
+#include "core/Navigation.h"
+#include "windows/NameValidator.h"
+#include "windows/StartGame.h"
+#include "windows/TitleBar.h"
+
+namespace tessaro {
+
+TfStart::TfStart(Game& game)
+    : GameWindow(game, WindowId::fStart, QStringLiteral("Tessaro 1.1"), QSize(305, 121)) {
+    setObjectName(QStringLiteral("fStart"));
+    new TitleBar(QStringLiteral("1.1"), 305, client());
+
+    auto* panel = new QFrame(client());
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    panel->setGeometry(6, TitleBar::kHeight + 5, 293, 121 - TitleBar::kHeight - 11);
+
+    auto* prompt = new QLabel(QStringLiteral("Введите ваше имя:"), panel);
+    prompt->setFont(gameFont(11));
+    prompt->setGeometry(8, 9, 110, 18);
+
+    eName_ = new QLineEdit(panel);
+    eName_->setObjectName(QStringLiteral("eName"));
+    eName_->setFont(gameFont(9, true));
+    eName_->setValidator(new NameValidator(eName_));
+    eName_->setGeometry(120, 7, 165, 22);
+
+    button1_ = new QPushButton(QStringLiteral("Начать игру"), panel);
+    button1_->setObjectName(QStringLiteral("Button1"));
+    button1_->setFont(gameFont(11));
+    button1_->setGeometry(8, 36, 277, 26);
+
+    connect(button1_, &QPushButton::clicked, this, &TfStart::Button1Click);
+    connect(eName_, &QLineEdit::returnPressed, this, &TfStart::eNameKeyPress);
+}
+
+void TfStart::Button1Click() {
+    startGame();
+}
+
+void TfStart::eNameKeyPress() {
+    startGame();
+}
+
+void TfStart::startGame() {
+    const bool started = StartGame(game_, eName_->text().toStdString());
+    emit changed();
+    if (started) {
+        emit gameStarted();
+    }
+}
+
+void TfStart::FormClose() {
+    // Closing the start window before a game has begun ends the program.
+    QuitProgram(game_);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/GameWindow.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tessaro {
+
+// The first window: the player types his name and starts the game.
+class TfStart : public GameWindow {
+    Q_OBJECT
+  public:
+    explicit TfStart(Game& game);
+
+  signals:
+    // The game has started; this window is no longer needed.
+    void gameStarted();
+
+  public slots:
+    void Button1Click();
+    void eNameKeyPress();
+    void FormClose() override;
+
+  private:
+    void startGame();
+
+    QLineEdit* eName_;
+    QPushButton* button1_;
+};
+
+}  // namespace tessaro

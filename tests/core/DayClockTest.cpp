@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include "core/DayClock.h"
+#include "core/NewGame.h"
+#include "support/RecordingShell.h"
+
+namespace tessaro {
+namespace {
+
+using testing::RunFor;
+using testing::TestGame;
+
+class DayClockTest : public ::testing::Test {
+  protected:
+    DayClockTest() {
+        NewGame(game);
+        game.VirusDay = 40;
+    }
+
+    void Tick(int count) {
+        for (int i = 0; i < count; ++i) {
+            DayClockTick(game);
+        }
+    }
+
+    TestGame t;
+    Game& game = t.game;
+};
+
+TEST_F(DayClockTest, TheFirstDayEndsAtTheTwoHundredFortyFirstTick) {
+    Tick(240);
+    EXPECT_EQ(game.Day, 1);
+    EXPECT_EQ(game.Money, 500);
+    EXPECT_EQ(game.DayTicks, 240);
+
+    Tick(1);
+    EXPECT_EQ(game.Day, 2);
+    EXPECT_EQ(game.Money, 501);
+    EXPECT_EQ(game.main.lDay, "2");
+    EXPECT_EQ(game.main.lMoney, "501");
+    EXPECT_EQ(game.DayTicks, 0);
+}
+
+TEST_F(DayClockTest, GameTimeRunsOnlyWhileTheClockRuns) {
+    RunFor(game, 2410);
+    EXPECT_EQ(game.Day, 2);
+    game.timer(TimerId::tTime) = false;
+    RunFor(game, 10000);
+    EXPECT_EQ(game.Day, 2);
+}
+
+TEST_F(DayClockTest, AMoodPointGoesEveryHundredEightyFirstTick) {
+    Tick(180);
+    EXPECT_EQ(game.Mood, 100);
+    EXPECT_EQ(game.MoodTicks, 180);
+    Tick(1);
+    EXPECT_EQ(game.Mood, 99);
+    EXPECT_EQ(game.main.gMood, 99);
+    EXPECT_EQ(game.MoodTicks, 0);
+    Tick(181);
+    EXPECT_EQ(game.Mood, 98);
+}
+
+TEST_F(DayClockTest, AnInterruptedDayGoesOnWhereItStopped) {
+    game.DayTicks = 200;
+    game.MoodTicks = 100;
+    Tick(41);
+    EXPECT_EQ(game.Day, 2);
+    EXPECT_EQ(game.MoodTicks, 141);
+}
+
+TEST_F(DayClockTest, StatusFollowsExperience) {
+    struct Row {
+        int experience;
+        int level;
+        const char* status;
+    };
+    const Row rows[] = {
+        {0, 0, "Ламер"},          {149, 0, "Ламер"},        {150, 0, "Ламер"},
+        {151, 1, "Пользователь"}, {300, 1, "Пользователь"}, {301, 2, "Программист"},
+        {600, 2, "Программист"},  {601, 3, "Хакер"},        {1000, 3, "Хакер"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.experience);
+        NewGame(game);
+        game.Experience = row.experience;
+        Tick(1);
+        EXPECT_EQ(game.StatusLevel, row.level);
+        EXPECT_EQ(game.Status, row.status);
+        EXPECT_EQ(game.main.lStatus, row.status);
+        EXPECT_EQ(game.main.lExpansion, std::to_string(row.experience));
+    }
+}
+
+TEST_F(DayClockTest, AtExactlyOneHundredFiftyTheStatusStaysAsItWas) {
+    game.StatusLevel = 1;
+    game.Status = "Пользователь";
+    game.Experience = 150;
+    Tick(1);
+    EXPECT_EQ(game.StatusLevel, 1);
+    EXPECT_EQ(game.main.lStatus, "Пользователь");
+}
+
+TEST_F(DayClockTest, ExperienceAboveOneThousandWinsTheGame) {
+    game.Experience = 1000;
+    Tick(1);
+    EXPECT_FALSE(game.window(WindowId::Form1).shown);
+
+    game.window(WindowId::fMain).shown = true;
+    game.window(WindowId::fDeveloper).shown = true;
+    game.Experience = 1001;
+    Tick(1);
+    EXPECT_TRUE(game.window(WindowId::Form1).shown);
+    EXPECT_FALSE(game.window(WindowId::fMain).shown);
+    EXPECT_FALSE(game.window(WindowId::fDeveloper).shown);
+    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(t.shell.messages.empty());
+    EXPECT_EQ(t.shell.ends, 0);
+    // The rest of the winning tick still runs.
+    EXPECT_EQ(game.main.lExpansion, "1001");
+}
+
+TEST_F(DayClockTest, LosingShowsOneMessageWithTheClockStoppedThenEndsTheProgram) {
+    struct Row {
+        const char* name;
+        int mood;
+        int money;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"mood", 0, 500, "У вас плохое настроение. К сожалению вы проиграли"},
+        {"money", 50, -1, "Закончились все деньги. К сожалению вы проиграли"},
+        {"both", 0, -1, "У вас плохое настроение. К сожалению вы проиграли"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestGame fresh;
+        NewGame(fresh.game);
+        fresh.game.Mood = static_cast<std::uint8_t>(row.mood);
+        fresh.game.Money = row.money;
+        DayClockTick(fresh.game);
+        ASSERT_EQ(fresh.shell.messages.size(), 1u);
+        EXPECT_EQ(fresh.shell.messages[0].text, row.message);
+        EXPECT_EQ(fresh.shell.messages[0].title, "Tessaro 1.1");
+        EXPECT_EQ(fresh.shell.messages[0].icon, MessageIcon::Question);
+        EXPECT_FALSE(fresh.shell.messages[0].timersRunning[0]);
+        EXPECT_EQ(fresh.shell.ends, 1);
+        EXPECT_FALSE(fresh.game.timer(TimerId::tTime));
+    }
+}
+
+TEST_F(DayClockTest, NoMoneyAtAllIsNotYetALoss) {
+    game.Money = 0;
+    Tick(1);
+    EXPECT_TRUE(t.shell.messages.empty());
+    EXPECT_TRUE(game.timer(TimerId::tTime));
+}
+
+TEST_F(DayClockTest, UntouchedMoodRunsOutAfterEighteenThousandOneHundredTicks) {
+    game.VirusDay = 1000;
+    Tick(18100);
+    EXPECT_EQ(game.Mood, 0);
+    EXPECT_TRUE(t.shell.messages.empty());
+    Tick(1);
+    EXPECT_EQ(t.shell.messages.size(), 1u);
+    EXPECT_EQ(t.shell.ends, 1);
+}
+
+TEST_F(DayClockTest, TheWageIsPaidEvenWhenNegative) {
+    game.Wage = -3;
+    game.DayTicks = 240;
+    Tick(1);
+    EXPECT_EQ(game.Money, 497);
+    EXPECT_EQ(game.main.lMoney, "497");
+}
+
+TEST_F(DayClockTest, OnlyTheLinuxProgrammerGainsExperienceFromTheDay) {
+    for (int job : {0, 1, 8, 9}) {
+        SCOPED_TRACE(job);
+        NewGame(game);
+        game.JobId = static_cast<std::uint8_t>(job);
+        game.DayTicks = 0;
+        Tick(241 * 3);
+        EXPECT_EQ(game.Experience, job == 9 ? 3 : 0);
+    }
+}
+
+TEST_F(DayClockTest, ExperienceLabelFollowsEveryTick) {
+    game.main.lExpansion = "stale";
+    game.Experience = 42;
+    Tick(1);
+    EXPECT_EQ(game.main.lExpansion, "42");
+}
+
+TEST_F(DayClockTest, TheVirusDayDrawsTheNextOneFortyToSixtyNineDaysLater) {
+    // Reseeding from 12345 gives the seed 1655067934 and Random(30) = 11.
+    TestGame seeded(12345);
+    Game& g = seeded.game;
+    NewGame(g);
+    g.Day = 40;
+    g.VirusDay = 40;
+    g.DayTicks = 240;
+    DayClockTick(g);
+    EXPECT_EQ(g.VirusDay, 40 + 40 + 11);
+    EXPECT_EQ(g.Day, 41);
+    EXPECT_EQ(g.Money, 501);
+    // Until the virus window exists, the day goes on as any other.
+    EXPECT_TRUE(g.timer(TimerId::tTime));
+}
+
+TEST_F(DayClockTest, APassedVirusDayNeverComesBack) {
+    game.Day = 90;
+    game.VirusDay = 60;
+    game.DayTicks = 240;
+    Tick(1);
+    EXPECT_EQ(game.VirusDay, 60);
+}
+
+TEST_F(DayClockTest, TheClockUnlocksTheInternetOnlyFromProgrammerOn) {
+    game.PartLevel.fill(1);
+    game.StatusLevel = 1;
+    game.Experience = 200;
+    Tick(1);
+    EXPECT_TRUE(game.SoftwareOpen);
+    EXPECT_FALSE(game.InternetOpen);
+
+    game.Experience = 301;
+    Tick(1);  // the status rises after the unlock rule of this tick
+    EXPECT_FALSE(game.InternetOpen);
+    Tick(1);
+    EXPECT_TRUE(game.InternetOpen);
+    EXPECT_TRUE(game.main.bInternetImageEnabled);
+}
+
+}  // namespace
+}  // namespace tessaro

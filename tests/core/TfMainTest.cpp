@@ -1,0 +1,226 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTest>
+
+#include "core/ActionLabel.h"
+#include "core/ActivityWindow.h"
+#include "core/PictureButton.h"
+#include "core/TfMain.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+namespace {
+
+struct Activity {
+    const char* button;
+    WindowId window;
+    const char* caption;
+    QSize client;
+    int resting;
+    int highlighted;
+};
+
+const Activity kActivities[] = {
+    {"bJobImage", WindowId::fJob, "Поиск работы", {350, 182}, 9, 10},
+    {"bComputerImage", WindowId::fComputer, "Покупка комплектующих", {492, 257}, 14, 15},
+    {"bEducationImage", WindowId::fEducation, "Обучение", {377, 248}, 2, 3},
+    {"bDeveloperImage", WindowId::fDeveloper, "Разработка программ", {314, 242}, 0, 1},
+    {"bRestImage", WindowId::Form3, "Отдых", {217, 275}, 4, 5},
+};
+
+}  // namespace
+
+class TfMainTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void init() {
+        t = std::make_unique<TestProgram>();
+        t->startGame();
+        QVERIFY(QTest::qWaitForWindowExposed(t->fMain()));
+    }
+    void cleanup() { t.reset(); }
+
+    void aNewGameShowsThePlayerAndAnEmptyComputer() {
+        const std::pair<const char*, QString> labels[] = {
+            {"lName", QStringLiteral("Иван")},
+            {"lStatus", QStringLiteral("Ламер")},
+            {"lExpansion", QStringLiteral("0")},
+            {"lJob", QStringLiteral("Пособие по безработице $1/день")},
+            {"lMoney", QStringLiteral("500")},
+            {"lDay", QStringLiteral("1")},
+        };
+        for (const auto& [name, text] : labels) {
+            QCOMPARE(label(name)->text(), text);
+        }
+        for (const char* name : {"lMotherboard", "lProcessor", "lMemory", "lHDD", "lVideo",
+                                 "lSound", "lMonitor", "lCDDVDD", "lModem", "lOS", "lIDE", "lAV"}) {
+            QCOMPARE(label(name)->text(), QStringLiteral("Нет"));
+        }
+        QCOMPARE(t->find<QProgressBar>(WindowId::fMain, "gMood")->value(), 100);
+        QCOMPARE(t->fMain()->client()->size(), QSize(452, 331));
+        QCOMPARE(t->fMain()->windowTitle(), QStringLiteral("Tessaro 1.1"));
+    }
+
+    void theSoftwareAndInternetButtonsStartLocked() {
+        QCOMPARE(button("bSoftwareImage")->picture(), 12);
+        QCOMPARE(button("bInternetImage")->picture(), 7);
+        QVERIFY(!button("bSoftwareImage")->isEnabled());
+        QVERIFY(!button("bInternetImage")->isEnabled());
+
+        movePointer(button("bSoftwareImage"));
+        QCOMPARE(button("bSoftwareImage")->picture(), 12);
+        QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
+        QVERIFY(!t->window(WindowId::fSoftware)->isVisible());
+        QVERIFY(t->fMain()->isEnabled());
+    }
+
+    void onlyTheButtonUnderThePointerIsHighlighted() {
+        movePointer(button("bJobImage"));
+        QCOMPARE(button("bJobImage")->picture(), 10);
+        movePointer(button("bComputerImage"));
+        QCOMPARE(button("bJobImage")->picture(), 9);
+        QCOMPARE(button("bComputerImage")->picture(), 15);
+        movePointer(t->fMain()->client(), QPoint(5, 100));
+        for (const Activity& activity : kActivities) {
+            QCOMPARE(button(activity.button)->picture(), activity.resting);
+        }
+        QCOMPARE(button("bSoftwareImage")->picture(), 12);
+    }
+
+    void eachActivityWindowOpensAndReturnsToTheMainWindow() {
+        QTimer& clock = t->program.shell().timer(TimerId::tTime);
+        for (const Activity& activity : kActivities) {
+            for (bool byReturnLabel : {true, false}) {
+                const QString which = QString::fromUtf8(activity.caption) +
+                                      (byReturnLabel ? " by its label" : " by its close box");
+                auto* window = static_cast<ActivityWindow*>(t->window(activity.window));
+                QTest::mouseClick(button(activity.button), Qt::LeftButton);
+                QVERIFY2(window->isVisible(), qPrintable(which));
+                QVERIFY2(!t->fMain()->isEnabled(), qPrintable(which));
+                QCOMPARE(clock.isActive(), activity.window == WindowId::fDeveloper);
+                QCOMPARE(window->windowTitle(), QString::fromUtf8(activity.caption));
+                QCOMPARE(window->client()->size(), activity.client);
+                QCOMPARE(window->returnLabel()->text(), QStringLiteral("Вернуться"));
+
+                if (byReturnLabel) {
+                    QTest::mouseClick(window->returnLabel(), Qt::LeftButton);
+                } else {
+                    window->close();
+                }
+                QVERIFY2(!window->isVisible(), qPrintable(which));
+                QVERIFY2(t->fMain()->isEnabled(), qPrintable(which));
+                QVERIFY2(clock.isActive(), qPrintable(which));
+            }
+        }
+    }
+
+    void daysPassWhileTheDevelopmentWindowIsOpen() {
+        QTest::mouseClick(button("bDeveloperImage"), Qt::LeftButton);
+        for (int tick = 0; tick < 241; ++tick) {
+            t->fMain()->tTimeTimer();
+        }
+        QCOMPARE(label("lDay")->text(), QStringLiteral("2"));
+        QCOMPARE(label("lMoney")->text(), QStringLiteral("501"));
+    }
+
+    void theRealClockTurnsTheDay() {
+        t->game().DayTicks = 235;
+        QTRY_COMPARE_WITH_TIMEOUT(label("lDay")->text(), QStringLiteral("2"), 5000);
+    }
+
+    void buyingThePartsUnlocksTheSoftwareButtonOnReturn() {
+        QTest::mouseClick(button("bJobImage"), Qt::LeftButton);
+        for (int slot : {0, 1, 2, 3, 4, 6, 7}) {
+            t->game().PartLevel[slot] = 1;
+        }
+        t->window(WindowId::fJob)->close();
+        QVERIFY(button("bSoftwareImage")->isEnabled());
+        // The picture changes at the next pointer movement.
+        QCOMPARE(button("bSoftwareImage")->picture(), 12);
+        movePointer(t->fMain()->client(), QPoint(5, 100));
+        QCOMPARE(button("bSoftwareImage")->picture(), 11);
+        movePointer(button("bSoftwareImage"));
+        QCOMPARE(button("bSoftwareImage")->picture(), 13);
+        QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
+        QVERIFY(t->window(WindowId::fSoftware)->isVisible());
+    }
+
+    void theAboutWindowFromTheMenuPausesTheDay() {
+        QTimer& clock = t->program.shell().timer(TimerId::tTime);
+        menuAction("mAbout")->trigger();
+        QVERIFY(t->window(WindowId::Form2)->isVisible());
+        QVERIFY(!clock.isActive());
+        QVERIFY(t->fMain()->isEnabled());
+        QTest::mouseClick(t->find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
+        QVERIFY(!t->window(WindowId::Form2)->isVisible());
+        QVERIFY(clock.isActive());
+    }
+
+    void theAboutWindowsCloseBoxOnlyHidesIt() {
+        menuAction("mAbout")->trigger();
+        t->window(WindowId::Form2)->close();
+        QVERIFY(!t->window(WindowId::Form2)->isVisible());
+        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        QCOMPARE(t->control.ends, 0);
+    }
+
+    void leavingTheGame() {
+        menuAction("mExit")->trigger();
+        QCOMPARE(t->control.ends, 1);
+        QCOMPARE(t->control.restarts, 0);
+        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+
+        TestProgram other;
+        other.startGame();
+        other.fMain()->findChild<QAction*>(QStringLiteral("mNew"))->trigger();
+        QCOMPARE(other.control.restarts, 1);
+        QCOMPARE(other.control.ends, 0);
+
+        TestProgram third;
+        third.startGame();
+        third.fMain()->close();
+        QCOMPARE(third.control.ends, 1);
+    }
+
+    void winningLeavesOnlyTheCongratulations() {
+        t->game().Experience = 1001;
+        t->fMain()->tTimeTimer();
+        QVERIFY(t->window(WindowId::Form1)->isVisible());
+        QVERIFY(!t->fMain()->isVisible());
+        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        auto* picture = t->find<QLabel>(WindowId::Form1, "imCongratulations");
+        QCOMPARE(picture->pixmap().size(), QSize(300, 100));
+    }
+
+    void losingShowsOneMessageAndEnds() {
+        t->game().Money = -1;
+        t->game().Mood = 0;
+        t->fMain()->tTimeTimer();
+        QCOMPARE(t->messages.shown.size(), 1);
+        QCOMPARE(t->messages.shown[0].text,
+                 QStringLiteral("У вас плохое настроение. К сожалению вы проиграли"));
+        QCOMPARE(t->control.ends, 1);
+        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+    }
+
+  private:
+    QLabel* label(const char* name) const { return t->find<QLabel>(WindowId::fMain, name); }
+    PictureButton* button(const char* name) const {
+        return t->find<PictureButton>(WindowId::fMain, name);
+    }
+    QAction* menuAction(const char* name) const {
+        return t->fMain()->findChild<QAction*>(QLatin1String(name));
+    }
+
+    std::unique_ptr<TestProgram> t;
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::TfMainTest)
+#include "TfMainTest.moc"

@@ -1,0 +1,62 @@
+#include "support/TestProgram.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+#include "core/Fonts.h"
+
+namespace tessaro::testing {
+
+TestProgram::TestProgram(std::uint32_t seed) : program(messages, control, [seed] { return seed; }) {
+    program.start();
+}
+
+void TestProgram::startGame(const QString& name) {
+    find<QLineEdit>(WindowId::fStart, "eName")->setText(name);
+    QTest::mouseClick(find<QPushButton>(WindowId::fStart, "Button1"), Qt::LeftButton);
+    // The start window is destroyed once its handler has returned.
+    QCoreApplication::processEvents();
+}
+
+void movePointer(QWidget* widget, QPoint position) {
+    if (position.isNull()) {
+        position = widget->rect().center();
+    }
+    QTest::mouseMove(widget, position + QPoint(1, 1));
+    QTest::mouseMove(widget, position);
+}
+
+void sendPointerOver(QWidget* widget) {
+    const QPointF centre = widget->rect().center();
+    const QPointF global = widget->mapToGlobal(centre);
+    QEnterEvent enter(centre, centre, global);
+    QApplication::sendEvent(widget, &enter);
+    QMouseEvent move(QEvent::MouseMove, centre, centre, global, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void sendPointerLeave(QWidget* widget) {
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(widget, &leave);
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar character : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+    }
+}
+
+void prepareApplication() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    registerGameFonts();
+    QApplication::setFont(gameFont(11));
+}
+
+}  // namespace tessaro::testing

@@ -1,0 +1,80 @@
+#include <QLabel>
+#include <QTest>
+
+#include "core/ActionLabel.h"
+#include "core/TfMain.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void afterTheWinTheAboutWindowComesBackToTheCongratulations() {
+        TestProgram t;
+        t.startGame();
+        t.game().Experience = 1001;
+        t.fMain()->tTimeTimer();
+        GameWindow* congratulations = t.window(WindowId::Form1);
+        QVERIFY(QTest::qWaitForWindowExposed(congratulations));
+        QCOMPARE(congratulations->windowTitle(), QStringLiteral("Поздравляем!"));
+        QCOMPARE(congratulations->client()->size(), QSize(323, 192));
+
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bAbout"), Qt::LeftButton);
+        QVERIFY(t.window(WindowId::Form2)->isVisible());
+        QVERIFY(!congratulations->isEnabled());
+
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
+        QVERIFY(!t.window(WindowId::Form2)->isVisible());
+        QVERIFY(congratulations->isEnabled());
+        QVERIFY(!t.fMain()->isVisible());
+        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
+        QCOMPARE(t.control.ends, 0);
+
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
+        QCOMPARE(t.control.ends, 1);
+    }
+
+    void closingTheCongratulationsEndsTheProgram() {
+        TestProgram t;
+        t.startGame();
+        t.game().Experience = 5000;
+        t.fMain()->tTimeTimer();
+        t.window(WindowId::Form1)->close();
+        QCOMPARE(t.control.ends, 1);
+    }
+
+    void anActionLabelHighlightsUnderThePointerUnlessDisabled() {
+        TestProgram t;
+        t.startGame();
+        t.game().window(WindowId::Form2).shown = true;
+        t.program.shell().sync();
+        QVERIFY(QTest::qWaitForWindowExposed(t.window(WindowId::Form2)));
+        auto* quit = t.find<ActionLabel>(WindowId::Form2, "Label8");
+        QCOMPARE(quit->fontColor(), QColor(128, 128, 128));
+        sendPointerOver(quit);
+        QCOMPARE(quit->fontColor(), QColor(0, 0, 0));
+        sendPointerLeave(quit);
+        QCOMPARE(quit->fontColor(), QColor(128, 128, 128));
+
+        quit->setEnabled(false);
+        sendPointerOver(quit);
+        QCOMPARE(quit->fontColor(), QColor(128, 128, 128));
+        QTest::mouseClick(quit, Qt::LeftButton);
+        QVERIFY(t.window(WindowId::Form2)->isVisible());
+    }
+
+    void theAboutWindowNamesTheTeam() {
+        TestProgram t;
+        QCOMPARE(t.window(WindowId::Form2)->client()->size(), QSize(274, 164));
+        QCOMPARE(t.find<QLabel>(WindowId::Form2, "lDeveloper")->text(),
+                 QStringLiteral("Команда Tessaro"));
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::SecondaryWindowsTest)
+#include "SecondaryWindowsTest.moc"

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "support/RecordingShell.h"
+#include "windows/StartGame.h"
+
+namespace tessaro {
+namespace {
+
+using testing::TestGame;
+
+class StartGameTest : public ::testing::Test {
+  protected:
+    StartGameTest() { game.window(WindowId::fStart).shown = true; }
+
+    TestGame t{12345};
+    Game& game = t.game;
+};
+
+TEST_F(StartGameTest, AnEmptyNameIsRefusedAndNothingStarts) {
+    EXPECT_FALSE(StartGame(game, ""));
+    ASSERT_EQ(t.shell.messages.size(), 1u);
+    EXPECT_EQ(t.shell.messages[0].text, "Необходимо ввести имя");
+    EXPECT_EQ(t.shell.messages[0].title, "Tessaro 1.1");
+    EXPECT_EQ(t.shell.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(game.Money, 5000);
+    EXPECT_TRUE(game.window(WindowId::fStart).shown);
+    EXPECT_FALSE(game.window(WindowId::fMain).shown);
+    EXPECT_FALSE(game.timer(TimerId::tTime));
+}
+
+TEST_F(StartGameTest, ANameStartsANewGameInTheMainWindow) {
+    EXPECT_TRUE(StartGame(game, "Иван"));
+    EXPECT_TRUE(t.shell.messages.empty());
+    EXPECT_EQ(game.PlayerName, "Иван");
+    EXPECT_EQ(game.main.lName, "Иван");
+    EXPECT_EQ(game.Money, 500);
+    EXPECT_TRUE(game.window(WindowId::fMain).shown);
+    EXPECT_FALSE(game.window(WindowId::fStart).shown);
+    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_EQ(game.VirusDay, 51);
+}
+
+TEST_F(StartGameTest, ASingleSpaceIsAName) {
+    EXPECT_TRUE(StartGame(game, " "));
+    EXPECT_EQ(game.main.lName, " ");
+}
+
+TEST_F(StartGameTest, ALongNameIsCutToTwoHundredFiftyFiveCharacters) {
+    std::string name;
+    for (int i = 0; i < 300; ++i) {
+        name += i % 2 == 0 ? "Я" : "z";
+    }
+    EXPECT_TRUE(StartGame(game, name));
+    std::string expected;
+    for (int i = 0; i < 255; ++i) {
+        expected += i % 2 == 0 ? "Я" : "z";
+    }
+    EXPECT_EQ(game.PlayerName, expected);
+}
+
+TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
+    StartGame(game, "Иван");
+    game.timer(TimerId::tTime) = false;
+    game.window(WindowId::Form2).shown = true;
+    LeaveAbout(game);
+    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(game.window(WindowId::fMain).enabled);
+    EXPECT_FALSE(game.window(WindowId::Form2).shown);
+
+    game.Experience = 1001;
+    game.timer(TimerId::tTime) = false;
+    game.window(WindowId::fMain).shown = false;
+    game.window(WindowId::Form1).shown = true;
+    ShowAboutAfterWin(game);
+    EXPECT_FALSE(game.window(WindowId::Form1).enabled);
+    EXPECT_TRUE(game.window(WindowId::Form2).shown);
+    LeaveAbout(game);
+    EXPECT_TRUE(game.window(WindowId::Form1).enabled);
+    EXPECT_FALSE(game.window(WindowId::Form2).shown);
+    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(game.window(WindowId::fMain).shown);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,93 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QValidator>
+
+#include "core/TfMain.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+class TfStartTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void theStartWindowAloneIsShownAtFirst() {
+        TestProgram t;
+        QVERIFY(t.window(WindowId::fStart)->isVisible());
+        QCOMPARE(t.window(WindowId::fStart)->windowTitle(), QStringLiteral("Tessaro 1.1"));
+        for (WindowId id :
+             {WindowId::fMain, WindowId::fComputer, WindowId::Form1, WindowId::Form4}) {
+            QVERIFY(!t.window(id)->isVisible());
+        }
+        QCOMPARE(t.window(WindowId::fStart)->client()->size(), QSize(305, 121));
+    }
+
+    void anEmptyNameAsksForOneByButtonAndByEnter() {
+        TestProgram t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.window(WindowId::fStart)));
+        QTest::mouseClick(t.find<QPushButton>(WindowId::fStart, "Button1"), Qt::LeftButton);
+        auto* name = t.find<QLineEdit>(WindowId::fStart, "eName");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(t.messages.shown.size(), 2);
+        for (const ShownMessage& message : t.messages.shown) {
+            QCOMPARE(message.text, QStringLiteral("Необходимо ввести имя"));
+            QCOMPARE(message.title, QStringLiteral("Tessaro 1.1"));
+            QCOMPARE(message.icon, MessageIcon::Question);
+        }
+        QVERIFY(t.window(WindowId::fStart)->isVisible());
+        QVERIFY(!t.window(WindowId::fMain)->isVisible());
+    }
+
+    void enterStartsTheGameLikeTheButton() {
+        TestProgram t;
+        auto* name = t.find<QLineEdit>(WindowId::fStart, "eName");
+        typeText(name, QStringLiteral("Пётр"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(t.messages.shown.isEmpty());
+        QVERIFY(t.window(WindowId::fStart) == nullptr);
+        QVERIFY(t.fMain()->isVisible());
+        QCOMPARE(t.find<QLabel>(WindowId::fMain, "lName")->text(), QStringLiteral("Пётр"));
+        QVERIFY(t.program.shell().timer(TimerId::tTime).isActive());
+    }
+
+    void aLongNameIsCut() {
+        TestProgram t;
+        const QString name(300, QChar(u'Ж'));
+        t.startGame(name);
+        QCOMPARE(t.find<QLabel>(WindowId::fMain, "lName")->text(), name.left(255));
+    }
+
+    void theNameBoxTakesOnlyWhatASavedGameCanStore() {
+        TestProgram t;
+        auto* name = t.find<QLineEdit>(WindowId::fStart, "eName");
+        const QString accepted[] = {QStringLiteral("Иван Ёжиков №1 «Hacker»"), QStringLiteral(" ")};
+        for (QString text : accepted) {
+            int position = 0;
+            QCOMPARE(name->validator()->validate(text, position), QValidator::Acceptable);
+        }
+        const QString refused[] = {QStringLiteral("中文"), QStringLiteral("a\tb"),
+                                   QStringLiteral("a\nb"), QStringLiteral("smile 😀")};
+        for (QString text : refused) {
+            int position = 0;
+            QCOMPARE(name->validator()->validate(text, position), QValidator::Invalid);
+        }
+        typeText(name, QStringLiteral("Ян中"));
+        QCOMPARE(name->text(), QStringLiteral("Ян"));
+    }
+
+    void closingTheStartWindowEndsTheProgram() {
+        TestProgram t;
+        t.window(WindowId::fStart)->close();
+        QCOMPARE(t.control.ends, 1);
+        QVERIFY(!t.game().timer(TimerId::tTime));
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::TfStartTest)
+#include "TfStartTest.moc"
