@@ -12,6 +12,8 @@ ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pix
     setObjectName(objectName);
     setFont(gameFont(pixelSize, true));
     setMouseTracking(true);
+    // The colour is the label's own, whatever background its parent paints.
+    setForegroundRole(QPalette::WindowText);
     setFontColor(resting_);
 }
 

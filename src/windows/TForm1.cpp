@@ -13,9 +13,8 @@ TForm1::TForm1(Game& game)
     : GameWindow(game, WindowId::Form1, QStringLiteral("Поздравляем!"), QSize(323, 192)) {
     setObjectName(QStringLiteral("Form1"));
     client()->setAutoFillBackground(true);
-    client()->setBackgroundRole(QPalette::Base);
     QPalette colours = client()->palette();
-    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Window, Qt::white);
     client()->setPalette(colours);
 
     new TitleBar(QStringLiteral("1.0"), 323, client());
