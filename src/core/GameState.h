@@ -12,6 +12,7 @@
 namespace tessaro {
 
 inline constexpr int kSlotCount = 9;
+inline constexpr int kPartModelCount = 45;
 inline constexpr int kCourseCount = 17;
 inline constexpr int kExtraSoftCount = 5;
 inline constexpr int kSoftwareItemCount = 17;
@@ -58,6 +59,8 @@ inline constexpr std::size_t kTimerCount = 1;
 struct WindowState {
     bool shown = false;
     bool enabled = true;
+
+    bool operator==(const WindowState&) const = default;
 };
 
 // The main window's labels. Each mirrors a variable, but only as far as the rules write it:
@@ -76,6 +79,8 @@ struct MainCaptions {
     std::string lAV;
     bool bSoftwareImageEnabled = false;
     bool bInternetImageEnabled = false;
+
+    bool operator==(const MainCaptions&) const = default;
 };
 
 struct DeveloperCaptions {
@@ -83,6 +88,8 @@ struct DeveloperCaptions {
     std::string lNowProject = kNone;
     int gProgress = 0;
     bool gProgressVisible = false;
+
+    bool operator==(const DeveloperCaptions&) const = default;
 };
 
 struct InternetCaptions {
@@ -90,10 +97,22 @@ struct InternetCaptions {
     std::array<bool, kMissionCount> missionEnabled{};
     bool saleEnabled = false;
     std::string lNowProject = kNone;  // the market site's existing project
+
+    bool operator==(const InternetCaptions&) const = default;
+};
+
+// The hardware shop's model labels, in catalogue order (slot by slot, each by level): which
+// of them take a click. The five motherboards come first and are on sale from the start.
+struct ComputerCaptions {
+    std::array<bool, kPartModelCount> itemEnabled{true, true, true, true, true};
+
+    bool operator==(const ComputerCaptions&) const = default;
 };
 
 struct SoftwareCaptions {
     std::array<bool, kSoftwareItemCount> itemEnabled{};
+
+    bool operator==(const SoftwareCaptions&) const = default;
 };
 
 // Everything the game is: the player's variables under their own names, with the widths the
@@ -145,9 +164,13 @@ struct GameState {
     DeveloperCaptions developer;
     InternetCaptions internet;
     SoftwareCaptions software;
+    ComputerCaptions computer;
 
     std::array<WindowState, kWindowCount> windows{};
     std::array<bool, kTimerCount> timers{};
+
+    // Equal states are the same game: nothing a player could see or lose differs.
+    bool operator==(const GameState&) const = default;
 
     WindowState& window(WindowId id) { return windows[static_cast<std::size_t>(id)]; }
     const WindowState& window(WindowId id) const { return windows[static_cast<std::size_t>(id)]; }

@@ -1,0 +1,149 @@
+#include "hardware/Shop.h"
+
+namespace tessaro {
+
+namespace {
+
+const char* SocketName(Socket socket) {
+    switch (socket) {
+        case Socket::Socket7:
+            return "Socket 7";
+        case Socket::Slot1:
+            return "Slot 1";
+        case Socket::Socket370:
+            return "Socket 370";
+        case Socket::SocketA:
+            return "Socket A";
+        case Socket::Socket478:
+            return "Socket 478";
+        case Socket::NoSocket:
+            break;
+    }
+    return "";
+}
+
+constexpr int kAthlonLevel = 8;
+constexpr int kPentium4FirstLevel = 7;
+
+bool BlockedByInstalledProcessor(const GameState& state, const PartModel& processor) {
+    const int installed = state.PartLevel[kProcessor];
+    // A move from the Athlon to a Socket 478 board must be able to take the cheapest
+    // Pentium IV, although it ranks below the Athlon.
+    if (installed == kAthlonLevel && processor.level == kPentium4FirstLevel) {
+        return false;
+    }
+    return processor.level <= installed;
+}
+
+// Boards, processors and disks may take the last dollar; everything else needs one left.
+bool MayTakeLastDollar(Slot slot) {
+    return slot == kMotherboard || slot == kProcessor || slot == kHardDisk;
+}
+
+std::string BoardRefusal(const GameState& state, const PartModel& model) {
+    const int board = state.PartLevel[kMotherboard];
+    if (model.boardTest == kAnyBoard && board == 0) {
+        return "Необходима любая системная плата";
+    }
+    if (model.boardTest > 0 && board != model.boardTest) {
+        return std::string("Необходима системная плата с ") + SocketName(model.socket);
+    }
+    return {};
+}
+
+void UpdateDiskSpace(GameState& state, const PartModel& disk) {
+    if (disk.level == 1) {
+        // The entry disk only ever goes into an empty slot.
+        state.DiskTotal = disk.capacity;
+        state.DiskFree = disk.capacity;
+        return;
+    }
+    // The programs on the old disk move over with the space they take.
+    state.DiskFree += disk.capacity - state.DiskTotal;
+    state.DiskTotal = disk.capacity;
+}
+
+}  // namespace
+
+int NetPrice(const GameState& state, const PartModel& model) {
+    return model.price - state.PartTradeIn[model.slot];
+}
+
+bool Offered(const GameState& state, const PartModel& model) {
+    const int boardLevel = state.PartLevel[kMotherboard];
+    if (model.slot == kMotherboard) {
+        return model.level > boardLevel;
+    }
+    if (boardLevel == 0) {
+        return false;
+    }
+    const PartModel& board = Model(kMotherboard, boardLevel);
+    switch (model.slot) {
+        case kProcessor:
+            return model.socket == board.socket && !BlockedByInstalledProcessor(state, model);
+        case kMemory:
+            return model.memory == board.memory && model.level > state.PartLevel[kMemory];
+        case kVideo:
+            return model.bus == board.bus && model.level > state.PartLevel[kVideo];
+        default:
+            return model.level > state.PartLevel[model.slot];
+    }
+}
+
+std::string OfferText(const PartModel& model) {
+    return std::string(model.infoName) + " - $" + std::to_string(model.price);
+}
+
+std::string TradeInText(const GameState& state, const PartModel& model) {
+    return std::string("Если продать ") + SlotDescription(model.slot).oldWord + ", то " +
+           model.infoName + " - $" + std::to_string(NetPrice(state, model));
+}
+
+std::string InfoText(const GameState& state, const PartModel& model) {
+    return state.PartTradeIn[model.slot] == 0 ? OfferText(model) : TradeInText(state, model);
+}
+
+void RefreshOffer(GameState& state) {
+    for (const PartModel& model : PartsCatalogue()) {
+        state.computer.itemEnabled[model.index] = Offered(state, model);
+    }
+}
+
+void Buy(Game& game, const PartModel& model) {
+    const int net = NetPrice(game, model);
+    const bool refused = MayTakeLastDollar(model.slot) ? net > game.Money : net >= game.Money;
+    if (refused) {
+        game.shell.message("У вас не хватает $" + std::to_string(net - game.Money), kGameTitle,
+                           MessageIcon::None);
+        return;
+    }
+    const std::string boardRefusal = BoardRefusal(game, model);
+    if (!boardRefusal.empty()) {
+        game.shell.message(boardRefusal, kGameTitle, MessageIcon::None);
+        return;
+    }
+
+    game.main.hardware[model.slot] = model.installedName;
+    game.Money -= net;
+    game.main.lMoney = std::to_string(game.Money);
+    game.PartTradeIn[model.slot] = static_cast<std::int16_t>(model.tradeIn);
+    game.PartLevel[model.slot] = static_cast<std::uint8_t>(model.level);
+    if (model.slot == kHardDisk) {
+        UpdateDiskSpace(game, model);
+    }
+    for (const PartModel& sibling : ModelsOf(model.slot)) {
+        if (!Offered(game, sibling)) {
+            game.computer.itemEnabled[sibling.index] = false;
+        }
+    }
+    game.Experience += model.experience;
+    // The main window learns of a processor's experience at its next clock tick.
+    if (model.slot != kProcessor) {
+        game.main.lExpansion = std::to_string(game.Experience);
+    }
+    if (model.slot == kMotherboard) {
+        RefreshOffer(game);
+    }
+}
+
+}  // namespace tessaro
