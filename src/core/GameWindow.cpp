@@ -8,6 +8,13 @@
 
 namespace tessaro {
 
+void paintBackground(QWidget* widget, const QColor& colour) {
+    widget->setAutoFillBackground(true);
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, colour);
+    widget->setPalette(colours);
+}
+
 GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),

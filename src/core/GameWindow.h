@@ -11,6 +11,10 @@ class QVBoxLayout;
 
 namespace tessaro {
 
+// Fills a widget's background with a colour of the game's own (the white of the small
+// windows, the money green of the panels).
+void paintBackground(QWidget* widget, const QColor& colour);
+
 // A window of the game: a fixed client area, a single border with only the close box,
 // centred on the screen. It forwards events to the rules, then says that the game changed;
 // the shell brings every window and timer in line and asks the windows to render.

@@ -32,10 +32,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold
 
 QWidget* makeBar(QWidget* parent, const QRect& geometry) {
     auto* bar = new QWidget(parent);
-    bar->setAutoFillBackground(true);
-    QPalette colours = bar->palette();
-    colours.setColor(QPalette::Window, kMoneyGreen);
-    bar->setPalette(colours);
+    paintBackground(bar, kMoneyGreen);
     bar->setGeometry(geometry);
     return bar;
 }

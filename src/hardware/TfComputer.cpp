@@ -25,13 +25,6 @@ struct Column {
     std::initializer_list<Slot> groups;
 };
 
-void fill(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    widget->setAutoFillBackground(true);
-    QPalette colours = widget->palette();
-    colours.setColor(role, colour);
-    widget->setPalette(colours);
-}
-
 }  // namespace
 
 TfComputer::TfComputer(Game& game)
@@ -64,7 +57,7 @@ TfComputer::TfComputer(Game& game)
 
     auto* returnBox = new QFrame(client());
     returnBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    fill(returnBox, QPalette::Window, kMoneyGreen);
+    paintBackground(returnBox, kMoneyGreen);
     returnBox->setGeometry(379, kBottomY, 110, kClientHeight - kBottomY - 3);
     returnLabel()->setParent(returnBox);
     returnLabel()->setGeometry(returnBox->rect());

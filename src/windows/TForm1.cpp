@@ -12,10 +12,7 @@ namespace tessaro {
 TForm1::TForm1(Game& game)
     : GameWindow(game, WindowId::Form1, QStringLiteral("Поздравляем!"), QSize(323, 192)) {
     setObjectName(QStringLiteral("Form1"));
-    client()->setAutoFillBackground(true);
-    QPalette colours = client()->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    client()->setPalette(colours);
+    paintBackground(client(), Qt::white);
 
     new TitleBar(QStringLiteral("1.0"), 323, client());
 

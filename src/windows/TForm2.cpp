@@ -24,10 +24,7 @@ QLabel* textLabel(const QString& text, bool bold, QWidget* parent, const QRect& 
 TForm2::TForm2(Game& game)
     : GameWindow(game, WindowId::Form2, QStringLiteral("О программе..."), QSize(274, 164)) {
     setObjectName(QStringLiteral("Form2"));
-    client()->setAutoFillBackground(true);
-    QPalette colours = client()->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    client()->setPalette(colours);
+    paintBackground(client(), Qt::white);
 
     new TitleBar(QStringLiteral("1.1"), 274, client());
 
