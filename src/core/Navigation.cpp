@@ -13,6 +13,8 @@ bool SoftwarePartsInstalled(const GameState& state) {
                        [&](Slot slot) { return state.PartLevel[slot] != 0; });
 }
 
+}  // namespace
+
 bool ButtonUnlocked(const GameState& state, WindowId activity) {
     switch (activity) {
         case WindowId::fSoftware:
@@ -24,7 +26,16 @@ bool ButtonUnlocked(const GameState& state, WindowId activity) {
     }
 }
 
-}  // namespace
+bool ButtonShowsLocked(const GameState& state, WindowId activity) {
+    switch (activity) {
+        case WindowId::fSoftware:
+            return !state.SoftwareOpen;
+        case WindowId::fInternet:
+            return !state.InternetOpen;
+        default:
+            return false;
+    }
+}
 
 void ApplyUnlockRule(Game& game, int internetThreshold) {
     if (SoftwarePartsInstalled(game)) {

@@ -8,6 +8,12 @@ namespace tessaro {
 // button once a modem is in and the status is above `internetThreshold`. Never locks again.
 void ApplyUnlockRule(Game& game, int internetThreshold);
 
+// Whether the picture button of an activity window takes the pointer and clicks.
+bool ButtonUnlocked(const GameState& state, WindowId activity);
+// Whether the button rests on its locked picture. The pictures follow the flags, which a
+// saved game may set apart from the buttons' enabled state.
+bool ButtonShowsLocked(const GameState& state, WindowId activity);
+
 // The main window was shown after a new game: the first virus day is drawn.
 void MainWindowShown(Game& game);
 // The main window became the active window again.

@@ -214,7 +214,7 @@ void TfMain::render() {
     GameWindow::render();
     gMood_->setValue(std::clamp(game_.main.gMood, 0, 100));
     for (const Button& button : buttons_) {
-        button.control->setEnabled(unlocked(button));
+        button.control->setEnabled(ButtonUnlocked(game_, button.activity));
     }
 }
 
@@ -227,24 +227,9 @@ PictureButton* TfMain::button(WindowId activity) const {
     return nullptr;
 }
 
-bool TfMain::unlocked(const Button& button) const {
-    switch (button.activity) {
-        case WindowId::fSoftware:
-            return game_.main.bSoftwareImageEnabled;
-        case WindowId::fInternet:
-            return game_.main.bInternetImageEnabled;
-        default:
-            return true;
-    }
-}
-
 void TfMain::redrawButtons(const PictureButton* underPointer) {
     for (const Button& button : buttons_) {
-        // The resting pictures follow the flags, not the enabled state of the button.
-        const bool open = button.activity == WindowId::fSoftware   ? game_.SoftwareOpen
-                          : button.activity == WindowId::fInternet ? game_.InternetOpen
-                                                                   : true;
-        int index = open ? button.resting : button.locked;
+        int index = ButtonShowsLocked(game_, button.activity) ? button.locked : button.resting;
         if (button.control == underPointer && button.control->isEnabled()) {
             index = button.highlighted;
         }

@@ -59,7 +59,6 @@ class TfMain : public GameWindow {
     void createButtonColumn();
     void createMenu();
     QLabel* addRow(const QString& caption, const QString& valueName, int y, int valueX);
-    bool unlocked(const Button& button) const;
     void openActivity(WindowId activity);
     // Draws every button at rest, or the one under the pointer highlighted.
     void redrawButtons(const PictureButton* underPointer);

@@ -66,16 +66,18 @@ void Shell::syncOnce() {
         if (window->isEnabled() != wanted.enabled) {
             window->setEnabled(wanted.enabled);
         }
-        if (wanted.shown && !window->isVisible()) {
-            window->render();
+        if (!wanted.shown) {
+            if (window->isVisible()) {
+                window->hide();
+            }
+            continue;
+        }
+        // Rendered before it shows, so that a window never shows old texts.
+        window->render();
+        if (!window->isVisible()) {
             window->centreOnScreen();
             window->show();
             window->activateWindow();
-        } else if (!wanted.shown && window->isVisible()) {
-            window->hide();
-        }
-        if (wanted.shown) {
-            window->render();
         }
     }
 }
