@@ -22,11 +22,11 @@ ActivityWindow::ActivityWindow(Game& game, WindowId id, const QString& caption, 
 }
 
 void ActivityWindow::FormClose() {
-    CloseActivity(game_, id());
+    run(CloseActivity, id());
 }
 
 void ActivityWindow::returnLabelClick() {
-    close();
+    FormClose();
 }
 
 }  // namespace tessaro

@@ -4,6 +4,7 @@
 
 #include "core/Navigation.h"
 #include "development/Project.h"
+#include "events/Virus.h"
 
 namespace tessaro {
 
@@ -11,18 +12,18 @@ namespace {
 
 constexpr int kLinuxProgrammerJob = 9;
 
-void WinGame(Game& game) {
+void winGame(Game& game) {
     // The game is over: nothing may tick again, and only the congratulations remain.
-    StopAllTimers(game);
+    stopAllTimers(game);
     for (WindowState& window : game.windows) {
         window.shown = false;
     }
     game.window(WindowId::Form1).shown = true;
 }
 
-void LoseGame(Game& game, const std::string& text) {
+void loseGame(Game& game, const std::string& text) {
     // The timers stop before the message shows, so no tick can bring a second one.
-    StopAllTimers(game);
+    stopAllTimers(game);
     game.shell.message(text, kGameTitle, MessageIcon::Question);
     game.shell.endProgram();
 }
@@ -50,14 +51,14 @@ void ApplyStatusTable(GameState& state) {
 
 void DayClockTick(Game& game) {
     if (game.Experience > kWinningExperience) {
-        WinGame(game);
+        winGame(game);
     }
     if (game.Mood == 0) {
-        LoseGame(game, "У вас плохое настроение. К сожалению вы проиграли");
+        loseGame(game, "У вас плохое настроение. К сожалению вы проиграли");
         return;
     }
     if (game.Money < 0) {
-        LoseGame(game, "Закончились все деньги. К сожалению вы проиграли");
+        loseGame(game, "Закончились все деньги. К сожалению вы проиграли");
         return;
     }
 
@@ -85,8 +86,7 @@ void DayClockTick(Game& game) {
 
 void EndOfDay(Game& game) {
     if (game.VirusDay == game.Day) {
-        game.Randomize();
-        game.VirusDay = game.Day + 40 + game.Random(30);
+        VirusDayComes(game);
     }
     if (game.JobId == kLinuxProgrammerJob) {
         ++game.Experience;

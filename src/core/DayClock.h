@@ -13,12 +13,17 @@ inline constexpr int kWinningExperience = 1000;   // the game is won above it
 // status stays what it was.
 void ApplyStatusTable(GameState& state);
 
+// The day clock is the one place where time moves the game on by itself, and the one place
+// that calls into the other subsystems when a day ends: each has one entry function for it
+// (the virus event's `VirusDayComes`, the project's `AdvanceProject`). A subsystem that
+// needs the end of a day adds its entry function here, in the game's step order.
+
 // One tick of the day clock `tTime`: win and loss, unlocking, status, mood, and every
 // 241st tick the end of the day.
 void DayClockTick(Game& game);
 
-// The end of a game day: virus day, the Linux programmer's experience, wage, day number
-// and the project in development.
+// The end of a game day, in the game's order: the virus day, the Linux programmer's
+// experience, the day number, the wage, and the project in development.
 void EndOfDay(Game& game);
 
 }  // namespace tessaro

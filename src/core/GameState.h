@@ -8,6 +8,7 @@
 
 #include "core/Random.h"
 #include "core/ShellPort.h"
+#include "core/Timers.h"
 
 namespace tessaro {
 
@@ -35,7 +36,7 @@ enum Slot : int {
     kModem,
 };
 
-// The twelve windows, in the order in which the program creates them.
+// The twelve windows, in the order of the game's own start-up.
 enum class WindowId {
     fStart,
     fMain,
@@ -52,10 +53,6 @@ enum class WindowId {
 };
 inline constexpr std::size_t kWindowCount = 12;
 
-// The game's timers. The program runs one real timer for each while its flag is set.
-enum class TimerId { tTime };
-inline constexpr std::size_t kTimerCount = 1;
-
 struct WindowState {
     bool shown = false;
     bool enabled = true;
@@ -69,14 +66,14 @@ struct MainCaptions {
     std::string lName;
     std::string lStatus;
     std::string lExpansion;
-    std::string lJob;
+    std::string lJob;  // saved at line 102
     std::string lMoney;
     std::string lDay;
     int gMood = 100;
-    std::array<std::string, kSlotCount> hardware;  // lMotherboard .. lModem
-    std::string lOS;
-    std::string lIDE;
-    std::string lAV;
+    std::array<std::string, kSlotCount> hardware;  // lMotherboard .. lModem, 103..111
+    std::string lOS;                               // 112
+    std::string lIDE;                              // 113
+    std::string lAV;                               // 114
     bool bSoftwareImageEnabled = false;
     bool bInternetImageEnabled = false;
 
@@ -84,10 +81,10 @@ struct MainCaptions {
 };
 
 struct DeveloperCaptions {
-    std::array<bool, kProjectKindCount> projectEnabled{};  // devPlayer .. devHomepage
-    std::string lNowProject = kNone;
-    int gProgress = 0;
-    bool gProgressVisible = false;
+    std::array<bool, kProjectKindCount> projectEnabled{};  // devPlayer .. devHomepage, 85..92
+    std::string lNowProject = kNone;                       // 115
+    int gProgress = 0;                                     // 117
+    bool gProgressVisible = false;                         // 119
 
     bool operator==(const DeveloperCaptions&) const = default;
 };
@@ -95,14 +92,15 @@ struct DeveloperCaptions {
 struct InternetCaptions {
     std::array<bool, kToolCount> toolEnabled{};
     std::array<bool, kMissionCount> missionEnabled{};
-    bool saleEnabled = false;
-    std::string lNowProject = kNone;  // the market site's existing project
+    bool saleEnabled = false;         // lSell, 118
+    std::string lNowProject = kNone;  // the market site's existing project, 116
 
     bool operator==(const InternetCaptions&) const = default;
 };
 
 // The hardware shop's model labels, in catalogue order (slot by slot, each by level): which
 // of them take a click. The five motherboards come first and are on sale from the start.
+// Not saved: the shop recomputes them whenever it is shown or activated.
 struct ComputerCaptions {
     std::array<bool, kPartModelCount> itemEnabled{true, true, true, true, true};
 
@@ -110,6 +108,7 @@ struct ComputerCaptions {
 };
 
 struct SoftwareCaptions {
+    // Saved at lines 67..83; line 84 repeats the enabled flag of "Dr.Web 4.29".
     std::array<bool, kSoftwareItemCount> itemEnabled{};
 
     bool operator==(const SoftwareCaptions&) const = default;
@@ -117,48 +116,49 @@ struct SoftwareCaptions {
 
 // Everything the game is: the player's variables under their own names, with the widths the
 // saved game relies on, and the parts of the windows that are game state too. Its default
-// values are those of a freshly started program, before any new game.
+// values are those of a freshly started program, before any new game. The comments give the
+// line of the saved game that stores each field.
 struct GameState {
-    std::string PlayerName;
-    bool InternetOpen = false;
-    bool SoftwareOpen = false;
-    std::int32_t Money = 5000;
-    std::uint8_t Mood = 100;
-    std::int32_t Day = 1;
-    std::int32_t DayTicks = 0;
-    std::int32_t MoodTicks = 0;
-    std::int32_t Wage = 0;
-    std::int32_t Experience = 0;
-    std::int32_t StatusLevel = 0;
-    std::string Status;
-    std::int32_t VirusDay = 0;
+    std::string PlayerName;        // saved at line 0
+    bool InternetOpen = false;     // 1
+    bool SoftwareOpen = false;     // 2
+    std::int32_t Money = 5000;     // 3
+    std::uint8_t Mood = 100;       // 4
+    std::int32_t Day = 1;          // 5
+    std::int32_t DayTicks = 0;     // 6
+    std::int32_t MoodTicks = 0;    // 7
+    std::int32_t Wage = 0;         // 8
+    std::int32_t Experience = 0;   // 9
+    std::int32_t StatusLevel = 0;  // 10
+    std::string Status;            // 11
+    std::int32_t VirusDay = 0;     // not saved
 
-    std::array<std::int16_t, kSlotCount> PartTradeIn{};
-    std::array<std::uint8_t, kSlotCount> PartLevel{};
-    std::int32_t DiskFree = 0;
-    std::int32_t DiskTotal = 0;
-    std::uint8_t OsId = 0;
-    std::uint8_t IdeId = 0;
-    std::uint8_t AvId = 0;
-    std::array<bool, kExtraSoftCount> ExtraSoft{};
-    std::int32_t OsSize = 0;
-    std::int32_t IdeSize = 0;
-    std::int32_t AvSize = 0;
-    std::array<bool, kCourseCount> Knowledge{};
-    std::uint8_t JobId = 0;
-    std::uint8_t ProjectKind = 0;
-    std::uint8_t ProjectPrice = 0;
-    std::uint8_t ProjectValue = 0;
-    bool ProjectActive = false;
-    std::uint8_t ProjectProgress = 0;
-    std::string ProjectName;
-    bool Connected = false;
-    std::uint8_t DialDraw = 0;
-    std::uint8_t DialStep = 0;
-    std::uint8_t MissionStep = 0;
-    std::array<bool, kToolCount> ToolOwned{};
-    std::int32_t MissionDraw = 0;
-    std::uint8_t MissionAmount = 0;
+    std::array<std::int16_t, kSlotCount> PartTradeIn{};  // 13..21
+    std::array<std::uint8_t, kSlotCount> PartLevel{};    // 22..30
+    std::int32_t DiskFree = 0;                           // 62
+    std::int32_t DiskTotal = 0;                          // 63
+    std::uint8_t OsId = 0;                               // 54
+    std::uint8_t IdeId = 0;                              // 55
+    std::uint8_t AvId = 0;                               // 56
+    std::array<bool, kExtraSoftCount> ExtraSoft{};       // 57..61
+    std::int32_t OsSize = 0;                             // 64
+    std::int32_t IdeSize = 0;                            // 65
+    std::int32_t AvSize = 0;                             // 66
+    std::array<bool, kCourseCount> Knowledge{};          // 37..53
+    std::uint8_t JobId = 0;                              // 12
+    std::uint8_t ProjectKind = 0;                        // 31
+    std::uint8_t ProjectPrice = 0;                       // 32
+    std::uint8_t ProjectValue = 0;                       // 33
+    bool ProjectActive = false;                          // 34
+    std::uint8_t ProjectProgress = 0;                    // 35
+    std::string ProjectName;                             // 36
+    bool Connected = false;                              // 93
+    std::uint8_t DialDraw = 0;                           // 94
+    std::uint8_t DialStep = 0;                           // 95
+    std::uint8_t MissionStep = 0;                        // 96
+    std::array<bool, kToolCount> ToolOwned{};            // 97..101
+    std::int32_t MissionDraw = 0;                        // not saved
+    std::uint8_t MissionAmount = 0;                      // not saved
 
     MainCaptions main;
     DeveloperCaptions developer;
@@ -167,15 +167,14 @@ struct GameState {
     ComputerCaptions computer;
 
     std::array<WindowState, kWindowCount> windows{};
-    std::array<bool, kTimerCount> timers{};
+    TimerStates timers = initialTimers();
 
     // Equal states are the same game: nothing a player could see or lose differs.
     bool operator==(const GameState&) const = default;
 
     WindowState& window(WindowId id) { return windows[static_cast<std::size_t>(id)]; }
     const WindowState& window(WindowId id) const { return windows[static_cast<std::size_t>(id)]; }
-    bool& timer(TimerId id) { return timers[static_cast<std::size_t>(id)]; }
-    bool timer(TimerId id) const { return timers[static_cast<std::size_t>(id)]; }
+    const TimerState& timer(TimerId id) const { return timers[static_cast<std::size_t>(id)]; }
 };
 
 // The running game: its state, the random source and the way out to the shell.

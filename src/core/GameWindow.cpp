@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/Navigation.h"
+
 namespace tessaro {
 
 void paintBackground(QWidget* widget, const QColor& colour) {
@@ -32,17 +34,30 @@ GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize cl
 }
 
 void GameWindow::render() {
-    for (Binding& binding : bindings_) {
-        if (binding.shown != *binding.source) {
-            binding.shown = *binding.source;
-            binding.label->setText(QString::fromStdString(binding.shown));
-        }
+    for (const auto& refresh : bindings_) {
+        refresh();
     }
 }
 
 void GameWindow::bind(QLabel* label, const std::string& source) {
-    bindings_.push_back({label, &source, source});
-    label->setText(QString::fromStdString(source));
+    bindValue(source,
+              [label](const std::string& text) { label->setText(QString::fromStdString(text)); });
+}
+
+void GameWindow::bindEnabled(QWidget* widget, const bool& source) {
+    bindValue(source, [widget](bool enabled) { widget->setEnabled(enabled); });
+}
+
+void GameWindow::bindVisible(QWidget* widget, const bool& source) {
+    bindValue(source, [widget](bool visible) { widget->setVisible(visible); });
+}
+
+void GameWindow::bindColour(QLabel* label, const Rgb& source) {
+    bindValue(source, [label](const Rgb& colour) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+        label->setPalette(colours);
+    });
 }
 
 void GameWindow::centreOnScreen() {
@@ -57,13 +72,28 @@ void GameWindow::centreOnScreen() {
 }
 
 void GameWindow::FormClose() {
-    game_.window(id_).shown = false;
+    run(HideWindow, id_);
+}
+
+void GameWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Only the game shows a window; a window that the desktop brings back is not shown anew.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        FormActivate();
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
+    // The window hides only if its close rule says so, when the shell brings it in line.
+    event->ignore();
     FormClose();
-    emit changed();
 }
 
 }  // namespace tessaro

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
+#include "core/Colour.h"
 #include "core/GameState.h"
 
 class QLabel;
@@ -16,8 +20,10 @@ namespace tessaro {
 void paintBackground(QWidget* widget, const QColor& colour);
 
 // A window of the game: a fixed client area, a single border with only the close box,
-// centred on the screen. It forwards events to the rules, then says that the game changed;
-// the shell brings every window and timer in line and asks the windows to render.
+// centred on the screen. Every event goes one way: the window runs a rule through `run`,
+// which tells the shell that the game changed; the shell then brings every window and timer
+// in line and each shown window renders its bindings. The state decides every close: the
+// close box runs the window's close rule and the shell hides what the state says is hidden.
 class GameWindow : public QWidget {
     Q_OBJECT
   public:
@@ -27,36 +33,66 @@ class GameWindow : public QWidget {
     // The area that holds the window's controls, of the game's client size.
     QWidget* client() const { return client_; }
 
-    // Brings the controls in line with the game state.
-    virtual void render();
+    // Brings the bound controls in line with the game state, touching only what changed.
+    void render();
     void centreOnScreen();
 
   signals:
-    void changed();
+    // A rule has run. Only `run` emits it.
+    void gameChanged();
 
   public slots:
-    // The close box, or a label that closes the window.
+    // The window has been shown, or has become the active window again.
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    // The close box: the window's close rule. By default the window only hides.
     virtual void FormClose();
 
   protected:
-    // Shows `source` in `label`, converting only when the text has changed.
+    // Runs a rule on the game, then lets the shell bring the screen in line.
+    template <typename Rule, typename... Args>
+    auto run(Rule&& rule, Args&&... args) {
+        using Result = std::invoke_result_t<Rule, Game&, Args...>;
+        if constexpr (std::is_void_v<Result>) {
+            std::invoke(std::forward<Rule>(rule), game_, std::forward<Args>(args)...);
+            emit gameChanged();
+        } else {
+            Result result =
+                std::invoke(std::forward<Rule>(rule), game_, std::forward<Args>(args)...);
+            emit gameChanged();
+            return result;
+        }
+    }
+
+    // A control that shows a part of the state. `apply` runs now and again whenever the
+    // value differs from what it last showed.
+    template <typename T, typename Apply>
+    void bindValue(const T& source, Apply apply) {
+        apply(source);
+        bindings_.push_back([&source, apply, shown = source]() mutable {
+            if (!(shown == source)) {
+                shown = source;
+                apply(shown);
+            }
+        });
+    }
     void bind(QLabel* label, const std::string& source);
+    void bindEnabled(QWidget* widget, const bool& source);
+    void bindVisible(QWidget* widget, const bool& source);
+    void bindColour(QLabel* label, const Rgb& source);
+
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QVBoxLayout* frameLayout() const { return layout_; }
 
     Game& game_;
 
   private:
-    struct Binding {
-        QLabel* label;
-        const std::string* source;
-        std::string shown;
-    };
-
     WindowId id_;
     QVBoxLayout* layout_;
     QWidget* client_;
-    std::vector<Binding> bindings_;
+    std::vector<std::function<void()>> bindings_;
 };
 
 }  // namespace tessaro

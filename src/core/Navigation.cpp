@@ -6,7 +6,7 @@ namespace tessaro {
 
 namespace {
 
-bool SoftwarePartsInstalled(const GameState& state) {
+bool softwarePartsInstalled(const GameState& state) {
     constexpr Slot kNeeded[] = {kMotherboard, kProcessor, kMemory, kHardDisk,
                                 kVideo,       kMonitor,   kCdDvd};
     return std::all_of(std::begin(kNeeded), std::end(kNeeded),
@@ -15,15 +15,20 @@ bool SoftwarePartsInstalled(const GameState& state) {
 
 }  // namespace
 
-bool ButtonUnlocked(const GameState& state, WindowId activity) {
+const bool* buttonEnabledFlag(const GameState& state, WindowId activity) {
     switch (activity) {
         case WindowId::fSoftware:
-            return state.main.bSoftwareImageEnabled;
+            return &state.main.bSoftwareImageEnabled;
         case WindowId::fInternet:
-            return state.main.bInternetImageEnabled;
+            return &state.main.bInternetImageEnabled;
         default:
-            return true;
+            return nullptr;
     }
+}
+
+bool ButtonUnlocked(const GameState& state, WindowId activity) {
+    const bool* enabled = buttonEnabledFlag(state, activity);
+    return enabled == nullptr || *enabled;
 }
 
 bool ButtonShowsLocked(const GameState& state, WindowId activity) {
@@ -38,7 +43,7 @@ bool ButtonShowsLocked(const GameState& state, WindowId activity) {
 }
 
 void ApplyUnlockRule(Game& game, int internetThreshold) {
-    if (SoftwarePartsInstalled(game)) {
+    if (softwarePartsInstalled(game)) {
         game.SoftwareOpen = true;
         game.main.bSoftwareImageEnabled = true;
     }
@@ -58,13 +63,13 @@ void MainWindowActivated(Game& game) {
 }
 
 void OpenActivity(Game& game, WindowId activity) {
-    if (!ButtonUnlocked(game, activity)) {
+    if (!ButtonUnlocked(game, activity) || ButtonShowsLocked(game, activity)) {
         return;
     }
     game.window(WindowId::fMain).enabled = false;
     // Days go on passing while the player writes programs.
     if (activity != WindowId::fDeveloper) {
-        game.timer(TimerId::tTime) = false;
+        stopTimer(game, TimerId::tTime);
     }
     game.window(activity).shown = true;
 }
@@ -72,26 +77,21 @@ void OpenActivity(Game& game, WindowId activity) {
 void CloseActivity(Game& game, WindowId activity) {
     game.window(activity).shown = false;
     game.window(WindowId::fMain).enabled = true;
-    game.timer(TimerId::tTime) = true;
+    startTimer(game, TimerId::tTime);
     MainWindowActivated(game);
 }
 
-void ShowAbout(Game& game) {
-    game.window(WindowId::Form2).shown = true;
-    game.timer(TimerId::tTime) = false;
-}
-
-void StopAllTimers(Game& game) {
-    game.timers.fill(false);
+void HideWindow(GameState& state, WindowId window) {
+    state.window(window).shown = false;
 }
 
 void QuitProgram(Game& game) {
-    StopAllTimers(game);
+    stopAllTimers(game);
     game.shell.endProgram();
 }
 
 void RestartProgram(Game& game) {
-    StopAllTimers(game);
+    stopAllTimers(game);
     game.shell.restartProgram();
 }
 

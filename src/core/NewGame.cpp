@@ -58,7 +58,7 @@ void NewGame(Game& game) {
     main.lAV = kNone;
     main.lDay = "1";
 
-    game.timer(TimerId::tTime) = true;
+    startTimer(game, TimerId::tTime);
 
     game.ProjectName = kNone;
 }

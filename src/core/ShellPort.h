@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessaro {
@@ -8,14 +9,29 @@ inline constexpr const char* kGameTitle = "Tessaro 1.1";
 
 enum class MessageIcon { None, Question };
 
-// What the rules ask of the world outside them. The program answers with modal message
-// boxes and by ending itself; tests record the requests instead.
+// A file dialog that the rules ask for: to open a saved game or to save one.
+struct FileChoice {
+    enum class Purpose { Open, Save };
+
+    Purpose purpose = Purpose::Open;
+    std::string title;
+    std::string filter;  // in Qt's syntax: "Description (*.ext)"
+    // The name chosen in this dialog the last time, offered again; empty the first time,
+    // when the dialog starts in the folder of saved games.
+    std::string rememberedName;
+};
+
+// Everything that leaves the game: messages, file choices, ending and restarting. The
+// program answers with modal dialogs and by ending itself; tests record the requests and
+// answer file choices from a list.
 class ShellPort {
   public:
     virtual ~ShellPort() = default;
 
     // Shows a message and returns when the player has closed it.
     virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+    // Lets the player choose a file; nothing when he cancels or confirms an empty name.
+    virtual std::optional<std::string> chooseFile(const FileChoice& choice) = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;
     // Starts a fresh copy of the program, then ends this one.

@@ -2,7 +2,7 @@
 
 namespace tessaro {
 
-std::string FirstCharacters(const std::string& utf8, std::size_t count) {
+std::string firstCharacters(const std::string& utf8, std::size_t count) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const bool startsCharacter = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;

@@ -6,6 +6,6 @@
 namespace tessaro {
 
 // The first `count` characters of a UTF-8 text (the whole text if it is shorter).
-std::string FirstCharacters(const std::string& utf8, std::size_t count);
+std::string firstCharacters(const std::string& utf8, std::size_t count);
 
 }  // namespace tessaro

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/DayClock.h"
 #include "core/Fonts.h"
 #include "core/Navigation.h"
 #include "core/PictureButton.h"
 #include "core/Pictures.h"
+#include "secondary/AboutAndCongratulations.h"
 
 namespace tessaro {
 
@@ -30,8 +30,9 @@ QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold
     return label;
 }
 
-QWidget* makeBar(QWidget* parent, const QRect& geometry) {
+QWidget* makeBar(const QString& name, QWidget* parent, const QRect& geometry) {
     auto* bar = new QWidget(parent);
+    bar->setObjectName(name);
     paintBackground(bar, kMoneyGreen);
     bar->setGeometry(geometry);
     return bar;
@@ -51,14 +52,23 @@ TfMain::TfMain(Game& game)
     colours.setColor(QPalette::Disabled, QPalette::WindowText,
                      colours.color(QPalette::Active, QPalette::WindowText));
     setPalette(colours);
-    client()->setMouseTracking(true);
-    client()->installEventFilter(this);
     createDataPanel();
     createComputerPanel();
     createButtonColumn();
     createMenu();
+    trackPointerOverBackground();
     redrawButtons(nullptr);
-    render();
+}
+
+void TfMain::trackPointerOverBackground() {
+    QList<QWidget*> areas = client()->findChildren<QWidget*>();
+    areas.append(client());
+    for (QWidget* area : areas) {
+        if (qobject_cast<PictureButton*>(area) == nullptr) {
+            area->setMouseTracking(true);
+            area->installEventFilter(this);
+        }
+    }
 }
 
 QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, int valueX) {
@@ -70,7 +80,8 @@ QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, 
 }
 
 void TfMain::createDataPanel() {
-    QWidget* heading = makeBar(client(), QRect(4, 4, kPanelWidth - 4, 18));
+    QWidget* heading =
+        makeBar(QStringLiteral("dataHeading"), client(), QRect(4, 4, kPanelWidth - 4, 18));
     makeLabel(QStringLiteral("Ваши данные"), heading, 11, true)->setGeometry(6, 0, 200, 18);
 
     MainCaptions& main = game_.main;
@@ -101,11 +112,15 @@ void TfMain::createDataPanel() {
         QStringLiteral("QProgressBar { border: none; background: white; color: black; }"
                        "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
     gMood_->setGeometry(kValueX, y + 2, 150, kRowHeight - 3);
+    // Values above 100 show as a full gauge.
+    bindValue(main.gMood, [this](int mood) { gMood_->setValue(std::clamp(mood, 0, 100)); });
 }
 
 void TfMain::createComputerPanel() {
-    QWidget* heading = makeBar(client(), QRect(4, 118, kPanelWidth - 4, 18));
+    QWidget* heading =
+        makeBar(QStringLiteral("computerHeading"), client(), QRect(4, 118, kPanelWidth - 4, 18));
     auto* icon = new QLabel(heading);
+    icon->setObjectName(QStringLiteral("computerIcon"));
     icon->setPixmap(drawComputerIcon());
     icon->setGeometry(4, 1, 16, 16);
     makeLabel(QStringLiteral("Компьютер"), heading, 11, true)->setGeometry(24, 0, 200, 18);
@@ -144,7 +159,8 @@ void TfMain::createComputerPanel() {
 
 void TfMain::createButtonColumn() {
     QWidget* column =
-        makeBar(client(), QRect(kPanelWidth + 6, 0, kClientWidth - kPanelWidth - 6, kClientHeight));
+        makeBar(QStringLiteral("buttonColumn"), client(),
+                QRect(kPanelWidth + 6, 0, kClientWidth - kPanelWidth - 6, kClientHeight));
     struct Definition {
         const char* name;
         WindowId activity;
@@ -170,11 +186,15 @@ void TfMain::createButtonColumn() {
         buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
                        definition.locked};
         connect(control, &PictureButton::clicked, this, definition.click);
+        if (const bool* enabled = buttonEnabledFlag(game_, definition.activity)) {
+            bindEnabled(control, *enabled);
+        }
         connect(control, &PictureButton::mouseMoved, this,
                 [this, control] { redrawButtons(control); });
     }
 
     QLabel* dayCaption = makeLabel(QStringLiteral("ДЕНЬ"), column, 11, true);
+    dayCaption->setObjectName(QStringLiteral("dayCaption"));
     dayCaption->setAlignment(Qt::AlignCenter);
     dayCaption->setGeometry(0, 274, column->width(), 16);
     QLabel* day = makeLabel(QString(), column, 16, true);
@@ -210,14 +230,6 @@ void TfMain::createMenu() {
         ->setObjectName(QStringLiteral("mAbout"));
 }
 
-void TfMain::render() {
-    GameWindow::render();
-    gMood_->setValue(std::clamp(game_.main.gMood, 0, 100));
-    for (const Button& button : buttons_) {
-        button.control->setEnabled(ButtonUnlocked(game_, button.activity));
-    }
-}
-
 PictureButton* TfMain::button(WindowId activity) const {
     for (const Button& button : buttons_) {
         if (button.activity == activity) {
@@ -237,29 +249,16 @@ void TfMain::redrawButtons(const PictureButton* underPointer) {
     }
 }
 
-void TfMain::tTimeTimer() {
-    DayClockTick(game_);
-    emit changed();
-}
-
 void TfMain::FormClose() {
-    QuitProgram(game_);
+    run(QuitProgram);
 }
 
 void TfMain::FormActivate() {
-    MainWindowActivated(game_);
-    emit changed();
+    run(MainWindowActivated);
 }
 
 void TfMain::FormMouseMove() {
     redrawButtons(nullptr);
-}
-
-void TfMain::changeEvent(QEvent* event) {
-    GameWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        FormActivate();
-    }
 }
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
@@ -269,50 +268,44 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     return GameWindow::eventFilter(watched, event);
 }
 
-void TfMain::openActivity(WindowId activity) {
-    OpenActivity(game_, activity);
-    emit changed();
-}
-
 void TfMain::bJobImageClick() {
-    openActivity(WindowId::fJob);
+    run(OpenActivity, WindowId::fJob);
 }
 
 void TfMain::bComputerImageClick() {
-    openActivity(WindowId::fComputer);
+    run(OpenActivity, WindowId::fComputer);
 }
 
 void TfMain::bSoftwareImageClick() {
-    openActivity(WindowId::fSoftware);
+    run(OpenActivity, WindowId::fSoftware);
 }
 
 void TfMain::bEducationImageClick() {
-    openActivity(WindowId::fEducation);
+    run(OpenActivity, WindowId::fEducation);
 }
 
 void TfMain::bInternetImageClick() {
-    openActivity(WindowId::fInternet);
+    run(OpenActivity, WindowId::fInternet);
 }
 
 void TfMain::bDeveloperImageClick() {
-    openActivity(WindowId::fDeveloper);
+    run(OpenActivity, WindowId::fDeveloper);
 }
 
 void TfMain::bRestImageClick() {
-    openActivity(WindowId::Form3);
+    run(OpenActivity, WindowId::Form3);
 }
 
 void TfMain::mNewClick() {
-    RestartProgram(game_);
+    run(RestartProgram);
 }
 
 void TfMain::mExitClick() {
-    QuitProgram(game_);
+    run(QuitProgram);
 }
 
 void TfMain::mAboutClick() {
-    ShowAbout(game_);
-    emit changed();
+    run(ShowAbout);
 }
 
 }  // namespace tessaro

@@ -13,20 +13,17 @@ namespace tessaro {
 
 class PictureButton;
 
-// The main window: the player's data, his computer, the seven picture buttons, the menu
-// and the day clock's handler.
+// The main window: the player's data, his computer, the seven picture buttons and the menu.
 class TfMain : public GameWindow {
     Q_OBJECT
   public:
     explicit TfMain(Game& game);
 
-    void render() override;
     PictureButton* button(WindowId activity) const;
 
   public slots:
-    void tTimeTimer();
     void FormClose() override;
-    void FormActivate();
+    void FormActivate() override;
     void FormMouseMove();
 
     void bJobImageClick();
@@ -42,7 +39,6 @@ class TfMain : public GameWindow {
     void mAboutClick();
 
   protected:
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -59,7 +55,9 @@ class TfMain : public GameWindow {
     void createButtonColumn();
     void createMenu();
     QLabel* addRow(const QString& caption, const QString& valueName, int y, int valueX);
-    void openActivity(WindowId activity);
+    // The background, the panels, their headings and the day number: the pointer on any of
+    // them puts every button back at rest.
+    void trackPointerOverBackground();
     // Draws every button at rest, or the one under the pointer highlighted.
     void redrawButtons(const PictureButton* underPointer);
 

@@ -82,7 +82,7 @@ constexpr std::array<SlotInfo, kSlotCount> kSlots = {{
 // Where each slot's models begin in the catalogue, and where the last slot's end.
 constexpr std::array<int, kSlotCount + 1> kSlotStart = {0, 5, 15, 21, 28, 34, 36, 39, 42, 45};
 
-constexpr bool CatalogueIsInOrder() {
+constexpr bool catalogueIsInOrder() {
     for (int i = 0; i < kPartModelCount; ++i) {
         const PartModel& model = kCatalogue[i];
         if (model.index != i || i < kSlotStart[model.slot] || i >= kSlotStart[model.slot + 1] ||
@@ -92,31 +92,31 @@ constexpr bool CatalogueIsInOrder() {
     }
     return true;
 }
-static_assert(CatalogueIsInOrder(), "models go slot by slot, each slot by level from 1");
+static_assert(catalogueIsInOrder(), "models go slot by slot, each slot by level from 1");
 
 }  // namespace
 
-const std::array<PartModel, kPartModelCount>& PartsCatalogue() {
+const std::array<PartModel, kPartModelCount>& partsCatalogue() {
     return kCatalogue;
 }
 
-const SlotInfo& SlotDescription(Slot slot) {
+const SlotInfo& slotDescription(Slot slot) {
     return kSlots[slot];
 }
 
-int ModelCount(Slot slot) {
+int modelCount(Slot slot) {
     return kSlotStart[slot + 1] - kSlotStart[slot];
 }
 
-std::span<const PartModel> ModelsOf(Slot slot) {
-    return std::span<const PartModel>(kCatalogue).subspan(kSlotStart[slot], ModelCount(slot));
+std::span<const PartModel> modelsOf(Slot slot) {
+    return std::span<const PartModel>(kCatalogue).subspan(kSlotStart[slot], modelCount(slot));
 }
 
-const PartModel& Model(Slot slot, int level) {
+const PartModel& modelAt(Slot slot, int level) {
     return kCatalogue[kSlotStart[slot] + level - 1];
 }
 
-const PartModel* FindModel(const std::string& control) {
+const PartModel* findModel(const std::string& control) {
     for (const PartModel& model : kCatalogue) {
         if (control == model.control) {
             return &model;

@@ -40,12 +40,12 @@ struct SlotInfo {
     const char* oldWord;  // "старую" or "старый" in the trade-in text
 };
 
-const std::array<PartModel, kPartModelCount>& PartsCatalogue();
-const SlotInfo& SlotDescription(Slot slot);
-const PartModel& Model(Slot slot, int level);
-int ModelCount(Slot slot);
-std::span<const PartModel> ModelsOf(Slot slot);
+const std::array<PartModel, kPartModelCount>& partsCatalogue();
+const SlotInfo& slotDescription(Slot slot);
+const PartModel& modelAt(Slot slot, int level);
+int modelCount(Slot slot);
+std::span<const PartModel> modelsOf(Slot slot);
 // The model whose shop label has this control name, or nullptr.
-const PartModel* FindModel(const std::string& control);
+const PartModel* findModel(const std::string& control);
 
 }  // namespace tessaro

@@ -77,7 +77,7 @@ bool Offered(const GameState& state, const PartModel& model) {
     if (boardLevel == 0) {
         return false;
     }
-    const PartModel& board = Model(kMotherboard, boardLevel);
+    const PartModel& board = modelAt(kMotherboard, boardLevel);
     switch (model.slot) {
         case kProcessor:
             return model.socket == board.socket && !BlockedByInstalledProcessor(state, model);
@@ -95,7 +95,7 @@ std::string OfferText(const PartModel& model) {
 }
 
 std::string TradeInText(const GameState& state, const PartModel& model) {
-    return std::string("Если продать ") + SlotDescription(model.slot).oldWord + ", то " +
+    return std::string("Если продать ") + slotDescription(model.slot).oldWord + ", то " +
            model.infoName + " - $" + std::to_string(NetPrice(state, model));
 }
 
@@ -104,7 +104,7 @@ std::string InfoText(const GameState& state, const PartModel& model) {
 }
 
 void RefreshOffer(GameState& state) {
-    for (const PartModel& model : PartsCatalogue()) {
+    for (const PartModel& model : partsCatalogue()) {
         state.computer.itemEnabled[model.index] = Offered(state, model);
     }
 }
@@ -131,7 +131,7 @@ void Buy(Game& game, const PartModel& model) {
     if (model.slot == kHardDisk) {
         UpdateDiskSpace(game, model);
     }
-    for (const PartModel& sibling : ModelsOf(model.slot)) {
+    for (const PartModel& sibling : modelsOf(model.slot)) {
         if (!Offered(game, sibling)) {
             game.computer.itemEnabled[sibling.index] = false;
         }

@@ -1,9 +1,9 @@
 #include "hardware/TfComputer.h"
 
-#include <QEvent>
 #include <QLabel>
 
 #include "core/Fonts.h"
+#include "core/ItemList.h"
 #include "core/Pictures.h"
 #include "hardware/PartsCatalogue.h"
 #include "hardware/Shop.h"
@@ -29,7 +29,8 @@ struct Column {
 
 TfComputer::TfComputer(Game& game)
     : ActivityWindow(game, WindowId::fComputer, QStringLiteral("Покупка комплектующих"),
-                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6")) {
+                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6")),
+      models_(new ItemList(this)) {
     setObjectName(QStringLiteral("fComputer"));
 
     const Column columns[] = {
@@ -48,12 +49,10 @@ TfComputer::TfComputer(Game& game)
     auto* infoBar = new QFrame(client());
     infoBar->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     infoBar->setGeometry(3, kBottomY, 373, kClientHeight - kBottomY - 3);
-    lInfo_ = new QLabel(infoBar);
-    lInfo_->setObjectName(QStringLiteral("lInfo"));
+    lInfo_ = new InfoLine(QStringLiteral("lInfo"), QString::fromUtf8(kDefaultInfo), infoBar);
     lInfo_->setFont(gameFont(8, true));
     lInfo_->setAlignment(Qt::AlignCenter);
     lInfo_->setGeometry(infoBar->rect().adjusted(4, 2, -4, -2));
-    setInfo(QString::fromUtf8(kDefaultInfo), palette().color(QPalette::WindowText));
 
     auto* returnBox = new QFrame(client());
     returnBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -63,11 +62,16 @@ TfComputer::TfComputer(Game& game)
     returnLabel()->setGeometry(returnBox->rect());
     returnLabel()->show();
 
-    render();
+    connect(models_, &ItemList::pointerMoved, this, &TfComputer::ModelMouseMove);
+    connect(models_, &ItemList::pointerLeft, this, &TfComputer::ModelMouseLeave);
+    connect(models_, &ItemList::clicked, this, &TfComputer::ModelClick);
+    for (const PartModel& model : partsCatalogue()) {
+        bindEnabled(models_->label(model.index), game_.computer.itemEnabled[model.index]);
+    }
 }
 
 int TfComputer::addGroup(Slot slot, int x, int y, int width) {
-    auto* title = new QLabel(QString::fromUtf8(SlotDescription(slot).groupTitle), client());
+    auto* title = new QLabel(QString::fromUtf8(slotDescription(slot).groupTitle), client());
     title->setFont(gameFont(12, true));
     title->setAlignment(Qt::AlignCenter);
     title->setAutoFillBackground(true);
@@ -75,72 +79,33 @@ int TfComputer::addGroup(Slot slot, int x, int y, int width) {
     title->setForegroundRole(QPalette::HighlightedText);
     title->setGeometry(x, y, width, kTitleHeight);
 
-    const auto models = ModelsOf(slot);
+    const auto models = modelsOf(slot);
     auto* box = new QFrame(client());
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box->setGeometry(x, y + kTitleHeight, width, static_cast<int>(models.size()) * kLineStep + 6);
-    for (const PartModel& model : models) {
-        auto* label =
-            new ActionLabel(QLatin1String(model.control), QString::fromUtf8(model.caption), 8, box);
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(2, 3 + (model.level - 1) * kLineStep, width - 4, kLineStep);
-        const int index = model.index;
-        connect(label, &ActionLabel::mouseMoved, this, [this, index] { ModelMouseMove(index); });
-        connect(label, &ActionLabel::mouseLeft, this, [this, index] { ModelMouseLeave(index); });
-        connect(label, &ActionLabel::clicked, this, [this, index] { ModelClick(index); });
-        labels_[index] = label;
-    }
+    models_->addColumn(models, models.front().index, box, QRect(2, 3, width - 4, kLineStep));
     return box->geometry().bottom() + 1;
 }
 
-void TfComputer::render() {
-    ActivityWindow::render();
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        labels_[i]->setEnabled(game_.computer.itemEnabled[i]);
-    }
-}
-
-void TfComputer::setInfo(const QString& text, const QColor& color) {
-    lInfo_->setText(text);
-    QPalette colours = lInfo_->palette();
-    colours.setColor(QPalette::WindowText, color);
-    lInfo_->setPalette(colours);
-}
-
 void TfComputer::FormShow() {
-    RefreshOffer(game_);
-    emit changed();
+    run(RefreshOffer);
 }
 
 void TfComputer::FormActivate() {
-    RefreshOffer(game_);
-    emit changed();
+    run(RefreshOffer);
 }
 
 void TfComputer::ModelMouseMove(int index) {
-    const PartModel& model = PartsCatalogue()[index];
-    setInfo(QString::fromStdString(InfoText(game_, model)), QColor(255, 0, 0));
+    const PartModel& model = partsCatalogue()[index];
+    lInfo_->describe(QString::fromStdString(InfoText(game_, model)), QColor(255, 0, 0));
 }
 
 void TfComputer::ModelMouseLeave(int /*index*/) {
-    setInfo(QString::fromUtf8(kDefaultInfo), QColor(0, 0, 0));
+    lInfo_->rest();
 }
 
 void TfComputer::ModelClick(int index) {
-    Buy(game_, PartsCatalogue()[index]);
-    emit changed();
-}
-
-void TfComputer::showEvent(QShowEvent* event) {
-    ActivityWindow::showEvent(event);
-    FormShow();
-}
-
-void TfComputer::changeEvent(QEvent* event) {
-    ActivityWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        FormActivate();
-    }
+    run(Buy, partsCatalogue()[index]);
 }
 
 }  // namespace tessaro

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <array>
-
 #include "core/ActivityWindow.h"
 #include "core/GameState.h"
 
-class QLabel;
-
 namespace tessaro {
 
-struct PartModel;
+class InfoLine;
+class ItemList;
 
 // The hardware shop: the 45 models in nine groups, those on sale enabled, the price of the
 // one under the pointer in the info line, a click to buy.
@@ -18,28 +15,21 @@ class TfComputer : public ActivityWindow {
   public:
     explicit TfComputer(Game& game);
 
-    void render() override;
-
     static constexpr const char* kDefaultInfo =
         "Здесь можно приобрести комплектующие для компьютера";
 
   public slots:
-    void FormShow();
-    void FormActivate();
+    void FormShow() override;
+    void FormActivate() override;
     void ModelMouseMove(int index);
     void ModelMouseLeave(int index);
     void ModelClick(int index);
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
   private:
     int addGroup(Slot slot, int x, int y, int width);
-    void setInfo(const QString& text, const QColor& color);
 
-    std::array<ActionLabel*, kPartModelCount> labels_{};
-    QLabel* lInfo_ = nullptr;
+    ItemList* models_;
+    InfoLine* lInfo_ = nullptr;
 };
 
 }  // namespace tessaro

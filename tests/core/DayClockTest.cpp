@@ -3,11 +3,13 @@
 #include "core/DayClock.h"
 #include "core/NewGame.h"
 #include "support/RecordingShell.h"
+#include "support/RunFor.h"
 
 namespace tessaro {
 namespace {
 
 using testing::RunFor;
+using testing::running;
 using testing::TestGame;
 
 class DayClockTest : public ::testing::Test {
@@ -44,7 +46,7 @@ TEST_F(DayClockTest, TheFirstDayEndsAtTheTwoHundredFortyFirstTick) {
 TEST_F(DayClockTest, GameTimeRunsOnlyWhileTheClockRuns) {
     RunFor(game, 2410);
     EXPECT_EQ(game.Day, 2);
-    game.timer(TimerId::tTime) = false;
+    stopTimer(game, TimerId::tTime);
     RunFor(game, 10000);
     EXPECT_EQ(game.Day, 2);
 }
@@ -113,7 +115,7 @@ TEST_F(DayClockTest, ExperienceAboveOneThousandWinsTheGame) {
     EXPECT_TRUE(game.window(WindowId::Form1).shown);
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
     EXPECT_FALSE(game.window(WindowId::fDeveloper).shown);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_TRUE(t.shell.messages.empty());
     EXPECT_EQ(t.shell.ends, 0);
     // The rest of the winning tick still runs.
@@ -145,7 +147,7 @@ TEST_F(DayClockTest, LosingShowsOneMessageWithTheClockStoppedThenEndsTheProgram)
         EXPECT_EQ(fresh.shell.messages[0].icon, MessageIcon::Question);
         EXPECT_FALSE(fresh.shell.messages[0].timersRunning[0]);
         EXPECT_EQ(fresh.shell.ends, 1);
-        EXPECT_FALSE(fresh.game.timer(TimerId::tTime));
+        EXPECT_FALSE(running(fresh.game, TimerId::tTime));
     }
 }
 
@@ -153,7 +155,7 @@ TEST_F(DayClockTest, NoMoneyAtAllIsNotYetALoss) {
     game.Money = 0;
     Tick(1);
     EXPECT_TRUE(t.shell.messages.empty());
-    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(running(game, TimerId::tTime));
 }
 
 TEST_F(DayClockTest, UntouchedMoodRunsOutAfterEighteenThousandOneHundredTicks) {
@@ -205,7 +207,7 @@ TEST_F(DayClockTest, TheVirusDayDrawsTheNextOneFortyToSixtyNineDaysLater) {
     EXPECT_EQ(g.Day, 41);
     EXPECT_EQ(g.Money, 501);
     // Until the virus window exists, the day goes on as any other.
-    EXPECT_TRUE(g.timer(TimerId::tTime));
+    EXPECT_TRUE(running(g, TimerId::tTime));
 }
 
 TEST_F(DayClockTest, APassedVirusDayNeverComesBack) {

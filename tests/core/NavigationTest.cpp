@@ -2,11 +2,13 @@
 
 #include "core/Navigation.h"
 #include "core/NewGame.h"
+#include "secondary/AboutAndCongratulations.h"
 #include "support/RecordingShell.h"
 
 namespace tessaro {
 namespace {
 
+using testing::running;
 using testing::TestGame;
 
 constexpr Slot kSoftwareParts[] = {kMotherboard, kProcessor, kMemory, kHardDisk,
@@ -103,12 +105,12 @@ TEST_F(NavigationTest, AnActivityWindowStopsTheDayExceptDevelopment) {
         EXPECT_TRUE(game.window(activity).shown);
         EXPECT_FALSE(game.window(WindowId::fMain).enabled);
         EXPECT_TRUE(game.window(WindowId::fMain).shown);
-        EXPECT_EQ(game.timer(TimerId::tTime), activity == WindowId::fDeveloper);
+        EXPECT_EQ(running(game, TimerId::tTime), activity == WindowId::fDeveloper);
 
         CloseActivity(game, activity);
         EXPECT_FALSE(game.window(activity).shown);
         EXPECT_TRUE(game.window(WindowId::fMain).enabled);
-        EXPECT_TRUE(game.timer(TimerId::tTime));
+        EXPECT_TRUE(running(game, TimerId::tTime));
     }
 }
 
@@ -118,7 +120,41 @@ TEST_F(NavigationTest, ALockedButtonOpensNothing) {
     EXPECT_FALSE(game.window(WindowId::fSoftware).shown);
     EXPECT_FALSE(game.window(WindowId::fInternet).shown);
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
-    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(running(game, TimerId::tTime));
+}
+
+// A loaded game can leave a button enabled while its flag is false: the button then shows its
+// locked picture, and the click checks the flag.
+TEST_F(NavigationTest, TheSoftwareAndInternetButtonsOpenOnlyWithTheirFlag) {
+    struct Row {
+        const char* name;
+        bool buttonEnabled;
+        bool flag;
+        bool opens;
+    };
+    const Row rows[] = {
+        {"locked", false, false, false},
+        {"enabled by a loaded game, flag false", true, false, false},
+        {"unlocked", true, true, true},
+    };
+    for (WindowId activity : {WindowId::fSoftware, WindowId::fInternet}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            TestGame fresh;
+            Game& g = fresh.game;
+            NewGame(g);
+            const bool software = activity == WindowId::fSoftware;
+            (software ? g.main.bSoftwareImageEnabled : g.main.bInternetImageEnabled) =
+                row.buttonEnabled;
+            (software ? g.SoftwareOpen : g.InternetOpen) = row.flag;
+            EXPECT_EQ(ButtonShowsLocked(g, activity), !row.flag);
+
+            OpenActivity(g, activity);
+            EXPECT_EQ(g.window(activity).shown, row.opens);
+            EXPECT_EQ(g.window(WindowId::fMain).enabled, !row.opens);
+            EXPECT_EQ(running(g, TimerId::tTime), !row.opens);
+        }
+    }
 }
 
 TEST_F(NavigationTest, ReturningToTheMainWindowUnlocksTheInternetForAUser) {
@@ -134,21 +170,21 @@ TEST_F(NavigationTest, ReturningToTheMainWindowUnlocksTheInternetForAUser) {
 TEST_F(NavigationTest, TheAboutWindowStopsTheClockButLeavesTheMainWindowUsable) {
     ShowAbout(game);
     EXPECT_TRUE(game.window(WindowId::Form2).shown);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
 }
 
 TEST_F(NavigationTest, LeavingAndRestartingEndThisProgram) {
     QuitProgram(game);
     EXPECT_EQ(t.shell.ends, 1);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
 
     TestGame other;
     NewGame(other.game);
     RestartProgram(other.game);
     EXPECT_EQ(other.shell.restarts, 1);
     EXPECT_EQ(other.shell.ends, 0);
-    EXPECT_FALSE(other.game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(other.game, TimerId::tTime));
 }
 
 TEST_F(NavigationTest, ShowingTheMainWindowDrawsTheFirstVirusDay) {

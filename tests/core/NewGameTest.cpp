@@ -6,6 +6,7 @@
 namespace tessaro {
 namespace {
 
+using testing::running;
 using testing::TestGame;
 
 TEST(NewGameTest, ProgramStartValuesStandUntilANewGame) {
@@ -21,7 +22,7 @@ TEST(NewGameTest, ProgramStartValuesStandUntilANewGame) {
     EXPECT_EQ(game.Status, "");
     EXPECT_EQ(game.ProjectName, "");
     EXPECT_EQ(game.VirusDay, 0);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_EQ(game.developer.lNowProject, "Нет");
     EXPECT_EQ(game.internet.lNowProject, "Нет");
     EXPECT_FALSE(game.main.bSoftwareImageEnabled);
@@ -79,7 +80,7 @@ TEST(NewGameTest, PutsThePlayerAtTheStart) {
     for (bool owned : game.ToolOwned)
         EXPECT_FALSE(owned);
     EXPECT_EQ(game.ProjectName, "Нет");
-    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(running(game, TimerId::tTime));
 
     for (bool enabled : game.internet.toolEnabled)
         EXPECT_TRUE(enabled);

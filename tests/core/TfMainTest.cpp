@@ -75,7 +75,7 @@ class TfMainTest : public QObject {
         movePointer(button("bSoftwareImage"));
         QCOMPARE(button("bSoftwareImage")->picture(), 12);
         QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
-        QVERIFY(!t->window(WindowId::fSoftware)->isVisible());
+        QVERIFY(!t->shown(WindowId::fSoftware));
         QVERIFY(t->fMain()->isEnabled());
     }
 
@@ -92,15 +92,49 @@ class TfMainTest : public QObject {
         QCOMPARE(button("bSoftwareImage")->picture(), 12);
     }
 
+    // Through the real event path: the pointer leaves a highlighted button for each area that
+    // the game lists as background.
+    void everyBackgroundAreaPutsTheButtonsBackAtRest() {
+        const char* areas[] = {"client",       "buttonColumn", "dataHeading", "computerHeading",
+                               "computerIcon", "lDay",         "dayCaption",  "lMoney",
+                               "gMood",        "lMotherboard"};
+        for (const char* area : areas) {
+            QWidget* widget = t->fMain()->findChild<QWidget*>(QLatin1String(area));
+            QVERIFY2(widget != nullptr, area);
+            movePointer(button("bJobImage"));
+            QCOMPARE(button("bJobImage")->picture(), 10);
+            // A corner of the area that no other control covers.
+            movePointer(widget, QPoint(2, 2));
+            QVERIFY2(button("bJobImage")->picture() == 9, area);
+        }
+    }
+
+    // A loaded game can enable a button whose flag is false: it shows its locked picture and
+    // a click opens nothing.
+    void aButtonOpensOnlyWhenItsFlagIsSet() {
+        t->game().main.bSoftwareImageEnabled = true;
+        t->program.shell().sync();
+        QVERIFY(button("bSoftwareImage")->isEnabled());
+        movePointer(t->fMain()->client(), QPoint(5, 100));
+        QCOMPARE(button("bSoftwareImage")->picture(), 12);
+        QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
+        QVERIFY(!t->shown(WindowId::fSoftware));
+        QVERIFY(t->fMain()->isEnabled());
+
+        t->game().SoftwareOpen = true;
+        QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
+        QVERIFY(t->shown(WindowId::fSoftware));
+    }
+
     void eachActivityWindowOpensAndReturnsToTheMainWindow() {
         QTimer& clock = t->program.shell().timer(TimerId::tTime);
         for (const Activity& activity : kActivities) {
             for (bool byReturnLabel : {true, false}) {
                 const QString which = QString::fromUtf8(activity.caption) +
                                       (byReturnLabel ? " by its label" : " by its close box");
-                auto* window = static_cast<ActivityWindow*>(t->window(activity.window));
                 QTest::mouseClick(button(activity.button), Qt::LeftButton);
-                QVERIFY2(window->isVisible(), qPrintable(which));
+                auto* window = static_cast<ActivityWindow*>(t->window(activity.window));
+                QVERIFY2(window != nullptr && window->isVisible(), qPrintable(which));
                 QVERIFY2(!t->fMain()->isEnabled(), qPrintable(which));
                 QCOMPARE(clock.isActive(), activity.window == WindowId::fDeveloper);
                 QCOMPARE(window->windowTitle(), QString::fromUtf8(activity.caption));
@@ -122,7 +156,7 @@ class TfMainTest : public QObject {
     void daysPassWhileTheDevelopmentWindowIsOpen() {
         QTest::mouseClick(button("bDeveloperImage"), Qt::LeftButton);
         for (int tick = 0; tick < 241; ++tick) {
-            t->fMain()->tTimeTimer();
+            t->tick();
         }
         QCOMPARE(label("lDay")->text(), QStringLiteral("2"));
         QCOMPARE(label("lMoney")->text(), QStringLiteral("501"));
@@ -147,50 +181,50 @@ class TfMainTest : public QObject {
         movePointer(button("bSoftwareImage"));
         QCOMPARE(button("bSoftwareImage")->picture(), 13);
         QTest::mouseClick(button("bSoftwareImage"), Qt::LeftButton);
-        QVERIFY(t->window(WindowId::fSoftware)->isVisible());
+        QVERIFY(t->shown(WindowId::fSoftware));
     }
 
     void theAboutWindowFromTheMenuPausesTheDay() {
         QTimer& clock = t->program.shell().timer(TimerId::tTime);
         menuAction("mAbout")->trigger();
-        QVERIFY(t->window(WindowId::Form2)->isVisible());
+        QVERIFY(t->shown(WindowId::Form2));
         QVERIFY(!clock.isActive());
         QVERIFY(t->fMain()->isEnabled());
         QTest::mouseClick(t->find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
-        QVERIFY(!t->window(WindowId::Form2)->isVisible());
+        QVERIFY(!t->shown(WindowId::Form2));
         QVERIFY(clock.isActive());
     }
 
     void theAboutWindowsCloseBoxOnlyHidesIt() {
         menuAction("mAbout")->trigger();
         t->window(WindowId::Form2)->close();
-        QVERIFY(!t->window(WindowId::Form2)->isVisible());
+        QVERIFY(!t->shown(WindowId::Form2));
         QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
-        QCOMPARE(t->control.ends, 0);
+        QCOMPARE(t->shell.ends, 0);
     }
 
     void leavingTheGame() {
         menuAction("mExit")->trigger();
-        QCOMPARE(t->control.ends, 1);
-        QCOMPARE(t->control.restarts, 0);
+        QCOMPARE(t->shell.ends, 1);
+        QCOMPARE(t->shell.restarts, 0);
         QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
 
         TestProgram other;
         other.startGame();
         other.fMain()->findChild<QAction*>(QStringLiteral("mNew"))->trigger();
-        QCOMPARE(other.control.restarts, 1);
-        QCOMPARE(other.control.ends, 0);
+        QCOMPARE(other.shell.restarts, 1);
+        QCOMPARE(other.shell.ends, 0);
 
         TestProgram third;
         third.startGame();
         third.fMain()->close();
-        QCOMPARE(third.control.ends, 1);
+        QCOMPARE(third.shell.ends, 1);
     }
 
     void winningLeavesOnlyTheCongratulations() {
         t->game().Experience = 1001;
-        t->fMain()->tTimeTimer();
-        QVERIFY(t->window(WindowId::Form1)->isVisible());
+        t->tick();
+        QVERIFY(t->shown(WindowId::Form1));
         QVERIFY(!t->fMain()->isVisible());
         QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
         auto* picture = t->find<QLabel>(WindowId::Form1, "imCongratulations");
@@ -200,11 +234,11 @@ class TfMainTest : public QObject {
     void losingShowsOneMessageAndEnds() {
         t->game().Money = -1;
         t->game().Mood = 0;
-        t->fMain()->tTimeTimer();
-        QCOMPARE(t->messages.shown.size(), 1);
-        QCOMPARE(t->messages.shown[0].text,
+        t->tick();
+        QCOMPARE(t->shell.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(t->shell.messages[0].text),
                  QStringLiteral("У вас плохое настроение. К сожалению вы проиграли"));
-        QCOMPARE(t->control.ends, 1);
+        QCOMPARE(t->shell.ends, 1);
         QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
     }
 

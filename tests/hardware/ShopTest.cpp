@@ -13,14 +13,14 @@ namespace {
 using testing::TestGame;
 
 const PartModel& M(const char* control) {
-    const PartModel* model = FindModel(control);
+    const PartModel* model = findModel(control);
     EXPECT_NE(model, nullptr) << control;
     return *model;
 }
 
 std::set<std::string> OfferedControls(const GameState& state) {
     std::set<std::string> offered;
-    for (const PartModel& model : PartsCatalogue()) {
+    for (const PartModel& model : partsCatalogue()) {
         if (Offered(state, model)) {
             offered.insert(model.control);
         }
@@ -69,7 +69,7 @@ class ShopTest : public ::testing::Test {
 };
 
 TEST_F(ShopTest, CatalogueCaptionsKeepTheirQuirks) {
-    EXPECT_EQ(PartsCatalogue().size(), 45u);
+    EXPECT_EQ(partsCatalogue().size(), 45u);
     EXPECT_STREQ(M("mm64D").caption, "64MB  (DIMM)");
     EXPECT_STREQ(M("mm64D").installedName, "64MB (DIMM)");
     EXPECT_STREQ(M("vd256A").caption, "GeForce IV 256 (AGP)");
@@ -77,15 +77,21 @@ TEST_F(ShopTest, CatalogueCaptionsKeepTheirQuirks) {
     EXPECT_STREQ(M("mn17").caption, "LG Flatron 17\"");
     EXPECT_STREQ(M("mbP3").installedName, "A-Bit BE6 II (Socket 370, DIMM)");
     EXPECT_STREQ(M("prP700").infoName, "Intel Pentium III 700MHz (Socket 370)");
-    for (Slot slot :
-         {kMotherboard, kProcessor, kMemory, kHardDisk, kVideo, kSound, kMonitor, kCdDvd, kModem}) {
-        const auto models = ModelsOf(slot);
-        for (std::size_t i = 0; i < models.size(); ++i) {
-            EXPECT_EQ(models[i].slot, slot);
-            EXPECT_EQ(models[i].level, static_cast<int>(i) + 1);
-            // Every model costs more than the one below it trades in for.
-            EXPECT_LT(models[i].tradeIn, models[i].price);
-        }
+}
+
+TEST_F(ShopTest, EveryModelIsFoundByItsControlAndBySlotAndLevel) {
+    for (const PartModel& model : partsCatalogue()) {
+        EXPECT_EQ(findModel(model.control), &model) << model.control;
+        EXPECT_EQ(&modelAt(model.slot, model.level), &model) << model.control;
+        EXPECT_EQ(&modelsOf(model.slot)[model.level - 1], &model) << model.control;
+        // A trade-in never pays more than the part cost.
+        EXPECT_LT(model.tradeIn, model.price) << model.control;
+    }
+    EXPECT_EQ(findModel("mbP6"), nullptr);
+    EXPECT_EQ(findModel(""), nullptr);
+    const int counts[kSlotCount] = {5, 10, 6, 7, 6, 2, 3, 3, 3};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        EXPECT_EQ(modelCount(static_cast<Slot>(slot)), counts[slot]) << slot;
     }
 }
 
@@ -96,7 +102,7 @@ TEST_F(ShopTest, ANewGameOffersTheFiveBoardsAndQuotesEveryPrice) {
     EXPECT_EQ(InfoText(game, M("cdRW")), "Nec CD-RW - $110");
     EXPECT_EQ(InfoText(game, M("mn21")), "SONY 21\" - $450");
     EXPECT_EQ(InfoText(game, M("vd256A")), "GeForce IV 256MB (AGP) - $450");
-    for (const PartModel& model : PartsCatalogue()) {
+    for (const PartModel& model : partsCatalogue()) {
         EXPECT_EQ(InfoText(game, model), OfferText(model));
     }
 }
@@ -278,7 +284,7 @@ TEST_F(ShopTest, AFirstBoardInstallsAndOpensTheShop) {
     EXPECT_EQ(game.Experience, 5);
     EXPECT_EQ(game.main.lExpansion, "5");
     EXPECT_EQ(game.main.hardware[kMotherboard], "ASUS TXP4 (Socket 7, SIMM)");
-    for (const PartModel& model : PartsCatalogue()) {
+    for (const PartModel& model : partsCatalogue()) {
         EXPECT_EQ(game.computer.itemEnabled[model.index], Offered(game, model)) << model.control;
     }
     EXPECT_EQ(TradeInText(game, M("mbP2")),
@@ -306,7 +312,7 @@ TEST_F(ShopTest, AfterEveryPurchaseTheLabelsMatchTheOffer) {
         ASSERT_TRUE(game.computer.itemEnabled[M(control).index]);
         Buy(game, M(control));
         ASSERT_TRUE(t.shell.messages.empty());
-        for (const PartModel& model : PartsCatalogue()) {
+        for (const PartModel& model : partsCatalogue()) {
             EXPECT_EQ(game.computer.itemEnabled[model.index], Offered(game, model))
                 << model.control;
         }

@@ -83,10 +83,11 @@ class TfComputerTest : public QObject {
     void aRefusedPurchaseSaysWhyWithoutAnIcon() {
         t->game().Money = 44;
         QTest::mouseClick(model("mbP1"), Qt::LeftButton);
-        QCOMPARE(t->messages.shown.size(), 1);
-        QCOMPARE(t->messages.shown[0].text, QStringLiteral("У вас не хватает $1"));
-        QCOMPARE(t->messages.shown[0].title, QStringLiteral("Tessaro 1.1"));
-        QCOMPARE(t->messages.shown[0].icon, MessageIcon::None);
+        QCOMPARE(t->shell.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(t->shell.messages[0].text),
+                 QStringLiteral("У вас не хватает $1"));
+        QCOMPARE(QString::fromStdString(t->shell.messages[0].title), QStringLiteral("Tessaro 1.1"));
+        QCOMPARE(t->shell.messages[0].icon, MessageIcon::None);
         QCOMPARE(mainLabel("lMotherboard")->text(), QStringLiteral("Нет"));
         QVERIFY(model("mbP1")->isEnabled());
     }
@@ -95,18 +96,18 @@ class TfComputerTest : public QObject {
         for (const char* part : {"mbP1", "prP166", "mm64S", "hd1", "vd4P", "mn15", "cdR"}) {
             QTest::mouseClick(model(part), Qt::LeftButton);
         }
-        QVERIFY(t->messages.shown.isEmpty());
+        QVERIFY(t->shell.messages.empty());
         QCOMPARE(mainLabel("lMoney")->text(), QStringLiteral("137"));
         auto* software = t->find<PictureButton>(WindowId::fMain, "bSoftwareImage");
         QVERIFY(!software->isEnabled());
 
         t->window(WindowId::fComputer)->close();
-        QVERIFY(!t->window(WindowId::fComputer)->isVisible());
+        QVERIFY(!t->shown(WindowId::fComputer));
         QVERIFY(t->fMain()->isEnabled());
         QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
         QVERIFY(software->isEnabled());
         QTest::mouseClick(software, Qt::LeftButton);
-        QVERIFY(t->window(WindowId::fSoftware)->isVisible());
+        QVERIFY(t->shown(WindowId::fSoftware));
     }
 
     void reopeningTheShopOffersWhatTheLevelsAllow() {
@@ -118,6 +119,23 @@ class TfComputerTest : public QObject {
         QVERIFY(!model("mbP1")->isEnabled());
         QVERIFY(model("prP3000")->isEnabled());
         QVERIFY(model("vd256A")->isEnabled());
+    }
+
+    // The player looks at another window and comes back to the shop: the offer follows the
+    // levels as they are now.
+    void theShopRecomputesItsOfferWhenActivatedAgain() {
+        GameWindow* shop = t->window(WindowId::fComputer);
+        QVERIFY(QTest::qWaitForWindowActive(shop));
+        GameWindow* about = t->show(WindowId::Form2);
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        t->game().PartLevel[kMotherboard] = 5;
+        QVERIFY(model("mbP1")->isEnabled());
+
+        shop->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shop));
+        QVERIFY(!model("mbP1")->isEnabled());
+        QVERIFY(model("prP3000")->isEnabled());
     }
 
   private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,18 +18,36 @@ struct RecordedMessage {
     std::array<bool, kTimerCount> timersRunning;
 };
 
-// A shell that remembers what the rules asked of it.
+// The outside world of the tests: it remembers what the rules asked of it, answers file
+// choices from `fileAnswers` (a cancelled dialog once they run out), and neither blocks nor
+// exits.
 class RecordingShell : public ShellPort {
   public:
     void message(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back(
-            {text, title, icon, game != nullptr ? game->timers : decltype(game->timers){}});
+        std::array<bool, kTimerCount> running{};
+        if (game != nullptr) {
+            for (std::size_t i = 0; i < kTimerCount; ++i) {
+                running[i] = game->timers[i].running;
+            }
+        }
+        messages.push_back({text, title, icon, running});
+    }
+    std::optional<std::string> chooseFile(const FileChoice& choice) override {
+        fileChoices.push_back(choice);
+        if (fileAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
     }
     void endProgram() override { ++ends; }
     void restartProgram() override { ++restarts; }
 
     const GameState* game = nullptr;
     std::vector<RecordedMessage> messages;
+    std::vector<FileChoice> fileChoices;
+    std::deque<std::optional<std::string>> fileAnswers;
     int ends = 0;
     int restarts = 0;
 };
@@ -42,7 +62,9 @@ struct TestGame {
     Game game;
 };
 
-// Fires the running timers' ticks, in order, for `milliseconds` of game time.
-void RunFor(Game& game, int milliseconds);
+// Whether the game has the timer running.
+inline bool running(const GameState& state, TimerId id) {
+    return state.timer(id).running;
+}
 
 }  // namespace tessaro::testing

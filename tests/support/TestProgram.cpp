@@ -4,15 +4,21 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTest>
 
-#include "core/Fonts.h"
+#include "app/Desktop.h"
 
 namespace tessaro::testing {
 
-TestProgram::TestProgram(std::uint32_t seed) : program(messages, control, [seed] { return seed; }) {
+TestProgram::TestProgram(std::uint32_t seed) : program(shell, [seed] { return seed; }) {
+    shell.game = &program.game();
     program.start();
+}
+
+GameWindow* TestProgram::show(WindowId id) {
+    game().window(id).shown = true;
+    program.shell().sync();
+    return window(id);
 }
 
 void TestProgram::startGame(const QString& name) {
@@ -53,10 +59,7 @@ void typeText(QWidget* widget, const QString& text) {
 }
 
 void prepareApplication() {
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    registerGameFonts();
-    QApplication::setFont(gameFont(11));
+    prepareDesktop();
 }
 
 }  // namespace tessaro::testing

@@ -1,35 +1,12 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QWidget>
 
-#include "windows/Outside.h"
-#include "windows/Program.h"
+#include "app/Program.h"
+#include "support/RecordingShell.h"
 
 namespace tessaro::testing {
-
-struct ShownMessage {
-    QString text;
-    QString title;
-    MessageIcon icon;
-};
-
-class RecordingMessages : public MessagePresenter {
-  public:
-    void show(const QString& text, const QString& title, MessageIcon icon) override {
-        shown.append({text, title, icon});
-    }
-    QList<ShownMessage> shown;
-};
-
-class RecordingControl : public ProgramControl {
-  public:
-    void end() override { ++ends; }
-    void restart() override { ++restarts; }
-    int ends = 0;
-    int restarts = 0;
-};
 
 // The whole program in-process, with an outside world that records instead of blocking or
 // exiting, and a seed source that always gives `seed`.
@@ -39,18 +16,23 @@ class TestProgram {
 
     // Types the name into the start window and presses "Начать игру".
     void startGame(const QString& name = QStringLiteral("Иван"));
+    // One tick of the day clock, as its real timer gives it.
+    void tick() { program.shell().tick(TimerId::tTime); }
 
     Game& game() { return program.game(); }
     GameWindow* window(WindowId id) const { return program.window(id); }
     TfMain* fMain() const { return program.fMain(); }
+    // The window, shown by the game as a rule would show it, so that its controls exist.
+    GameWindow* show(WindowId id);
+    // Whether the window is on screen; a window that the game never showed does not exist.
+    bool shown(WindowId id) const { return window(id) != nullptr && window(id)->isVisible(); }
 
     template <typename T>
     T* find(WindowId id, const char* name) const {
         return window(id)->findChild<T*>(QLatin1String(name));
     }
 
-    RecordingMessages messages;
-    RecordingControl control;
+    RecordingShell shell;
     Program program;
 };
 

@@ -16,34 +16,34 @@ class SecondaryWindowsTest : public QObject {
         TestProgram t;
         t.startGame();
         t.game().Experience = 1001;
-        t.fMain()->tTimeTimer();
+        t.tick();
         GameWindow* congratulations = t.window(WindowId::Form1);
         QVERIFY(QTest::qWaitForWindowExposed(congratulations));
         QCOMPARE(congratulations->windowTitle(), QStringLiteral("Поздравляем!"));
         QCOMPARE(congratulations->client()->size(), QSize(323, 192));
 
         QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bAbout"), Qt::LeftButton);
-        QVERIFY(t.window(WindowId::Form2)->isVisible());
+        QVERIFY(t.shown(WindowId::Form2));
         QVERIFY(!congratulations->isEnabled());
 
         QTest::mouseClick(t.find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
-        QVERIFY(!t.window(WindowId::Form2)->isVisible());
+        QVERIFY(!t.shown(WindowId::Form2));
         QVERIFY(congratulations->isEnabled());
         QVERIFY(!t.fMain()->isVisible());
         QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
-        QCOMPARE(t.control.ends, 0);
+        QCOMPARE(t.shell.ends, 0);
 
         QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
-        QCOMPARE(t.control.ends, 1);
+        QCOMPARE(t.shell.ends, 1);
     }
 
     void closingTheCongratulationsEndsTheProgram() {
         TestProgram t;
         t.startGame();
         t.game().Experience = 5000;
-        t.fMain()->tTimeTimer();
+        t.tick();
         t.window(WindowId::Form1)->close();
-        QCOMPARE(t.control.ends, 1);
+        QCOMPARE(t.shell.ends, 1);
     }
 
     void anActionLabelHighlightsUnderThePointerUnlessDisabled() {
@@ -63,12 +63,12 @@ class SecondaryWindowsTest : public QObject {
         sendPointerOver(quit);
         QCOMPARE(quit->fontColor(), QColor(128, 128, 128));
         QTest::mouseClick(quit, Qt::LeftButton);
-        QVERIFY(t.window(WindowId::Form2)->isVisible());
+        QVERIFY(t.shown(WindowId::Form2));
     }
 
     void theAboutWindowNamesTheTeam() {
         TestProgram t;
-        QCOMPARE(t.window(WindowId::Form2)->client()->size(), QSize(274, 164));
+        QCOMPARE(t.show(WindowId::Form2)->client()->size(), QSize(274, 164));
         QCOMPARE(t.find<QLabel>(WindowId::Form2, "lDeveloper")->text(),
                  QStringLiteral("Команда Tessaro"));
     }

@@ -1,4 +1,4 @@
-#include "windows/TitleBar.h"
+#include "secondary/TitleBar.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "windows/TfStart.h"
+#include "secondary/TfStart.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,9 +7,9 @@
 
 #include "core/Fonts.h"
 #include "core/Navigation.h"
-#include "windows/NameValidator.h"
-#include "windows/StartGame.h"
-#include "windows/TitleBar.h"
+#include "secondary/NameValidator.h"
+#include "secondary/StartGame.h"
+#include "secondary/TitleBar.h"
 
 namespace tessaro {
 
@@ -50,16 +50,12 @@ void TfStart::eNameKeyPress() {
 }
 
 void TfStart::startGame() {
-    const bool started = StartGame(game_, eName_->text().toStdString());
-    emit changed();
-    if (started) {
-        emit gameStarted();
-    }
+    run(StartGame, eName_->text().toStdString());
 }
 
 void TfStart::FormClose() {
     // Closing the start window before a game has begun ends the program.
-    QuitProgram(game_);
+    run(QuitProgram);
 }
 
 }  // namespace tessaro

@@ -13,10 +13,6 @@ class TfStart : public GameWindow {
   public:
     explicit TfStart(Game& game);
 
-  signals:
-    // The game has started; this window is no longer needed.
-    void gameStarted();
-
   public slots:
     void Button1Click();
     void eNameKeyPress();

@@ -16,11 +16,11 @@ class TfStartTest : public QObject {
 
     void theStartWindowAloneIsShownAtFirst() {
         TestProgram t;
-        QVERIFY(t.window(WindowId::fStart)->isVisible());
+        QVERIFY(t.shown(WindowId::fStart));
         QCOMPARE(t.window(WindowId::fStart)->windowTitle(), QStringLiteral("Tessaro 1.1"));
         for (WindowId id :
              {WindowId::fMain, WindowId::fComputer, WindowId::Form1, WindowId::Form4}) {
-            QVERIFY(!t.window(id)->isVisible());
+            QVERIFY(!t.shown(id));
         }
         QCOMPARE(t.window(WindowId::fStart)->client()->size(), QSize(305, 121));
     }
@@ -31,14 +31,14 @@ class TfStartTest : public QObject {
         QTest::mouseClick(t.find<QPushButton>(WindowId::fStart, "Button1"), Qt::LeftButton);
         auto* name = t.find<QLineEdit>(WindowId::fStart, "eName");
         QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(t.messages.shown.size(), 2);
-        for (const ShownMessage& message : t.messages.shown) {
-            QCOMPARE(message.text, QStringLiteral("Необходимо ввести имя"));
-            QCOMPARE(message.title, QStringLiteral("Tessaro 1.1"));
+        QCOMPARE(t.shell.messages.size(), std::size_t{2});
+        for (const RecordedMessage& message : t.shell.messages) {
+            QCOMPARE(QString::fromStdString(message.text), QStringLiteral("Необходимо ввести имя"));
+            QCOMPARE(QString::fromStdString(message.title), QStringLiteral("Tessaro 1.1"));
             QCOMPARE(message.icon, MessageIcon::Question);
         }
-        QVERIFY(t.window(WindowId::fStart)->isVisible());
-        QVERIFY(!t.window(WindowId::fMain)->isVisible());
+        QVERIFY(t.shown(WindowId::fStart));
+        QVERIFY(!t.shown(WindowId::fMain));
     }
 
     void enterStartsTheGameLikeTheButton() {
@@ -47,7 +47,7 @@ class TfStartTest : public QObject {
         typeText(name, QStringLiteral("Пётр"));
         QTest::keyClick(name, Qt::Key_Return);
         QCoreApplication::processEvents();
-        QVERIFY(t.messages.shown.isEmpty());
+        QVERIFY(t.shell.messages.empty());
         QVERIFY(t.window(WindowId::fStart) == nullptr);
         QVERIFY(t.fMain()->isVisible());
         QCOMPARE(t.find<QLabel>(WindowId::fMain, "lName")->text(), QStringLiteral("Пётр"));
@@ -82,8 +82,8 @@ class TfStartTest : public QObject {
     void closingTheStartWindowEndsTheProgram() {
         TestProgram t;
         t.window(WindowId::fStart)->close();
-        QCOMPARE(t.control.ends, 1);
-        QVERIFY(!t.game().timer(TimerId::tTime));
+        QCOMPARE(t.shell.ends, 1);
+        QVERIFY(!running(t.game(), TimerId::tTime));
     }
 };
 

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "secondary/AboutAndCongratulations.h"
+#include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
-#include "windows/StartGame.h"
 
 namespace tessaro {
 namespace {
 
+using testing::running;
 using testing::TestGame;
 
 class StartGameTest : public ::testing::Test {
@@ -25,7 +27,7 @@ TEST_F(StartGameTest, AnEmptyNameIsRefusedAndNothingStarts) {
     EXPECT_EQ(game.Money, 5000);
     EXPECT_TRUE(game.window(WindowId::fStart).shown);
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
 }
 
 TEST_F(StartGameTest, ANameStartsANewGameInTheMainWindow) {
@@ -36,7 +38,7 @@ TEST_F(StartGameTest, ANameStartsANewGameInTheMainWindow) {
     EXPECT_EQ(game.Money, 500);
     EXPECT_TRUE(game.window(WindowId::fMain).shown);
     EXPECT_FALSE(game.window(WindowId::fStart).shown);
-    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(running(game, TimerId::tTime));
     EXPECT_EQ(game.VirusDay, 51);
 }
 
@@ -60,15 +62,15 @@ TEST_F(StartGameTest, ALongNameIsCutToTwoHundredFiftyFiveCharacters) {
 
 TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
     StartGame(game, "Иван");
-    game.timer(TimerId::tTime) = false;
+    stopTimer(game, TimerId::tTime);
     game.window(WindowId::Form2).shown = true;
     LeaveAbout(game);
-    EXPECT_TRUE(game.timer(TimerId::tTime));
+    EXPECT_TRUE(running(game, TimerId::tTime));
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
     EXPECT_FALSE(game.window(WindowId::Form2).shown);
 
     game.Experience = 1001;
-    game.timer(TimerId::tTime) = false;
+    stopTimer(game, TimerId::tTime);
     game.window(WindowId::fMain).shown = false;
     game.window(WindowId::Form1).shown = true;
     ShowAboutAfterWin(game);
@@ -77,7 +79,7 @@ TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
     LeaveAbout(game);
     EXPECT_TRUE(game.window(WindowId::Form1).enabled);
     EXPECT_FALSE(game.window(WindowId::Form2).shown);
-    EXPECT_FALSE(game.timer(TimerId::tTime));
+    EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
 }
 

@@ -1,4 +1,4 @@
-#include "windows/NameValidator.h"
+#include "secondary/NameValidator.h"
 
 #include <QStringEncoder>
 #include <algorithm>

@@ -1,11 +1,11 @@
-#include "windows/TForm1.h"
+#include "secondary/TForm1.h"
 
 #include <QLabel>
 
 #include "core/ActionLabel.h"
 #include "core/Navigation.h"
-#include "windows/StartGame.h"
-#include "windows/TitleBar.h"
+#include "secondary/AboutAndCongratulations.h"
+#include "secondary/TitleBar.h"
 
 namespace tessaro {
 
@@ -32,17 +32,16 @@ TForm1::TForm1(Game& game)
 }
 
 void TForm1::bAboutClick() {
-    ShowAboutAfterWin(game_);
-    emit changed();
+    run(ShowAboutAfterWin);
 }
 
 void TForm1::bQuitClick() {
-    QuitProgram(game_);
+    run(QuitProgram);
 }
 
 void TForm1::FormClose() {
     // Nothing is left to play once the game is won: closing the window ends the program.
-    QuitProgram(game_);
+    run(QuitProgram);
 }
 
 }  // namespace tessaro

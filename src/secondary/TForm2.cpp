@@ -1,12 +1,12 @@
-#include "windows/TForm2.h"
+#include "secondary/TForm2.h"
 
 #include <QLabel>
 
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
 #include "core/Pictures.h"
-#include "windows/StartGame.h"
-#include "windows/TitleBar.h"
+#include "secondary/AboutAndCongratulations.h"
+#include "secondary/TitleBar.h"
 
 namespace tessaro {
 
@@ -59,8 +59,7 @@ TForm2::TForm2(Game& game)
 }
 
 void TForm2::Label8Click() {
-    LeaveAbout(game_);
-    emit changed();
+    run(LeaveAbout);
 }
 
 }  // namespace tessaro

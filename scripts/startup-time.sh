@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Times the program from its start to its start window on screen, against a bare Qt Widgets
+# program that shows one window, on a virtual X screen. Prints the medians and their ratio.
+#
+#   scripts/startup-time.sh [RUNS]     (default 30 runs of each, alternating)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-30}
+scripts/setup.sh
+if ! command -v Xvfb >/dev/null; then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -qq -y --no-install-recommends xvfb >/dev/null
+fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target startup_probe bare_window_probe -j"$(nproc)" >/dev/null
+
+display=:$((100 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+
+# Milliseconds from launching a program until it has ended.
+elapsed() {
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000000))
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# One run of each first, so that neither pays for a cold disk cache.
+elapsed build/tests/startup_probe >/dev/null
+elapsed build/tests/bare_window_probe >/dev/null
+game=() bare=()
+for _ in $(seq "$runs"); do
+  game+=("$(elapsed build/tests/startup_probe)")
+  bare+=("$(elapsed build/tests/bare_window_probe)")
+done
+game_ms=$(printf '%s\n' "${game[@]}" | median)
+bare_ms=$(printf '%s\n' "${bare[@]}" | median)
+echo "start window on screen: ${game_ms} ms (median of $runs)"
+echo "bare Qt window:         ${bare_ms} ms (median of $runs)"
+awk -v g="$game_ms" -v b="$bare_ms" 'BEGIN { printf "ratio: %.2f (goal: at most 1.25)\n", g / b }'

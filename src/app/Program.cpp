@@ -1,0 +1,22 @@
+#include "app/Program.h"
+
+#include "core/TfMain.h"
+#include "secondary/StartGame.h"
+
+namespace tessaro {
+
+Program::Program(ShellPort& outside, SeedSource seedSource)
+    : game_(shell_, std::move(seedSource)), shell_(outside) {
+    shell_.setGame(game_);
+}
+
+void Program::start() {
+    ShowStartWindow(game_);
+    shell_.sync();
+}
+
+TfMain* Program::fMain() const {
+    return static_cast<TfMain*>(window(WindowId::fMain));
+}
+
+}  // namespace tessaro

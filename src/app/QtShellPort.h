@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/ShellPort.h"
+
+namespace tessaro {
+
+// The world outside the game on a desktop: modal message boxes, the file dialogs, and the
+// process itself.
+class QtShellPort : public ShellPort {
+  public:
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    std::optional<std::string> chooseFile(const FileChoice& choice) override;
+    void endProgram() override;
+    void restartProgram() override;
+};
+
+}  // namespace tessaro

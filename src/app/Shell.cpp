@@ -1,0 +1,154 @@
+#include "app/Shell.h"
+
+#include "app/WindowTable.h"
+
+namespace tessaro {
+
+Shell::Shell(ShellPort& outside) : outside_(outside) {
+    for (const TimerDefinition& row : timerTable()) {
+        auto timer = std::make_unique<QTimer>();
+        timer->setObjectName(QLatin1String(row.name));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(row.interval);
+        if (row.tick != nullptr) {
+            connect(timer.get(), &QTimer::timeout, this, [this, id = row.id] { tick(id); });
+        }
+        timers_[static_cast<std::size_t>(row.id)] = std::move(timer);
+    }
+}
+
+Shell::~Shell() {
+    // A window going away can activate another, whose handler must not reach a half-gone
+    // shell.
+    ended_ = true;
+    for (auto& window : windows_) {
+        window.reset();
+    }
+}
+
+void Shell::tick(TimerId id) {
+    const TimerDefinition& row = timerDefinition(id);
+    // A tick that a rule has overtaken (the timer stopped in the same turn) does nothing.
+    if (ended_ || game_ == nullptr || row.tick == nullptr || !game_->timer(id).running) {
+        return;
+    }
+    row.tick(*game_);
+    sync();
+}
+
+void Shell::sync() {
+    if (game_ == nullptr || ended_) {
+        return;
+    }
+    // Showing or enabling a window can activate another, whose handler changes the game
+    // again: run once more rather than nest.
+    if (syncing_) {
+        syncAgain_ = true;
+        return;
+    }
+    syncing_ = true;
+    do {
+        syncAgain_ = false;
+        syncTimers();
+        syncWindows();
+    } while (syncAgain_ && !ended_);
+    syncing_ = false;
+}
+
+void Shell::syncTimers() {
+    for (std::size_t i = 0; i < kTimerCount; ++i) {
+        const TimerState& wanted = game_->timers[i];
+        QTimer& timer = *timers_[i];
+        if (!wanted.running) {
+            if (timer.isActive()) {
+                timer.stop();
+            }
+            continue;
+        }
+        // A timer that the game started afresh counts its full interval from now.
+        if (!timer.isActive() || startsSeen_[i] != wanted.starts) {
+            timer.setInterval(wanted.interval);
+            timer.start();
+            startsSeen_[i] = wanted.starts;
+        }
+    }
+}
+
+void Shell::syncWindows() {
+    for (std::size_t i = 0; i < kWindowCount; ++i) {
+        const WindowState& wanted = game_->windows[i];
+        GameWindow* window = windows_[i].get();
+        if (window == nullptr) {
+            // A window the game has not shown yet has no effect, so it is made only now.
+            if (!wanted.shown) {
+                continue;
+            }
+            window = create(i);
+        }
+        if (window->isEnabled() != wanted.enabled) {
+            window->setEnabled(wanted.enabled);
+        }
+        if (!wanted.shown) {
+            if (window->isVisible()) {
+                window->hide();
+                if (windowTable()[i].shownOnce) {
+                    // Not while its own handler may still be running.
+                    QMetaObject::invokeMethod(
+                        this, [this, i] { windows_[i].reset(); }, Qt::QueuedConnection);
+                }
+            }
+            continue;
+        }
+        // Rendered before it shows, so that a window never shows old texts.
+        window->render();
+        if (!window->isVisible()) {
+            window->centreOnScreen();
+            window->show();
+            window->activateWindow();
+        }
+    }
+}
+
+GameWindow* Shell::create(std::size_t index) {
+    windows_[index] = windowTable()[index].create(*game_);
+    GameWindow* window = windows_[index].get();
+    connect(window, &GameWindow::gameChanged, this, &Shell::sync);
+    return window;
+}
+
+void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    // The box holds the rule that asked for it; what the rule did so far is on screen, and
+    // a timer that the rule stopped cannot fire while the box is open.
+    sync();
+    outside_.message(text, title, icon);
+}
+
+std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
+    sync();
+    return outside_.chooseFile(choice);
+}
+
+void Shell::stopTimers() {
+    for (auto& timer : timers_) {
+        timer->stop();
+    }
+}
+
+void Shell::endProgram() {
+    ended_ = true;
+    stopTimers();
+    for (auto& window : windows_) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
+    outside_.endProgram();
+}
+
+void Shell::restartProgram() {
+    ended_ = true;
+    stopTimers();
+    outside_.restartProgram();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,56 @@
+#include "app/WindowTable.h"
+
+#include "core/TfMain.h"
+#include "development/TfDeveloper.h"
+#include "education/TfEducation.h"
+#include "events/TForm3.h"
+#include "events/TForm4.h"
+#include "hardware/TfComputer.h"
+#include "internet/TfInternet.h"
+#include "jobs/TfJob.h"
+#include "secondary/TForm1.h"
+#include "secondary/TForm2.h"
+#include "secondary/TfStart.h"
+#include "software/TfSoftware.h"
+
+namespace tessaro {
+
+namespace {
+
+template <typename Window>
+std::unique_ptr<GameWindow> make(Game& game) {
+    return std::make_unique<Window>(game);
+}
+
+constexpr std::array<WindowRow, kWindowCount> kWindows = {{
+    {WindowId::fStart, &make<TfStart>, true},
+    {WindowId::fMain, &make<TfMain>},
+    {WindowId::fInternet, &make<TfInternet>},
+    {WindowId::fSoftware, &make<TfSoftware>},
+    {WindowId::fComputer, &make<TfComputer>},
+    {WindowId::fEducation, &make<TfEducation>},
+    {WindowId::fJob, &make<TfJob>},
+    {WindowId::fDeveloper, &make<TfDeveloper>},
+    {WindowId::Form1, &make<TForm1>},
+    {WindowId::Form2, &make<TForm2>},
+    {WindowId::Form3, &make<TForm3>},
+    {WindowId::Form4, &make<TForm4>},
+}};
+
+constexpr bool rowsFollowTheIds() {
+    for (std::size_t i = 0; i < kWindows.size(); ++i) {
+        if (static_cast<std::size_t>(kWindows[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsFollowTheIds(), "one row per window, in WindowId order");
+
+}  // namespace
+
+const std::array<WindowRow, kWindowCount>& windowTable() {
+    return kWindows;
+}
+
+}  // namespace tessaro

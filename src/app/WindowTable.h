@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "core/GameWindow.h"
+
+namespace tessaro {
+
+// One row per window of the game: how the shell makes it the first time the game shows it.
+struct WindowRow {
+    WindowId id;
+    std::unique_ptr<GameWindow> (*create)(Game& game);
+    // A window that the game shows only once, such as the start window, is destroyed when
+    // it is hidden.
+    bool shownOnce = false;
+};
+
+const std::array<WindowRow, kWindowCount>& windowTable();
+
+}  // namespace tessaro

@@ -1,0 +1,52 @@
+#include "core/ItemList.h"
+
+#include "core/Fonts.h"
+
+namespace tessaro {
+
+ActionLabel* ItemList::add(int index, const char* control, const char* caption, QWidget* parent,
+                           const QRect& geometry, int pixelSize) {
+    auto* label =
+        new ActionLabel(QLatin1String(control), QString::fromUtf8(caption), pixelSize, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    connect(label, &ActionLabel::mouseMoved, this, [this, index] { emit pointerMoved(index); });
+    connect(label, &ActionLabel::mouseLeft, this, [this, index] { emit pointerLeft(index); });
+    connect(label, &ActionLabel::clicked, this, [this, index] { emit clicked(index); });
+    if (labels_.size() <= static_cast<std::size_t>(index)) {
+        labels_.resize(static_cast<std::size_t>(index) + 1, nullptr);
+    }
+    labels_[static_cast<std::size_t>(index)] = label;
+    return label;
+}
+
+ActionLabel* ItemList::label(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= labels_.size()) {
+        return nullptr;
+    }
+    return labels_[static_cast<std::size_t>(index)];
+}
+
+InfoLine::InfoLine(const QString& objectName, const QString& restingText, QWidget* parent,
+                   const QColor& restingColour)
+    : QLabel(parent), restingText_(restingText), restingColour_(restingColour) {
+    setObjectName(objectName);
+    rest();
+}
+
+void InfoLine::describe(const QString& text, const QColor& colour) {
+    setLine(text, colour);
+}
+
+void InfoLine::rest() {
+    setLine(restingText_, restingColour_);
+}
+
+void InfoLine::setLine(const QString& text, const QColor& colour) {
+    setText(text);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, colour);
+    setPalette(colours);
+}
+
+}  // namespace tessaro

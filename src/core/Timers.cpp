@@ -1,0 +1,87 @@
+#include "core/Timers.h"
+
+#include "core/DayClock.h"
+#include "core/GameState.h"
+
+namespace tessaro {
+
+namespace {
+
+// clang-format off
+constexpr std::array<TimerDefinition, kTimerCount> kTimers = {{
+    {TimerId::tTime,              "tTime",              kTickMilliseconds, &DayClockTick},
+    // The internet window's timers and the virus window's closing timer get their rules
+    // with those windows.
+    {TimerId::tConnect,           "tConnect",           100,  nullptr},
+    {TimerId::tSoftLoad,          "tSoftLoad",          150,  nullptr},
+    {TimerId::tFTPhack,           "tFTPhack",           1000, nullptr},
+    {TimerId::tFTPnARChack,       "tFTPnARChack",       1000, nullptr},
+    {TimerId::tCompHack,          "tCompHack",          1000, nullptr},
+    {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000, nullptr},
+    {TimerId::tDeface,            "tDeface",            1000, nullptr},
+    {TimerId::tmFormClose,        "tmFormClose",        2000, nullptr},
+}};
+// clang-format on
+
+constexpr bool rowsFollowTheIds() {
+    for (std::size_t i = 0; i < kTimers.size(); ++i) {
+        if (static_cast<std::size_t>(kTimers[i].id) != i || kTimers[i].interval <= 0) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsFollowTheIds(), "one row per timer, in TimerId order, each with an interval");
+
+TimerState& timerOf(GameState& state, TimerId id) {
+    return state.timers[static_cast<std::size_t>(id)];
+}
+
+}  // namespace
+
+const std::array<TimerDefinition, kTimerCount>& timerTable() {
+    return kTimers;
+}
+
+const TimerDefinition& timerDefinition(TimerId id) {
+    return kTimers[static_cast<std::size_t>(id)];
+}
+
+TimerStates initialTimers() {
+    TimerStates timers{};
+    for (const TimerDefinition& row : kTimers) {
+        timers[static_cast<std::size_t>(row.id)].interval = row.interval;
+    }
+    return timers;
+}
+
+void startTimer(GameState& state, TimerId id) {
+    TimerState& timer = timerOf(state, id);
+    if (!timer.running) {
+        timer.running = true;
+        ++timer.starts;
+    }
+}
+
+void stopTimer(GameState& state, TimerId id) {
+    timerOf(state, id).running = false;
+}
+
+void setTimerInterval(GameState& state, TimerId id, int milliseconds) {
+    TimerState& timer = timerOf(state, id);
+    if (timer.interval == milliseconds) {
+        return;
+    }
+    timer.interval = milliseconds;
+    if (timer.running) {
+        ++timer.starts;
+    }
+}
+
+void stopAllTimers(GameState& state) {
+    for (TimerState& timer : state.timers) {
+        timer.running = false;
+    }
+}
+
+}  // namespace tessaro

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/GameState.h"
+
+namespace tessaro {
+
+// Menu "О программе...": the about window, with the day clock stopped and the main window
+// still usable.
+void ShowAbout(GameState& state);
+
+// "Выход" of the about window: back to the running game, or to the congratulations.
+void LeaveAbout(GameState& state);
+
+// "О программе..." of the congratulations window, which waits disabled until the about
+// window is left.
+void ShowAboutAfterWin(GameState& state);
+
+}  // namespace tessaro

@@ -1,0 +1,123 @@
+#include <QCloseEvent>
+#include <QTest>
+
+#include "core/ActivityWindow.h"
+#include "core/PictureButton.h"
+#include "core/TfMain.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+class ShellTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void aWindowIsMadeTheFirstTimeTheGameShowsIt() {
+        TestProgram t;
+        QVERIFY(t.window(WindowId::fStart) != nullptr);
+        for (std::size_t i = 1; i < kWindowCount; ++i) {
+            QVERIFY2(t.window(static_cast<WindowId>(i)) == nullptr, qPrintable(QString::number(i)));
+        }
+        t.startGame();
+        QVERIFY(t.window(WindowId::fStart) == nullptr);
+        QVERIFY(t.fMain() != nullptr && t.fMain()->isVisible());
+        QVERIFY(t.window(WindowId::fComputer) == nullptr);
+
+        QTest::mouseClick(t.find<PictureButton>(WindowId::fMain, "bComputerImage"), Qt::LeftButton);
+        GameWindow* shop = t.window(WindowId::fComputer);
+        QVERIFY(shop != nullptr && shop->isVisible());
+        shop->close();
+        // Hidden, the window stays, with what it showed.
+        QCOMPARE(t.window(WindowId::fComputer), shop);
+        QVERIFY(!shop->isVisible());
+    }
+
+    void everyTimerOfTheTableRunsOnlyWhileTheGameSays() {
+        TestProgram t;
+        for (const TimerDefinition& row : timerTable()) {
+            QTimer& timer = t.program.shell().timer(row.id);
+            QCOMPARE(timer.objectName(), QLatin1String(row.name));
+            QCOMPARE(timer.interval(), row.interval);
+            QCOMPARE(timer.timerType(), Qt::PreciseTimer);
+            QVERIFY(!timer.isActive());
+        }
+        t.startGame();
+        QVERIFY(t.program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t.program.shell().timer(TimerId::tConnect).isActive());
+        tessaro::stopTimer(t.game(), TimerId::tTime);
+        t.program.shell().sync();
+        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
+    }
+
+    void aTimerStartedAfreshCountsItsWholeInterval() {
+        TestProgram t;
+        t.startGame();
+        QTimer& clock = t.program.shell().timer(TimerId::tTime);
+        setTimerInterval(t.game(), TimerId::tTime, 60000);
+        t.program.shell().sync();
+        QCOMPARE(clock.interval(), 60000);
+        QTest::qWait(300);
+        const int before = clock.remainingTime();
+        QVERIFY(before <= 59800);
+
+        // Started again while running: nothing changes for the real timer.
+        tessaro::startTimer(t.game(), TimerId::tTime);
+        t.program.shell().sync();
+        QVERIFY(clock.remainingTime() <= before);
+
+        // Stopped and started within one event: the interval counts from now.
+        tessaro::stopTimer(t.game(), TimerId::tTime);
+        tessaro::startTimer(t.game(), TimerId::tTime);
+        t.program.shell().sync();
+        QVERIFY2(clock.remainingTime() > before + 200,
+                 qPrintable(QString::number(clock.remainingTime())));
+    }
+
+    // The close box never hides a window by itself: the window's close rule runs, and the
+    // window hides because the game says so.
+    void theCloseBoxRunsTheWindowsCloseRule() {
+        TestProgram t;
+        t.startGame();
+        QTest::mouseClick(t.find<PictureButton>(WindowId::fMain, "bJobImage"), Qt::LeftButton);
+        GameWindow* job = t.window(WindowId::fJob);
+        QCloseEvent close;
+        QApplication::sendEvent(job, &close);
+        QVERIFY(!close.isAccepted());
+        QVERIFY(!job->isVisible());
+        QVERIFY(!t.game().window(WindowId::fJob).shown);
+        // The activity's close rule gave back the main window and the day.
+        QVERIFY(t.fMain()->isEnabled());
+        QVERIFY(running(t.game(), TimerId::tTime));
+
+        // The about window's close box only hides it.
+        t.show(WindowId::Form2);
+        tessaro::stopTimer(t.game(), TimerId::tTime);
+        QCloseEvent closeAbout;
+        QApplication::sendEvent(t.window(WindowId::Form2), &closeAbout);
+        QVERIFY(!closeAbout.isAccepted());
+        QVERIFY(!t.shown(WindowId::Form2));
+        QVERIFY(!running(t.game(), TimerId::tTime));
+        QCOMPARE(t.shell.ends, 0);
+    }
+
+    void aMessageShowsWhatTheRuleDidSoFar() {
+        TestProgram t;
+        t.startGame();
+        t.game().Money = -1;
+        t.tick();
+        QCOMPARE(t.shell.messages.size(), std::size_t{1});
+        // Every real timer was stopped before the box opened.
+        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
+        QCOMPARE(t.shell.ends, 1);
+        // After the end, no tick runs a rule again.
+        const GameState ended = t.game();
+        t.tick();
+        QVERIFY(t.game() == ended);
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::ShellTest)
+#include "ShellTest.moc"
