@@ -8,20 +8,18 @@
 
 #include "core/Random.h"
 #include "core/ShellPort.h"
+#include "core/Text.h"
 #include "core/Timers.h"
+#include "development/DeveloperState.h"
+#include "hardware/ShopState.h"
+#include "internet/InternetState.h"
+#include "software/SoftwareState.h"
 
 namespace tessaro {
 
 inline constexpr int kSlotCount = 9;
-inline constexpr int kPartModelCount = 45;
 inline constexpr int kCourseCount = 17;
 inline constexpr int kExtraSoftCount = 5;
-inline constexpr int kSoftwareItemCount = 17;
-inline constexpr int kProjectKindCount = 8;
-inline constexpr int kToolCount = 5;
-inline constexpr int kMissionCount = 5;
-
-inline constexpr const char* kNone = "Нет";
 
 // Hardware slots, in the order of the game's arrays.
 enum Slot : int {
@@ -78,40 +76,6 @@ struct MainCaptions {
     bool bInternetImageEnabled = false;
 
     bool operator==(const MainCaptions&) const = default;
-};
-
-struct DeveloperCaptions {
-    std::array<bool, kProjectKindCount> projectEnabled{};  // devPlayer .. devHomepage, 85..92
-    std::string lNowProject = kNone;                       // 115
-    int gProgress = 0;                                     // 117
-    bool gProgressVisible = false;                         // 119
-
-    bool operator==(const DeveloperCaptions&) const = default;
-};
-
-struct InternetCaptions {
-    std::array<bool, kToolCount> toolEnabled{};
-    std::array<bool, kMissionCount> missionEnabled{};
-    bool saleEnabled = false;         // lSell, 118
-    std::string lNowProject = kNone;  // the market site's existing project, 116
-
-    bool operator==(const InternetCaptions&) const = default;
-};
-
-// The hardware shop's model labels, in catalogue order (slot by slot, each by level): which
-// of them take a click. The five motherboards come first and are on sale from the start.
-// Not saved: the shop recomputes them whenever it is shown or activated.
-struct ComputerCaptions {
-    std::array<bool, kPartModelCount> itemEnabled{true, true, true, true, true};
-
-    bool operator==(const ComputerCaptions&) const = default;
-};
-
-struct SoftwareCaptions {
-    // Saved at lines 67..83; line 84 repeats the enabled flag of "Dr.Web 4.29".
-    std::array<bool, kSoftwareItemCount> itemEnabled{};
-
-    bool operator==(const SoftwareCaptions&) const = default;
 };
 
 // Everything the game is: the player's variables under their own names, with the widths the
