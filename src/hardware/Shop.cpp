@@ -4,7 +4,7 @@ namespace tessaro {
 
 namespace {
 
-const char* SocketName(Socket socket) {
+const char* socketName(Socket socket) {
     switch (socket) {
         case Socket::Socket7:
             return "Socket 7";
@@ -25,7 +25,7 @@ const char* SocketName(Socket socket) {
 constexpr int kAthlonLevel = 8;
 constexpr int kPentium4FirstLevel = 7;
 
-bool BlockedByInstalledProcessor(const GameState& state, const PartModel& processor) {
+bool blockedByInstalledProcessor(const GameState& state, const PartModel& processor) {
     const int installed = state.PartLevel[kProcessor];
     // A move from the Athlon to a Socket 478 board must be able to take the cheapest
     // Pentium IV, although it ranks below the Athlon.
@@ -36,22 +36,22 @@ bool BlockedByInstalledProcessor(const GameState& state, const PartModel& proces
 }
 
 // Boards, processors and disks may take the last dollar; everything else needs one left.
-bool MayTakeLastDollar(Slot slot) {
+bool mayTakeLastDollar(Slot slot) {
     return slot == kMotherboard || slot == kProcessor || slot == kHardDisk;
 }
 
-std::string BoardRefusal(const GameState& state, const PartModel& model) {
+std::string boardRefusal(const GameState& state, const PartModel& model) {
     const int board = state.PartLevel[kMotherboard];
     if (model.boardTest == kAnyBoard && board == 0) {
         return "Необходима любая системная плата";
     }
     if (model.boardTest > 0 && board != model.boardTest) {
-        return std::string("Необходима системная плата с ") + SocketName(model.socket);
+        return std::string("Необходима системная плата с ") + socketName(model.socket);
     }
     return {};
 }
 
-void UpdateDiskSpace(GameState& state, const PartModel& disk) {
+void updateDiskSpace(GameState& state, const PartModel& disk) {
     if (disk.level == 1) {
         // The entry disk only ever goes into an empty slot.
         state.DiskTotal = disk.capacity;
@@ -80,7 +80,7 @@ bool Offered(const GameState& state, const PartModel& model) {
     const PartModel& board = modelAt(kMotherboard, boardLevel);
     switch (model.slot) {
         case kProcessor:
-            return model.socket == board.socket && !BlockedByInstalledProcessor(state, model);
+            return model.socket == board.socket && !blockedByInstalledProcessor(state, model);
         case kMemory:
             return model.memory == board.memory && model.level > state.PartLevel[kMemory];
         case kVideo:
@@ -111,15 +111,15 @@ void RefreshOffer(GameState& state) {
 
 void Buy(Game& game, const PartModel& model) {
     const int net = NetPrice(game, model);
-    const bool refused = MayTakeLastDollar(model.slot) ? net > game.Money : net >= game.Money;
+    const bool refused = mayTakeLastDollar(model.slot) ? net > game.Money : net >= game.Money;
     if (refused) {
         game.shell.message("У вас не хватает $" + std::to_string(net - game.Money), kGameTitle,
                            MessageIcon::None);
         return;
     }
-    const std::string boardRefusal = BoardRefusal(game, model);
-    if (!boardRefusal.empty()) {
-        game.shell.message(boardRefusal, kGameTitle, MessageIcon::None);
+    const std::string refusal = boardRefusal(game, model);
+    if (!refusal.empty()) {
+        game.shell.message(refusal, kGameTitle, MessageIcon::None);
         return;
     }
 
@@ -129,7 +129,7 @@ void Buy(Game& game, const PartModel& model) {
     game.PartTradeIn[model.slot] = static_cast<std::int16_t>(model.tradeIn);
     game.PartLevel[model.slot] = static_cast<std::uint8_t>(model.level);
     if (model.slot == kHardDisk) {
-        UpdateDiskSpace(game, model);
+        updateDiskSpace(game, model);
     }
     for (const PartModel& sibling : modelsOf(model.slot)) {
         if (!Offered(game, sibling)) {
