@@ -11,14 +11,15 @@
 #include "core/Text.h"
 #include "core/Timers.h"
 #include "development/DeveloperState.h"
+#include "education/EducationState.h"
 #include "hardware/ShopState.h"
 #include "internet/InternetState.h"
+#include "jobs/JobState.h"
 #include "software/SoftwareState.h"
 
 namespace tessaro {
 
 inline constexpr int kSlotCount = 9;
-inline constexpr int kCourseCount = 17;
 inline constexpr int kExtraSoftCount = 5;
 
 // Hardware slots, in the order of the game's arrays.
@@ -129,6 +130,8 @@ struct GameState {
     InternetCaptions internet;
     SoftwareCaptions software;
     ComputerCaptions computer;
+    EducationCaptions education;
+    JobCaptions jobs;
 
     std::array<WindowState, kWindowCount> windows{};
     TimerStates timers = initialTimers();

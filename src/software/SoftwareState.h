@@ -10,6 +10,7 @@ inline constexpr int kSoftwareItemCount = 17;
 struct SoftwareCaptions {
     // Saved at lines 67..83; line 84 repeats the enabled flag of "Dr.Web 4.29".
     std::array<bool, kSoftwareItemCount> itemEnabled{};
+    int gFreeSpace = 0;  // the free-space gauge in percent; not saved
 
     bool operator==(const SoftwareCaptions&) const = default;
 };
