@@ -1,6 +1,9 @@
 #include "core/ActivityWindow.h"
 
+#include <QFrame>
+
 #include "core/Navigation.h"
+#include "core/Pictures.h"
 
 namespace tessaro {
 
@@ -19,6 +22,16 @@ ActivityWindow::ActivityWindow(Game& game, WindowId id, const QString& caption, 
     // Until the window lays out its own content, the label sits in the bottom right corner.
     returnLabel_->setGeometry(clientSize.width() - 100, clientSize.height() - 28, 92, 22);
     connect(returnLabel_, &ActionLabel::clicked, this, &ActivityWindow::returnLabelClick);
+}
+
+void ActivityWindow::placeReturnLabel(const QRect& geometry) {
+    QFrame* box = addBox(client(), geometry);
+    if (!returnLabel_->autoFillBackground()) {
+        paintBackground(box, kMoneyGreen);
+    }
+    returnLabel_->setParent(box);
+    returnLabel_->setGeometry(box->rect());
+    returnLabel_->show();
 }
 
 void ActivityWindow::FormClose() {

@@ -17,6 +17,11 @@ class ActivityWindow : public GameWindow {
 
     ActionLabel* returnLabel() const { return returnLabel_; }
 
+  protected:
+    // Puts the return label into a sunken money-green box, or for the white label a box of
+    // the highlight colour, at `geometry`.
+    void placeReturnLabel(const QRect& geometry);
+
   public slots:
     void FormClose() override;
     void returnLabelClick();

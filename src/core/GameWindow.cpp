@@ -6,7 +6,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/Fonts.h"
 #include "core/Navigation.h"
+#include "core/Pictures.h"
 
 namespace tessaro {
 
@@ -15,6 +17,32 @@ void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::Window, colour);
     widget->setPalette(colours);
+}
+
+QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry, HeaderLook look,
+                  int pixelSize) {
+    auto* header = new QLabel(text, parent);
+    header->setFont(gameFont(pixelSize, true));
+    header->setAlignment(Qt::AlignCenter);
+    header->setAutoFillBackground(true);
+    if (look == HeaderLook::WhiteOnHighlight) {
+        header->setBackgroundRole(QPalette::Highlight);
+        header->setForegroundRole(QPalette::HighlightedText);
+    } else {
+        paintBackground(header, kMoneyGreen);
+        QPalette colours = header->palette();
+        colours.setColor(QPalette::WindowText, Qt::black);
+        header->setPalette(colours);
+    }
+    header->setGeometry(geometry);
+    return header;
+}
+
+QFrame* addBox(QWidget* parent, const QRect& geometry) {
+    auto* box = new QFrame(parent);
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setGeometry(geometry);
+    return box;
 }
 
 GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize)

@@ -10,6 +10,7 @@
 #include "core/Colour.h"
 #include "core/GameState.h"
 
+class QFrame;
 class QLabel;
 class QVBoxLayout;
 
@@ -18,6 +19,14 @@ namespace tessaro {
 // Fills a widget's background with a colour of the game's own (the white of the small
 // windows, the money green of the panels).
 void paintBackground(QWidget* widget, const QColor& colour);
+
+// The heading of a group of items: white bold on the highlight colour, or black bold on
+// money green.
+enum class HeaderLook { WhiteOnHighlight, BlackOnMoneyGreen };
+QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry,
+                  HeaderLook look = HeaderLook::WhiteOnHighlight, int pixelSize = 12);
+// A sunken frame that holds a group's items or a window's lines.
+QFrame* addBox(QWidget* parent, const QRect& geometry);
 
 // A window of the game: a fixed client area, a single border with only the close box,
 // centred on the screen. Every event goes one way: the window runs a rule through `run`,

@@ -4,11 +4,29 @@
 
 namespace tessaro {
 
-// Courses that teach the player what jobs and projects ask for.
+class ItemList;
+
+// Taking courses: seventeen courses in four groups, what the one under the pointer needs and
+// whether it can be taken now.
 class TfEducation : public ActivityWindow {
     Q_OBJECT
   public:
     explicit TfEducation(Game& game);
+
+  public slots:
+    void FormShow() override;
+    void CourseMouseMove(int index);
+    void CourseMouseLeave(int index);
+    void CourseClick(int index);
+
+  private:
+    void addGroup(const QString& title, int first, int count, const QRect& area);
+    void clearLines();
+
+    ItemList* courses_;
+    QLabel* lLine1_ = nullptr;
+    QLabel* lLine2_ = nullptr;
+    QLabel* lAllowed_ = nullptr;
 };
 
 }  // namespace tessaro

@@ -46,21 +46,13 @@ TfComputer::TfComputer(Game& game)
         }
     }
 
-    auto* infoBar = new QFrame(client());
-    infoBar->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    infoBar->setGeometry(3, kBottomY, 373, kClientHeight - kBottomY - 3);
+    QFrame* infoBar = addBox(client(), QRect(3, kBottomY, 373, kClientHeight - kBottomY - 3));
     lInfo_ = new InfoLine(QStringLiteral("lInfo"), QString::fromUtf8(kDefaultInfo), infoBar);
     lInfo_->setFont(gameFont(8, true));
     lInfo_->setAlignment(Qt::AlignCenter);
     lInfo_->setGeometry(infoBar->rect().adjusted(4, 2, -4, -2));
 
-    auto* returnBox = new QFrame(client());
-    returnBox->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    paintBackground(returnBox, kMoneyGreen);
-    returnBox->setGeometry(379, kBottomY, 110, kClientHeight - kBottomY - 3);
-    returnLabel()->setParent(returnBox);
-    returnLabel()->setGeometry(returnBox->rect());
-    returnLabel()->show();
+    placeReturnLabel(QRect(379, kBottomY, 110, kClientHeight - kBottomY - 3));
 
     connect(models_, &ItemList::pointerMoved, this, &TfComputer::ModelMouseMove);
     connect(models_, &ItemList::pointerLeft, this, &TfComputer::ModelMouseLeave);
@@ -71,18 +63,11 @@ TfComputer::TfComputer(Game& game)
 }
 
 int TfComputer::addGroup(Slot slot, int x, int y, int width) {
-    auto* title = new QLabel(QString::fromUtf8(slotDescription(slot).groupTitle), client());
-    title->setFont(gameFont(12, true));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    title->setBackgroundRole(QPalette::Highlight);
-    title->setForegroundRole(QPalette::HighlightedText);
-    title->setGeometry(x, y, width, kTitleHeight);
-
+    addHeader(QString::fromUtf8(slotDescription(slot).groupTitle), client(),
+              QRect(x, y, width, kTitleHeight));
     const auto models = modelsOf(slot);
-    auto* box = new QFrame(client());
-    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    box->setGeometry(x, y + kTitleHeight, width, static_cast<int>(models.size()) * kLineStep + 6);
+    QFrame* box = addBox(client(), QRect(x, y + kTitleHeight, width,
+                                         static_cast<int>(models.size()) * kLineStep + 6));
     models_->addColumn(models, models.front().index, box, QRect(2, 3, width - 4, kLineStep));
     return box->geometry().bottom() + 1;
 }

@@ -1,11 +1,123 @@
 #include "jobs/TfJob.h"
 
+#include <QLabel>
+
+#include "core/Fonts.h"
+#include "core/ItemList.h"
+#include "core/Pictures.h"
+#include "jobs/JobOffers.h"
+
 namespace tessaro {
 
+namespace {
+
+constexpr int kClientWidth = 350;
+constexpr int kClientHeight = 182;
+constexpr int kHeaderHeight = 17;
+constexpr int kLineStep = 13;
+constexpr int kLeftX = 3;
+constexpr int kLeftWidth = 168;
+constexpr int kRightX = 175;
+constexpr int kRightWidth = 172;
+
+const QColor kRed(255, 0, 0);
+
+void colour(QLabel* label, const QColor& colour) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+}
+
+}  // namespace
+
 TfJob::TfJob(Game& game)
-    : ActivityWindow(game, WindowId::fJob, QStringLiteral("Поиск работы"), QSize(350, 182),
-                     QStringLiteral("Label6"), ReturnLook::WhiteOnHighlight) {
+    : ActivityWindow(game, WindowId::fJob, QStringLiteral("Поиск работы"),
+                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6"),
+                     ReturnLook::WhiteOnHighlight),
+      offers_(new ItemList(this)) {
     setObjectName(QStringLiteral("fJob"));
+
+    addHeader(QStringLiteral("Доступные предложения"), client(),
+              QRect(kLeftX, 3, kLeftWidth, kHeaderHeight), HeaderLook::WhiteOnHighlight, 11);
+    QFrame* box =
+        addBox(client(), QRect(kLeftX, 3 + kHeaderHeight, kLeftWidth, kJobCount * kLineStep + 6));
+    for (const JobOffer& offer : jobOffers()) {
+        const int index = offer.id - 1;
+        ActionLabel* caption = offers_->add(index, offer.control, offer.caption, box,
+                                            QRect(6, 3 + index * kLineStep, 0, kLineStep));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The label is as wide as its caption, so the wage stands just right of it.
+        caption->resize(caption->fontMetrics().horizontalAdvance(caption->text()) + 2, kLineStep);
+        auto* wage = new QLabel(QString::fromUtf8(offer.wageText), box);
+        wage->setObjectName(QLatin1String(offer.wageLabel));
+        wage->setFont(gameFont(8, true));
+        colour(wage, kRed);
+        wage->setGeometry(caption->geometry().right() + 5, caption->y(), 60, kLineStep);
+        wage->hide();
+        wages_[static_cast<std::size_t>(index)] = wage;
+        bindEnabled(caption, game_.jobs.itemEnabled[static_cast<std::size_t>(index)]);
+    }
+    placeReturnLabel(QRect(kLeftX, box->geometry().bottom() + 4, kLeftWidth,
+                           kClientHeight - box->geometry().bottom() - 7));
+
+    auto* title = new QLabel(QStringLiteral("Требования"), client());
+    title->setFont(gameFont(11, true));
+    colour(title, kRed);
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(kRightX, 3, kRightWidth, kHeaderHeight);
+    for (int i = 0; i < 5; ++i) {
+        auto* line = new QLabel(client());
+        line->setObjectName(QStringLiteral("lLine%1").arg(i + 1));
+        line->setFont(gameFont(8, true));
+        colour(line, QColor(128, 128, 128));
+        line->setGeometry(kRightX + 4, 24 + i * 15, kRightWidth - 6, 15);
+        lines_[static_cast<std::size_t>(i)] = line;
+    }
+    QFrame* verdictBox = addBox(client(), QRect(kRightX, 124, kRightWidth, kClientHeight - 127));
+    paintBackground(verdictBox, kMoneyGreen);
+    lInfo_ = new QLabel(verdictBox);
+    lInfo_->setObjectName(QStringLiteral("lInfo"));
+    lInfo_->setFont(gameFont(9, true));
+    colour(lInfo_, kRed);
+    lInfo_->setAlignment(Qt::AlignCenter);
+    lInfo_->setWordWrap(true);
+    lInfo_->setGeometry(verdictBox->rect().adjusted(4, 2, -4, -2));
+
+    connect(offers_, &ItemList::pointerMoved, this, &TfJob::OfferMouseMove);
+    connect(offers_, &ItemList::pointerLeft, this, &TfJob::OfferMouseLeave);
+    connect(offers_, &ItemList::clicked, this, &TfJob::OfferClick);
+}
+
+void TfJob::clearLines() {
+    for (QLabel* line : lines_) {
+        line->clear();
+    }
+    lInfo_->clear();
+}
+
+void TfJob::FormShow() {
+    run(RefreshOffers);
+}
+
+void TfJob::OfferMouseMove(int index) {
+    const JobOffer& offer = jobOffers()[static_cast<std::size_t>(index)];
+    wages_[static_cast<std::size_t>(index)]->show();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i]->setText(QString::fromUtf8(offer.lines[i]));
+    }
+    lInfo_->setText(QString::fromStdString(JobVerdict(game_, offer)));
+}
+
+void TfJob::OfferMouseLeave(int index) {
+    wages_[static_cast<std::size_t>(index)]->hide();
+    clearLines();
+}
+
+void TfJob::OfferClick(int index) {
+    if (run(TakeJob, jobOffers()[static_cast<std::size_t>(index)])) {
+        wages_[static_cast<std::size_t>(index)]->hide();
+        clearLines();
+    }
 }
 
 }  // namespace tessaro

@@ -1,14 +1,34 @@
 #pragma once
 
+#include <array>
+
 #include "core/ActivityWindow.h"
+#include "jobs/JobState.h"
 
 namespace tessaro {
 
-// Job offers.
+class ItemList;
+
+// Looking for a job: nine offers with their wages, the courses the one under the pointer
+// needs, and whether the player's knowledge gets it.
 class TfJob : public ActivityWindow {
     Q_OBJECT
   public:
     explicit TfJob(Game& game);
+
+  public slots:
+    void FormShow() override;
+    void OfferMouseMove(int index);
+    void OfferMouseLeave(int index);
+    void OfferClick(int index);
+
+  private:
+    void clearLines();
+
+    ItemList* offers_;
+    std::array<QLabel*, kJobCount> wages_{};
+    std::array<QLabel*, 5> lines_{};
+    QLabel* lInfo_ = nullptr;
 };
 
 }  // namespace tessaro

@@ -1,11 +1,139 @@
 #include "software/TfSoftware.h"
 
+#include <QLabel>
+#include <QProgressBar>
+#include <algorithm>
+
+#include "core/Fonts.h"
+#include "core/ItemList.h"
+#include "core/Pictures.h"
+#include "software/Installation.h"
+#include "software/SoftwareCatalogue.h"
+
 namespace tessaro {
+
+namespace {
+
+constexpr int kClientWidth = 314;
+constexpr int kClientHeight = 313;
+constexpr int kHeaderHeight = 17;
+constexpr int kLineStep = 12;
+constexpr int kLeftX = 3;
+constexpr int kRightX = 158;
+constexpr int kColumnWidth = 153;
+constexpr int kPanelY = 178;
+
+}  // namespace
 
 TfSoftware::TfSoftware(Game& game)
     : ActivityWindow(game, WindowId::fSoftware, QStringLiteral("Установка программ"),
-                     QSize(314, 313), QStringLiteral("Label3")) {
+                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label3")),
+      items_(new ItemList(this)),
+      cdPictures_(drawCdPictures()) {
     setObjectName(QStringLiteral("fSoftware"));
+
+    addGroup(QStringLiteral("Операционная система"), {osW98, osW2K, osWXP, osL9, osLH},
+             QRect(kLeftX, 3, kColumnWidth, 0));
+    addGroup(QStringLiteral("Среда разработки"), {dvD7, dvCB, dvKL, dvVB},
+             QRect(kRightX, 3, kColumnWidth, 0));
+    addGroup(QStringLiteral("Антивирус"), {avDW, avNA, avKA}, QRect(kRightX, 80, kColumnWidth, 0));
+    addGroup(QStringLiteral("Другое"), {lFlash, lDreamweaver, lOffice, l3dsmax, lPhotoshop},
+             QRect(kLeftX, 92, kColumnWidth, 0));
+    placeReturnLabel(QRect(kRightX, 142, kColumnWidth, 33));
+    createRequirementsPanel();
+
+    connect(items_, &ItemList::pointerMoved, this, &TfSoftware::ItemMouseMove);
+    connect(items_, &ItemList::pointerLeft, this, &TfSoftware::ItemMouseLeave);
+    connect(items_, &ItemList::clicked, this, &TfSoftware::ItemClick);
+    for (const SoftwareItem& item : softwareCatalogue()) {
+        bindEnabled(items_->label(item.index), game_.software.itemEnabled[item.index]);
+    }
+    // A disk that a loaded game gave more free space than room shows a full gauge.
+    bindValue(game_.software.gFreeSpace,
+              [this](int percent) { gFreeSpace_->setValue(std::clamp(percent, 0, 100)); });
+}
+
+void TfSoftware::addGroup(const QString& title, std::initializer_list<int> items,
+                          const QRect& area) {
+    addHeader(title, client(), QRect(area.x(), area.y(), area.width(), kHeaderHeight));
+    QFrame* box = addBox(client(), QRect(area.x(), area.y() + kHeaderHeight, area.width(),
+                                         static_cast<int>(items.size()) * kLineStep + 6));
+    int line = 0;
+    for (int index : items) {
+        const SoftwareItem& item = softwareItem(static_cast<SoftwareIndex>(index));
+        items_->add(index, item.control, item.caption, box,
+                    QRect(2, 3 + line * kLineStep, area.width() - 4, kLineStep));
+        ++line;
+    }
+}
+
+void TfSoftware::createRequirementsPanel() {
+    QFrame* panel =
+        addBox(client(), QRect(kLeftX, kPanelY, kClientWidth - 6, kClientHeight - kPanelY - 3));
+    auto* decoration = new QLabel(panel);
+    decoration->setPixmap(drawProgramIcon(16));
+    decoration->setGeometry(6, 4, 16, 16);
+    auto* title = new QLabel(QStringLiteral("Системные требования"), panel);
+    title->setFont(gameFont(11, true));
+    title->setGeometry(26, 3, 200, 17);
+
+    const char* names[6] = {"lNeedProcessor", "lNeedMemory",    "lNeedVideo",
+                            "lNeedMonitor",   "lNeedFreeSpace", "lNeedSound"};
+    for (int i = 0; i < 6; ++i) {
+        auto* line = new QLabel(panel);
+        line->setObjectName(QLatin1String(names[i]));
+        line->setFont(gameFont(9));
+        line->setGeometry(8, 20 + i * 12, 236, 12);
+        lines_[static_cast<std::size_t>(i)] = line;
+    }
+
+    imCD_ = new QLabel(panel);
+    imCD_->setObjectName(QStringLiteral("imCD"));
+    imCD_->setGeometry(250, 30, 47, 47);
+    imCD_->setPixmap(cdPictures_[kCdNeutral]);
+
+    auto* spaceTitle = new QLabel(QStringLiteral("Свободное дисковое пространство"), panel);
+    spaceTitle->setFont(gameFont(9, true));
+    spaceTitle->setGeometry(8, 96, 290, 13);
+    gFreeSpace_ = new QProgressBar(panel);
+    gFreeSpace_->setObjectName(QStringLiteral("gFreeSpace"));
+    gFreeSpace_->setRange(0, 100);
+    gFreeSpace_->setAlignment(Qt::AlignCenter);
+    gFreeSpace_->setFont(gameFont(8, true));
+    gFreeSpace_->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid grey; background: white; color: black; }"
+                       "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
+    gFreeSpace_->setGeometry(8, 111, 290, 14);
+}
+
+void TfSoftware::setLines(const std::array<const char*, 6>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines_[i]->setText(QString::fromUtf8(lines[i]));
+    }
+}
+
+void TfSoftware::FormShow() {
+    run(RefreshFreeSpace);
+}
+
+void TfSoftware::FormActivate() {
+    run(RefreshFreeSpace);
+}
+
+void TfSoftware::ItemMouseMove(int index) {
+    const SoftwareItem& item = softwareItem(static_cast<SoftwareIndex>(index));
+    setLines(item.lines);
+    imCD_->setPixmap(
+        cdPictures_[PictureShowsInstallable(game_, item) ? kCdInstallable : kCdNotInstallable]);
+}
+
+void TfSoftware::ItemMouseLeave(int /*index*/) {
+    setLines({"", "", "", "", "", ""});
+    imCD_->setPixmap(cdPictures_[kCdNeutral]);
+}
+
+void TfSoftware::ItemClick(int index) {
+    run(Install, softwareItem(static_cast<SoftwareIndex>(index)));
 }
 
 }  // namespace tessaro

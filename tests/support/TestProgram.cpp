@@ -7,12 +7,17 @@
 #include <QTest>
 
 #include "app/Desktop.h"
+#include "core/TfMain.h"
 
 namespace tessaro::testing {
 
 TestProgram::TestProgram(std::uint32_t seed) : program(shell, [seed] { return seed; }) {
     shell.game = &program.game();
     program.start();
+}
+
+void TestProgram::moveMainWindowAside() {
+    fMain()->move(700, 500);
 }
 
 GameWindow* TestProgram::show(WindowId id) {

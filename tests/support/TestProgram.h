@@ -24,6 +24,9 @@ class TestProgram {
     TfMain* fMain() const { return program.fMain(); }
     // The window, shown by the game as a rule would show it, so that its controls exist.
     GameWindow* show(WindowId id);
+    // The offscreen platform gives the real pointer to the first window under it: the main
+    // window steps aside so that an activity window centred over it gets the pointer.
+    void moveMainWindowAside();
     // Whether the window is on screen; a window that the game never showed does not exist.
     bool shown(WindowId id) const { return window(id) != nullptr && window(id)->isVisible(); }
 
