@@ -124,6 +124,7 @@ struct GameState {
     std::array<bool, kToolCount> ToolOwned{};            // 97..101
     std::int32_t MissionDraw = 0;                        // not saved
     std::uint8_t MissionAmount = 0;                      // not saved
+    std::int32_t SaleDraw = 0;                           // not saved
 
     MainCaptions main;
     DeveloperCaptions developer;

@@ -2,6 +2,9 @@
 
 #include "core/DayClock.h"
 #include "core/GameState.h"
+#include "internet/Dialup.h"
+#include "internet/Missions.h"
+#include "internet/Utilities.h"
 
 namespace tessaro {
 
@@ -10,15 +13,15 @@ namespace {
 // clang-format off
 constexpr std::array<TimerDefinition, kTimerCount> kTimers = {{
     {TimerId::tTime,              "tTime",              kTickMilliseconds, &DayClockTick},
-    // The internet window's timers and the virus window's closing timer get their rules
-    // with those windows.
-    {TimerId::tConnect,           "tConnect",           100,  nullptr},
-    {TimerId::tSoftLoad,          "tSoftLoad",          150,  nullptr},
-    {TimerId::tFTPhack,           "tFTPhack",           1000, nullptr},
-    {TimerId::tFTPnARChack,       "tFTPnARChack",       1000, nullptr},
-    {TimerId::tCompHack,          "tCompHack",          1000, nullptr},
-    {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000, nullptr},
-    {TimerId::tDeface,            "tDeface",            1000, nullptr},
+    {TimerId::tConnect,           "tConnect",           100,  &DialTick},
+    // The download's interval follows the modem, set when the internet window is shown.
+    {TimerId::tSoftLoad,          "tSoftLoad",          150,  &DownloadTick},
+    {TimerId::tFTPhack,           "tFTPhack",           1000, [](Game& game) { MissionTick(game, 1); }},
+    {TimerId::tFTPnARChack,       "tFTPnARChack",       1000, [](Game& game) { MissionTick(game, 2); }},
+    {TimerId::tCompHack,          "tCompHack",          1000, [](Game& game) { MissionTick(game, 3); }},
+    {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000, [](Game& game) { MissionTick(game, 4); }},
+    {TimerId::tDeface,            "tDeface",            1000, [](Game& game) { MissionTick(game, 5); }},
+    // The virus window's closing timer gets its rule with that window.
     {TimerId::tmFormClose,        "tmFormClose",        2000, nullptr},
 }};
 // clang-format on

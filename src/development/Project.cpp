@@ -2,6 +2,90 @@
 
 namespace tessaro {
 
+namespace {
+
+// clang-format off
+constexpr std::array<ProjectKindInfo, kProjectKindCount> kKinds = {{
+    {1, "devPlayer", "Медиа проигрыватель", "Медиа проигрыватель", 5, 5},
+    {2, "devEditor", "Текстовый редактор", "Текстовый редактор", 5, 10},
+    {3, "devFileManager", "Файловый менеджер", "Файловый менеджер", 10, 10},
+    {4, "Label4", "Менеджер закачек", "Менеджер закачек", 10, 20},
+    {5, "devAntivirus", "Антивирус", "Антивирус", 5, 30},
+    {6, "devBrowser", "Интернет-браузер", "Интернет браузер", 20, 30},
+    {7, "devOS", "Операционная система", "Операционная система", 30, 30},
+    {8, "devHomepage", "Web-сайт", "Web-сайт", 10, 50},
+}};
+
+constexpr std::array<Language, kLanguageCount> kLanguages = {{
+    {"ideDelphi", "Borland Delphi 7.0", {1, 2}},
+    {"ideBuilder", "Borland C++ Builder 6.0", {3, 0}},
+    {"ideKylix", "Borland Kylix 2", {6, 7}},
+    {"ideBasic", "Microsoft Visual Basic.net", {4, 5}},
+    {"ideWeb", "HTML/PHP/Perl", {8, 0}},
+}};
+// clang-format on
+
+constexpr int kWebLanguage = 4;
+
+bool knowsTheWeb(const GameState& state) {
+    return state.Knowledge[7] && state.Knowledge[8] && state.Knowledge[9];
+}
+
+}  // namespace
+
+const std::array<ProjectKindInfo, kProjectKindCount>& projectKinds() {
+    return kKinds;
+}
+
+const std::array<Language, kLanguageCount>& languages() {
+    return kLanguages;
+}
+
+void DeveloperActivated(GameState& state) {
+    auto& enabled = state.developer.languageEnabled;
+    // The environments' buttons follow IdeId 1..4 in their order; an unknown id leaves them.
+    if (state.IdeId <= 4) {
+        for (int language = 0; language < kWebLanguage; ++language) {
+            enabled[static_cast<std::size_t>(language)] = state.IdeId == language + 1;
+        }
+    }
+    enabled[kWebLanguage] = knowsTheWeb(state);
+}
+
+void SelectLanguage(GameState& state, int language) {
+    if (language < 0 || language >= kLanguageCount ||
+        !state.developer.languageEnabled[static_cast<std::size_t>(language)]) {
+        return;
+    }
+    state.developer.selectedLanguage = language;
+    state.developer.projectEnabled.fill(false);
+    for (int kind : kLanguages[static_cast<std::size_t>(language)].kinds) {
+        if (kind != 0) {
+            state.developer.projectEnabled[static_cast<std::size_t>(kind - 1)] = true;
+        }
+    }
+}
+
+void StartProject(Game& game, int kind) {
+    if (kind < 1 || kind > kProjectKindCount ||
+        !game.developer.projectEnabled[static_cast<std::size_t>(kind - 1)]) {
+        return;
+    }
+    if (game.ProjectKind != 0) {
+        game.shell.message("Необходимо продать старый проект", "", MessageIcon::Question);
+        return;
+    }
+    const ProjectKindInfo& info = kKinds[static_cast<std::size_t>(kind - 1)];
+    game.ProjectName = info.name;
+    game.ProjectKind = static_cast<std::uint8_t>(kind);
+    // The running sequence: a project is not reseeded.
+    game.ProjectValue = static_cast<std::uint8_t>(info.valueBase + game.Random(info.valueRange));
+    game.ProjectPrice = static_cast<std::uint8_t>(game.Mood * game.ProjectValue / 100);
+    game.ProjectActive = true;
+    game.ProjectProgress = 0;
+    game.developer.projectEnabled[static_cast<std::size_t>(kind - 1)] = false;
+}
+
 void AdvanceProject(Game& game) {
     if (!game.ProjectActive) {
         return;

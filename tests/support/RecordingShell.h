@@ -52,15 +52,34 @@ class RecordingShell : public ShellPort {
     int restarts = 0;
 };
 
-// A game with a recording shell and a seed source that hands out the given seed.
+// A game with a recording shell and a seed source that hands out `seed`, which a test may
+// change between reseeds.
 struct TestGame {
-    explicit TestGame(std::uint32_t seed = 0) : game(shell, [seed] { return seed; }) {
+    explicit TestGame(std::uint32_t firstSeed = 0)
+        : seed(firstSeed), game(shell, [this] { return seed; }) {
         shell.game = &game;
     }
 
     RecordingShell shell;
+    std::uint32_t seed;
     Game game;
 };
+
+// The first draw Random(n) after a reseed from `seed`.
+inline int firstDraw(std::uint32_t seed, int n) {
+    LcgRandom random([seed] { return seed; });
+    random.Randomize();
+    return random.Random(n);
+}
+
+// A seed whose first draw Random(n) is `wanted`.
+inline std::uint32_t seedDrawing(int n, int wanted) {
+    std::uint32_t seed = 0;
+    while (firstDraw(seed, n) != wanted) {
+        ++seed;
+    }
+    return seed;
+}
 
 // Whether the game has the timer running.
 inline bool running(const GameState& state, TimerId id) {

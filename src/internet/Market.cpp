@@ -1,0 +1,38 @@
+#include "internet/Market.h"
+
+#include <algorithm>
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kSellsFrom = 5;  // SaleDraw 5..9 sells
+constexpr int kMoodLost = 5;
+
+}  // namespace
+
+void TrySell(Game& game) {
+    if (!game.internet.saleVisible || game.ProjectKind == 0) {
+        return;
+    }
+    game.Randomize();
+    game.SaleDraw = 1 + game.Random(9);
+    if (game.SaleDraw >= kSellsFrom) {
+        game.Money += game.ProjectPrice;
+        game.shell.message(
+            "Вам удалось продать этот проект за $" + std::to_string(game.ProjectPrice), kGameTitle,
+            MessageIcon::None);
+    } else {
+        game.shell.message("Вам не удалось продать этот проект и у вас понизилось настроение",
+                           kGameTitle, MessageIcon::Question);
+        // A mood below 5 stops at 0 rather than wrapping to 250; the day clock then ends the
+        // game.
+        game.Mood = static_cast<std::uint8_t>(std::max(0, game.Mood - kMoodLost));
+    }
+    game.ProjectKind = 0;
+    game.internet.lNowProject = kNone;
+    game.developer.lNowProject = kNone;
+    game.internet.saleVisible = false;
+}
+
+}  // namespace tessaro
