@@ -25,6 +25,9 @@ inline constexpr int kCdNeutral = 1;
 inline constexpr int kCdInstallable = 2;
 QVector<QPixmap> drawCdPictures();
 
+// The internet window's picture of the wide world.
+QPixmap drawGlobePicture(int size);
+
 // The about window's pictures of the team.
 QPixmap drawTeamPortrait();
 QPixmap drawTeamPicture();

@@ -1,14 +1,33 @@
 #pragma once
 
+#include <array>
+
 #include "core/ActivityWindow.h"
+#include "development/DeveloperState.h"
+
+class QProgressBar;
+class QRadioButton;
 
 namespace tessaro {
 
-// Writing programs for sale; days go on passing while it is open.
+class ItemList;
+
+// Writing programs for sale: a language, a kind of program, and the days of work on the
+// gauge; days go on passing while it is open.
 class TfDeveloper : public ActivityWindow {
     Q_OBJECT
   public:
     explicit TfDeveloper(Game& game);
+
+  public slots:
+    void FormActivate() override;
+    void LanguageClick(int language);
+    void ProjectClick(int index);
+
+  private:
+    ItemList* projects_;
+    std::array<QRadioButton*, kLanguageCount> languages_{};
+    QProgressBar* gProgress_ = nullptr;
 };
 
 }  // namespace tessaro

@@ -1,11 +1,246 @@
 #include "internet/TfInternet.h"
 
+#include <QLabel>
+#include <QProgressBar>
+#include <algorithm>
+
+#include "core/Fonts.h"
+#include "core/ItemList.h"
+#include "core/Pictures.h"
+#include "internet/Dialup.h"
+#include "internet/Market.h"
+#include "internet/Missions.h"
+#include "internet/Utilities.h"
+
 namespace tessaro {
 
+namespace {
+
+constexpr int kClientWidth = 510;
+constexpr int kClientHeight = 271;
+constexpr int kHeaderHeight = 17;
+constexpr int kLeftWidth = 182;
+constexpr int kRightX = 188;
+constexpr int kRightWidth = 319;
+
+const QColor kRed(255, 0, 0);
+
+QLabel* addText(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
+                bool bold, const QColor& colour = QColor(0, 0, 0)) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(gameFont(pixelSize, bold));
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QWidget* addSite(const char* name, QWidget* parent, const QRect& geometry) {
+    auto* site = new QFrame(parent);
+    site->setObjectName(QLatin1String(name));
+    site->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    paintBackground(site, Qt::white);
+    site->setGeometry(geometry);
+    return site;
+}
+
+}  // namespace
+
 TfInternet::TfInternet(Game& game)
-    : ActivityWindow(game, WindowId::fInternet, QStringLiteral("Интернет"), QSize(510, 271),
-                     QStringLiteral("Label6")) {
+    : ActivityWindow(game, WindowId::fInternet, QStringLiteral("Интернет"),
+                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6")),
+      utilities_(new ItemList(this)),
+      missions_(new ItemList(this)) {
     setObjectName(QStringLiteral("fInternet"));
+    InternetCaptions& internet = game_.internet;
+
+    createConnection();
+    const QRect siteArea(kRightX, 3, kRightWidth, 112);
+    bindVisible(createToolsSite(siteArea), internet.grToolsVisible);
+    bindVisible(createMarketSite(siteArea), internet.grMarketVisible);
+    addHeader(QStringLiteral("Взлом"), client(),
+              QRect(kRightX, siteArea.bottom() + 4, kRightWidth, kHeaderHeight));
+    bindVisible(createMissions(QRect(kRightX, siteArea.bottom() + 4 + kHeaderHeight, kRightWidth,
+                                     kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
+                internet.grHackVisible);
+    placeReturnLabel(QRect(3, kClientHeight - 35, kLeftWidth, 32));
+}
+
+void TfInternet::createConnection() {
+    InternetCaptions& internet = game_.internet;
+    auto* lConnect = new ActionLabel(QStringLiteral("lConnect"), QString(), 12, client(),
+                                     QColor(0, 0, 0), QColor(255, 255, 255));
+    lConnect->setAlignment(Qt::AlignCenter);
+    lConnect->setGeometry(3, 3, kLeftWidth, 22);
+    bind(lConnect, internet.lConnect);
+    bindEnabled(lConnect, internet.lConnectEnabled);
+    connect(lConnect, &ActionLabel::clicked, this, &TfInternet::lConnectClick);
+
+    QLabel* info = addText(QString(), client(), QRect(3, 26, kLeftWidth, 30), 8, true, kRed);
+    info->setObjectName(QStringLiteral("lConnectInfo"));
+    info->setAlignment(Qt::AlignCenter);
+    info->setWordWrap(true);
+    bind(info, internet.lConnectInfo);
+
+    addHeader(QStringLiteral("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
+    auto* surfTools = new ActionLabel(QStringLiteral("surfTools"),
+                                      QStringLiteral("www.hacktools.example"), 9, client());
+    surfTools->setGeometry(3, 80, kLeftWidth, 15);
+    surfTools->setAlignment(Qt::AlignCenter);
+    bindEnabled(surfTools, internet.surfToolsEnabled);
+    connect(surfTools, &ActionLabel::clicked, this, &TfInternet::surfToolsClick);
+    auto* surfMarket = new ActionLabel(QStringLiteral("surfMarket"),
+                                       QStringLiteral("www.softmarket.example"), 9, client());
+    surfMarket->setGeometry(3, 96, kLeftWidth, 15);
+    surfMarket->setAlignment(Qt::AlignCenter);
+    bindEnabled(surfMarket, internet.surfMarketEnabled);
+    connect(surfMarket, &ActionLabel::clicked, this, &TfInternet::surfMarketClick);
+
+    auto* globe = new QLabel(client());
+    globe->setPixmap(drawGlobePicture(72));
+    globe->setGeometry((kLeftWidth - 72) / 2 + 3, 130, 72, 72);
+}
+
+QWidget* TfInternet::createToolsSite(const QRect& area) {
+    InternetCaptions& internet = game_.internet;
+    QWidget* site = addSite("grTools", client(), area);
+    QLabel* heading = addText(QStringLiteral("Скачать утилиты"), site,
+                              QRect(0, 3, area.width(), 16), 11, true, kRed);
+    heading->setAlignment(Qt::AlignCenter);
+    for (const Utility& utility : utilities()) {
+        ActionLabel* label =
+            utilities_->add(utility.index, utility.control, utility.caption, site,
+                            QRect(4, 21 + utility.index * 12, area.width() - 8, 12));
+        bindEnabled(label, internet.toolEnabled[static_cast<std::size_t>(utility.index)]);
+    }
+    connect(utilities_, &ItemList::pointerMoved, this, &TfInternet::UtilityMouseMove);
+    connect(utilities_, &ItemList::pointerLeft, this, &TfInternet::UtilityMouseLeave);
+    connect(utilities_, &ItemList::clicked, this, &TfInternet::UtilityClick);
+
+    lCost_ = addText(QString(), site, QRect(4, 82, area.width() - 8, 13), 8, true, kRed);
+    lCost_->setObjectName(QStringLiteral("lCost"));
+    lCost_->setAlignment(Qt::AlignCenter);
+    lCost_->hide();
+
+    auto* gauge = new QProgressBar(site);
+    gauge->setObjectName(QStringLiteral("gSoftLoad"));
+    gauge->setRange(0, 100);
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setFont(gameFont(8, true));
+    gauge->setStyleSheet(
+        QStringLiteral("QProgressBar { border: none; background: rgb(235, 235, 235); "
+                       "color: black; } QProgressBar::chunk { background: rgb(192, 220, 192); }"));
+    gauge->setGeometry(8, 96, area.width() - 16, 12);
+    bindValue(internet.gSoftLoad,
+              [gauge](int percent) { gauge->setValue(std::clamp(percent, 0, 100)); });
+    bindVisible(gauge, internet.gSoftLoadVisible);
+    return site;
+}
+
+QWidget* TfInternet::createMarketSite(const QRect& area) {
+    InternetCaptions& internet = game_.internet;
+    QWidget* site = addSite("grMarket", client(), area);
+    QLabel* heading =
+        addText(QStringLiteral("Имеющийся проект"), site, QRect(0, 3, area.width(), 16), 11, true);
+    heading->setAlignment(Qt::AlignCenter);
+    QLabel* project = addText(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
+                              QColor(128, 128, 128));
+    project->setObjectName(QStringLiteral("lNowProject"));
+    project->setAlignment(Qt::AlignCenter);
+    bind(project, internet.lNowProject);
+
+    auto* sell =
+        new ActionLabel(QStringLiteral("lSell"), QStringLiteral("Попытаться продать проект"), 9,
+                        site, kActionGrey, kRed);
+    sell->setAlignment(Qt::AlignCenter);
+    sell->setGeometry(4, 56, area.width() - 8, 16);
+    bindVisible(sell, internet.saleVisible);
+    bindEnabled(sell, internet.saleEnabled);
+    connect(sell, &ActionLabel::clicked, this, &TfInternet::lSellClick);
+    return site;
+}
+
+QWidget* TfInternet::createMissions(const QRect& area) {
+    InternetCaptions& internet = game_.internet;
+    QWidget* group = addSite("grHack", client(), area);
+    QLabel* heading =
+        addText(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true);
+    heading->setAlignment(Qt::AlignCenter);
+    for (const MissionInfo& mission : missions()) {
+        const int index = mission.number - 1;
+        ActionLabel* label = missions_->add(index, mission.control, mission.caption, group,
+                                            QRect(4, 16 + index * 12, area.width() - 8, 12));
+        bindEnabled(label, internet.missionEnabled[static_cast<std::size_t>(index)]);
+    }
+    connect(missions_, &ItemList::pointerMoved, this, &TfInternet::MissionMouseMove);
+    connect(missions_, &ItemList::pointerLeft, this, &TfInternet::MissionMouseLeave);
+    connect(missions_, &ItemList::clicked, this, &TfInternet::MissionClick);
+
+    QFrame* lines = addBox(group, QRect(4, 76, area.width() - 8, area.height() - 78));
+    lines->setObjectName(QStringLiteral("GroupBox2"));
+    const char* names[] = {"hLine1", "hLine2", "hLine3", "hLine4"};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* line = addText(QString(), lines, QRect(4, 1 + i * 10, lines->width() - 8, 12), 8,
+                               true, kActionGrey);
+        line->setObjectName(QLatin1String(names[i]));
+        bind(line, internet.hLine[static_cast<std::size_t>(i)]);
+    }
+    QLabel* status = addText(QString(), lines, QRect(4, 1 + 4 * 10, lines->width() - 8, 12), 8,
+                             true, kActionGrey);
+    status->setObjectName(QStringLiteral("hLine6"));
+    bind(status, internet.hLine6);
+    return group;
+}
+
+void TfInternet::FormShow() {
+    run(InternetShown);
+}
+
+void TfInternet::FormClose() {
+    run(CloseInternet);
+}
+
+void TfInternet::lConnectClick() {
+    run(ConnectClick);
+}
+
+void TfInternet::surfToolsClick() {
+    run(SurfTools);
+}
+
+void TfInternet::surfMarketClick() {
+    run(SurfMarket);
+}
+
+void TfInternet::UtilityMouseMove(int index) {
+    lCost_->setText(QString::fromUtf8(utilities()[static_cast<std::size_t>(index)].costText));
+    lCost_->show();
+}
+
+void TfInternet::UtilityMouseLeave(int /*index*/) {
+    lCost_->hide();
+    lCost_->clear();
+}
+
+void TfInternet::UtilityClick(int index) {
+    run(BuyUtility, index);
+}
+
+void TfInternet::MissionMouseMove(int index) {
+    run(ShowMissionNeeds, index + 1);
+}
+
+void TfInternet::MissionMouseLeave(int index) {
+    run(HideMissionNeeds, index + 1);
+}
+
+void TfInternet::MissionClick(int index) {
+    run(StartMission, index + 1);
+}
+
+void TfInternet::lSellClick() {
+    run(TrySell);
 }
 
 }  // namespace tessaro

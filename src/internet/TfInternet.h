@@ -4,11 +4,38 @@
 
 namespace tessaro {
 
-// The simulated internet: dial-up, downloads, break-ins and the market.
+class ItemList;
+
+// The internet: dialling in, the utilities site, the software market and the break-in
+// missions.
 class TfInternet : public ActivityWindow {
     Q_OBJECT
   public:
     explicit TfInternet(Game& game);
+
+  public slots:
+    void FormShow() override;
+    void FormClose() override;
+    void lConnectClick();
+    void surfToolsClick();
+    void surfMarketClick();
+    void UtilityMouseMove(int index);
+    void UtilityMouseLeave(int index);
+    void UtilityClick(int index);
+    void MissionMouseMove(int index);
+    void MissionMouseLeave(int index);
+    void MissionClick(int index);
+    void lSellClick();
+
+  private:
+    void createConnection();
+    QWidget* createToolsSite(const QRect& area);
+    QWidget* createMarketSite(const QRect& area);
+    QWidget* createMissions(const QRect& area);
+
+    ItemList* utilities_;
+    ItemList* missions_;
+    QLabel* lCost_ = nullptr;
 };
 
 }  // namespace tessaro

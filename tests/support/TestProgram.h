@@ -16,8 +16,13 @@ class TestProgram {
 
     // Types the name into the start window and presses "Начать игру".
     void startGame(const QString& name = QStringLiteral("Иван"));
-    // One tick of the day clock, as its real timer gives it.
+    // One tick of the day clock, or `count` ticks of a timer, as the real timers give them.
     void tick() { program.shell().tick(TimerId::tTime); }
+    void tick(TimerId id, int count) {
+        for (int i = 0; i < count; ++i) {
+            program.shell().tick(id);
+        }
+    }
 
     Game& game() { return program.game(); }
     GameWindow* window(WindowId id) const { return program.window(id); }

@@ -4,10 +4,12 @@
 //   QT_QPA_PLATFORM=offscreen build/tests/window_shots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
 #include "core/TfMain.h"
+#include "support/RunFor.h"
 #include "support/TestProgram.h"
 
 using namespace tessaro;
@@ -32,7 +34,7 @@ int main(int argc, char* argv[]) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
-    TestProgram t;
+    TestProgram t(seedDrawing(4, 1));  // a free line at every dial
     t.startGame();
     Game& game = t.game();
     game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
@@ -72,5 +74,53 @@ int main(int argc, char* argv[]) {
     openWith(t, "bComputerImage");
     sendPointerOver(t.find<ActionLabel>(WindowId::fComputer, "prP3000"));
     save(t.window(WindowId::fComputer), folder, QStringLiteral("shop"));
+    t.window(WindowId::fComputer)->close();
+
+    // Development: a project under way.
+    game.IdeId = 3;
+    game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
+    openWith(t, "bDeveloperImage");
+    GameWindow* developer = t.window(WindowId::fDeveloper);
+    developer->activateWindow();
+    QCoreApplication::processEvents();
+    t.find<QRadioButton>(WindowId::fDeveloper, "ideKylix")->click();
+    t.find<ActionLabel>(WindowId::fDeveloper, "devOS")->clicked();
+    for (int tick = 0; tick < 241 * 4; ++tick) {
+        t.tick();
+    }
+    sendPointerOver(t.find<ActionLabel>(WindowId::fDeveloper, "devBrowser"));
+    save(developer, folder, QStringLiteral("developer"));
+    developer->close();
+
+    // The internet: offline, dialling, online with a download, a mission running.
+    game.InternetOpen = game.main.bInternetImageEnabled = true;
+    game.ToolOwned = {true, false, true, false, false};
+    openWith(t, "bInternetImage");
+    GameWindow* internet = t.window(WindowId::fInternet);
+    save(internet, folder, QStringLiteral("internet-offline"));
+    t.find<ActionLabel>(WindowId::fInternet, "lConnect")->clicked();
+    VirtualTime time(game);
+    time.runFor(700);
+    t.program.shell().sync();
+    save(internet, folder, QStringLiteral("internet-dialling"));
+    time.runFor(2000);
+    if (!game.Connected) {
+        t.find<ActionLabel>(WindowId::fInternet, "lConnect")->clicked();
+        time.runFor(1100);
+    }
+    t.find<ActionLabel>(WindowId::fInternet, "surfTools")->clicked();
+    t.find<ActionLabel>(WindowId::fInternet, "lLPS")->clicked();
+    time.runFor(3000);
+    t.program.shell().sync();
+    sendPointerOver(t.find<ActionLabel>(WindowId::fInternet, "Label5"));
+    save(internet, folder, QStringLiteral("internet-download"));
+    sendPointerLeave(t.find<ActionLabel>(WindowId::fInternet, "Label5"));
+    time.runFor(20000);
+    t.find<ActionLabel>(WindowId::fInternet, "FTPnARCHack")->clicked();
+    t.find<ActionLabel>(WindowId::fInternet, "surfMarket")->clicked();
+    time.runFor(3000);
+    sendPointerOver(t.find<ActionLabel>(WindowId::fInternet, "CompHacknDownload"));
+    t.program.shell().sync();
+    save(internet, folder, QStringLiteral("internet-mission"));
     return 0;
 }
