@@ -12,9 +12,11 @@
 #include "core/Timers.h"
 #include "development/DeveloperState.h"
 #include "education/EducationState.h"
+#include "events/VirusState.h"
 #include "hardware/ShopState.h"
 #include "internet/InternetState.h"
 #include "jobs/JobState.h"
+#include "persistence/DialogState.h"
 #include "software/SoftwareState.h"
 
 namespace tessaro {
@@ -125,6 +127,7 @@ struct GameState {
     std::int32_t MissionDraw = 0;                        // not saved
     std::uint8_t MissionAmount = 0;                      // not saved
     std::int32_t SaleDraw = 0;                           // not saved
+    std::uint8_t VirusKillDraw = 0;                      // not saved
 
     MainCaptions main;
     DeveloperCaptions developer;
@@ -133,6 +136,8 @@ struct GameState {
     ComputerCaptions computer;
     EducationCaptions education;
     JobCaptions jobs;
+    VirusCaptions virus;
+    SavedGameDialogs dialogs;
 
     std::array<WindowState, kWindowCount> windows{};
     TimerStates timers = initialTimers();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "events/Virus.h"
+
 namespace tessaro {
 
 namespace {
@@ -76,6 +78,11 @@ void OpenActivity(Game& game, WindowId activity) {
 
 void CloseActivity(Game& game, WindowId activity) {
     game.window(activity).shown = false;
+    // A virus event that came while the development or internet window was open gives the
+    // main window and the clock back itself, at its end.
+    if (VirusEventUnderWay(game)) {
+        return;
+    }
     game.window(WindowId::fMain).enabled = true;
     startTimer(game, TimerId::tTime);
     MainWindowActivated(game);

@@ -2,6 +2,7 @@
 
 #include "core/DayClock.h"
 #include "core/GameState.h"
+#include "events/Virus.h"
 #include "internet/Dialup.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"
@@ -21,8 +22,7 @@ constexpr std::array<TimerDefinition, kTimerCount> kTimers = {{
     {TimerId::tCompHack,          "tCompHack",          1000, [](Game& game) { MissionTick(game, 3); }},
     {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000, [](Game& game) { MissionTick(game, 4); }},
     {TimerId::tDeface,            "tDeface",            1000, [](Game& game) { MissionTick(game, 5); }},
-    // The virus window's closing timer gets its rule with that window.
-    {TimerId::tmFormClose,        "tmFormClose",        2000, nullptr},
+    {TimerId::tmFormClose,        "tmFormClose",        2000, &EndVirusEvent},
 }};
 // clang-format on
 

@@ -1,11 +1,65 @@
 #include "events/TForm3.h"
 
+#include <QLabel>
+
+#include "core/Fonts.h"
+#include "core/ItemList.h"
+#include "events/Leisure.h"
+
 namespace tessaro {
 
+namespace {
+
+constexpr int kClientWidth = 217;
+constexpr int kClientHeight = 275;
+
+}  // namespace
+
 TForm3::TForm3(Game& game)
-    : ActivityWindow(game, WindowId::Form3, QStringLiteral("Отдых"), QSize(217, 275),
-                     QStringLiteral("Label2")) {
+    : ActivityWindow(game, WindowId::Form3, QStringLiteral("Отдых"),
+                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label2")),
+      activities_(new ItemList(this)) {
     setObjectName(QStringLiteral("Form3"));
+
+    addHeader(QStringLiteral("Отдых"), client(), QRect(3, 3, kClientWidth - 6, 18));
+    QFrame* box = addBox(client(), QRect(3, 21, kClientWidth - 6, kActivityCount * 15 + 6));
+    for (int i = 0; i < kActivityCount; ++i) {
+        const Activity& activity = activities()[static_cast<std::size_t>(i)];
+        activities_->add(i, activity.control, activity.caption, box,
+                         QRect(2, 3 + i * 15, box->width() - 4, 15));
+    }
+    connect(activities_, &ItemList::pointerMoved, this, &TForm3::ActivityMouseMove);
+    connect(activities_, &ItemList::pointerLeft, this, &TForm3::ActivityMouseLeave);
+    connect(activities_, &ItemList::clicked, this, &TForm3::ActivityClick);
+
+    auto* picture = new QLabel(client());
+    picture->setObjectName(QStringLiteral("imRest"));
+    picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/rest.jpg")));
+    picture->setGeometry((kClientWidth - 202) / 2, box->geometry().bottom() + 5, 202, 112);
+
+    lCost_ = new QLabel(client());
+    lCost_->setObjectName(QStringLiteral("lCost"));
+    lCost_->setFont(gameFont(11, true));
+    lCost_->setAlignment(Qt::AlignCenter);
+    QPalette red = lCost_->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lCost_->setPalette(red);
+    lCost_->setGeometry(3, picture->geometry().bottom() + 4, kClientWidth - 6, 18);
+
+    placeReturnLabel(QRect(3, kClientHeight - 33, kClientWidth - 6, 30));
+}
+
+void TForm3::ActivityMouseMove(int index) {
+    lCost_->setText(QString::fromUtf8(activities()[static_cast<std::size_t>(index)].costText));
+}
+
+void TForm3::ActivityMouseLeave(int /*index*/) {
+    lCost_->clear();
+}
+
+void TForm3::ActivityClick(int index) {
+    run(DoActivity, index);
 }
 
 }  // namespace tessaro

@@ -1,10 +1,59 @@
 #include "events/TForm4.h"
 
+#include <QLabel>
+
+#include "core/ActionLabel.h"
+#include "core/Fonts.h"
+#include "events/Virus.h"
+
 namespace tessaro {
 
 TForm4::TForm4(Game& game)
     : GameWindow(game, WindowId::Form4, QStringLiteral("Обнаружен вирус..."), QSize(319, 143)) {
     setObjectName(QStringLiteral("Form4"));
+    paintBackground(client(), Qt::white);
+
+    auto* picture = new QLabel(client());
+    picture->setObjectName(QStringLiteral("imVirus"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/virus.jpg")));
+    picture->setGeometry(10, 24, 96, 96);
+
+    auto* lKill = new QLabel(client());
+    lKill->setObjectName(QStringLiteral("lKill"));
+    lKill->setFont(gameFont(11, true));
+    lKill->setWordWrap(true);
+    QPalette red = lKill->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lKill->setPalette(red);
+    lKill->setGeometry(116, 24, 196, 48);
+    bind(lKill, game_.virus.lKill);
+
+    auto* kill = new ActionLabel(QStringLiteral("Label1"), QStringLiteral("Уничтожить антивирусом"),
+                                 11, client());
+    kill->setGeometry(116, 82, 196, 18);
+    bindEnabled(kill, game_.virus.killEnabled);
+    connect(kill, &ActionLabel::clicked, this, &TForm4::Label1Click);
+    auto* leave =
+        new ActionLabel(QStringLiteral("Label2"), QStringLiteral("Оставить"), 11, client());
+    leave->setGeometry(116, 104, 196, 18);
+    bindEnabled(leave, game_.virus.leaveEnabled);
+    connect(leave, &ActionLabel::clicked, this, &TForm4::Label2Click);
+}
+
+void TForm4::FormShow() {
+    run(VirusShown);
+}
+
+void TForm4::FormClose() {
+    run(CloseVirusWindow);
+}
+
+void TForm4::Label1Click() {
+    run(KillVirus);
+}
+
+void TForm4::Label2Click() {
+    run(LeaveVirus);
 }
 
 }  // namespace tessaro

@@ -1,10 +1,124 @@
 #include "events/Virus.h"
 
+#include "core/Navigation.h"
+
 namespace tessaro {
+
+namespace {
+
+// Both choices close once one is made: a second choice could undo the first.
+void closeTheChoice(GameState& state) {
+    state.virus.choiceMade = true;
+    state.virus.killEnabled = false;
+    state.virus.leaveEnabled = false;
+}
+
+}  // namespace
 
 void VirusDayComes(Game& game) {
     game.Randomize();
     game.VirusDay = game.Day + 40 + game.Random(30);
+    game.window(WindowId::fMain).enabled = false;
+    stopTimer(game, TimerId::tTime);
+    game.virus = VirusCaptions{};
+    game.window(WindowId::Form4).shown = true;
+}
+
+bool VirusEventUnderWay(const GameState& state) {
+    return state.window(WindowId::Form4).shown || state.timer(TimerId::tmFormClose).running;
+}
+
+void VirusShown(GameState& state) {
+    if (!state.virus.choiceMade) {
+        state.virus.killEnabled = state.AvId != 0;
+    }
+}
+
+void KillVirus(Game& game) {
+    if (!game.virus.killEnabled) {
+        return;
+    }
+    closeTheChoice(game);
+    game.Randomize();
+    switch (game.AvId) {
+        case 1:
+            game.VirusKillDraw = static_cast<std::uint8_t>(1 + game.Random(3));
+            break;
+        case 2:
+            game.VirusKillDraw = static_cast<std::uint8_t>(1 + game.Random(14));
+            break;
+        case 3:
+            game.VirusKillDraw = 0;
+            break;
+        default:
+            break;
+    }
+    if (game.VirusKillDraw == 1) {
+        VirusStrike(game);
+    } else {
+        game.virus.lKill = "Вам удалось уничтожить вирус.";
+    }
+    startTimer(game, TimerId::tmFormClose);
+}
+
+void LeaveVirus(Game& game) {
+    if (!game.virus.leaveEnabled) {
+        return;
+    }
+    closeTheChoice(game);
+    VirusStrike(game);
+    startTimer(game, TimerId::tmFormClose);
+}
+
+void CloseVirusWindow(Game& game) {
+    if (!game.virus.choiceMade) {
+        LeaveVirus(game);
+    }
+    HideWindow(game, WindowId::Form4);
+}
+
+void VirusStrike(Game& game) {
+    if (game.OsId == 0) {
+        game.virus.lKill = "Вирус не причинил вреда.";
+        return;
+    }
+    game.virus.lKill = "Накрылась операционная система.";
+    game.DiskFree = game.DiskTotal;
+    game.software.gFreeSpace = 100;
+    game.OsId = 0;
+    game.IdeId = 0;
+    game.AvId = 0;
+    game.ExtraSoft.fill(false);
+    game.OsSize = 0;
+    game.IdeSize = 0;
+    game.AvSize = 0;
+    game.software.itemEnabled.fill(true);
+    game.main.lOS = kNone;
+    game.main.lIDE = kNone;
+    game.main.lAV = kNone;
+    // The project in development is lost; its kind and price stay, so it can still be sold.
+    game.ProjectName = kNone;
+    game.developer.lNowProject = kNone;
+    game.internet.lNowProject = kNone;
+    game.developer.gProgress = 0;
+    game.ProjectProgress = 0;
+    game.ProjectActive = false;
+}
+
+void EndVirusEvent(Game& game) {
+    game.window(WindowId::Form4).shown = false;
+    stopTimer(game, TimerId::tmFormClose);
+    game.virus.lKill.clear();
+    // The event gives back what it interrupted: the main window, or the development or
+    // online internet window that was open over it.
+    const bool developing = game.window(WindowId::fDeveloper).shown;
+    const bool inInternet = game.window(WindowId::fInternet).shown;
+    if (!developing && !inInternet) {
+        game.window(WindowId::fMain).enabled = true;
+    }
+    if (!inInternet || game.Connected) {
+        startTimer(game, TimerId::tTime);
+    }
 }
 
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #include "internet/Dialup.h"
 
 #include "core/Navigation.h"
+#include "events/Virus.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"
 
@@ -95,8 +96,10 @@ void DialTick(Game& game) {
         internet.lConnect = "Отключить";
         internet.lConnectEnabled = true;
         stopTimer(game, TimerId::tConnect);
-        // Days pass while online.
-        startTimer(game, TimerId::tTime);
+        // Days pass while online, unless a virus holds the game until its end.
+        if (!VirusEventUnderWay(game)) {
+            startTimer(game, TimerId::tTime);
+        }
         internet.surfToolsEnabled = true;
         internet.surfMarketEnabled = true;
         internet.grHackVisible = true;

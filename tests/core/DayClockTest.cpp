@@ -205,9 +205,11 @@ TEST_F(DayClockTest, TheVirusDayDrawsTheNextOneFortyToSixtyNineDaysLater) {
     DayClockTick(g);
     EXPECT_EQ(g.VirusDay, 40 + 40 + 11);
     EXPECT_EQ(g.Day, 41);
+    // The virus holds the game, but the rest of the day's steps run.
     EXPECT_EQ(g.Money, 501);
-    // Until the virus window exists, the day goes on as any other.
-    EXPECT_TRUE(running(g, TimerId::tTime));
+    EXPECT_FALSE(running(g, TimerId::tTime));
+    EXPECT_TRUE(g.window(WindowId::Form4).shown);
+    EXPECT_FALSE(g.window(WindowId::fMain).enabled);
 }
 
 TEST_F(DayClockTest, APassedVirusDayNeverComesBack) {

@@ -122,5 +122,21 @@ int main(int argc, char* argv[]) {
     sendPointerOver(t.find<ActionLabel>(WindowId::fInternet, "CompHacknDownload"));
     t.program.shell().sync();
     save(internet, folder, QStringLiteral("internet-mission"));
+    internet->close();
+
+    openWith(t, "bRestImage");
+    sendPointerOver(t.find<ActionLabel>(WindowId::Form3, "lSkate"));
+    save(t.window(WindowId::Form3), folder, QStringLiteral("rest"));
+    t.window(WindowId::Form3)->close();
+
+    // The virus comes at the end of today.
+    game.VirusDay = game.Day;
+    game.DayTicks = 240;
+    game.OsId = 3;
+    game.AvId = 1;
+    t.tick();
+    save(t.window(WindowId::Form4), folder, QStringLiteral("virus"));
+    t.find<ActionLabel>(WindowId::Form4, "Label2")->clicked();
+    save(t.window(WindowId::Form4), folder, QStringLiteral("virus-struck"));
     return 0;
 }

@@ -1,0 +1,42 @@
+#include "events/Leisure.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tessaro {
+
+namespace {
+
+// clang-format off
+constexpr std::array<Activity, kActivityCount> kActivities = {{
+    {"lCompClub", "Сходить в компьютерный клуб", "Стоимость: $5", 5, 5},
+    {"lCafe", "Посетить с друзьями кафе", "Стоимость: $10", 10, 12},
+    {"lSkate", "Покататься на скейте в скейтпарке", "Стоимость: $20", 20, 25},
+    {"lDisco", "Сходить на дискотеку", "Стоимость: $30", 30, 37},
+    {"lKibersex", "Заняться киберсексом", "Стоимость: $50", 50, 60},
+}};
+// clang-format on
+
+constexpr int kMoodLimit = 255;  // the width of the mood
+
+}  // namespace
+
+const std::array<Activity, kActivityCount>& activities() {
+    return kActivities;
+}
+
+void DoActivity(Game& game, int index) {
+    if (index < 0 || index >= kActivityCount) {
+        return;
+    }
+    const Activity& activity = kActivities[static_cast<std::size_t>(index)];
+    if (game.Money <= activity.price) {
+        return;
+    }
+    game.Mood = static_cast<std::uint8_t>(std::min(kMoodLimit, game.Mood + activity.moodGain));
+    game.Money -= activity.price;
+    game.main.gMood = game.Mood;
+    game.main.lMoney = std::to_string(game.Money);
+}
+
+}  // namespace tessaro
