@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "persistence/SavedGameFile.h"
+
 namespace tessaro {
 
 namespace {
@@ -43,6 +45,16 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
         return std::nullopt;
     }
     return chosen.toStdString();
+}
+
+std::optional<std::string> QtShellPort::writeSavedGame(const std::string& path,
+                                                       const std::vector<std::string>& lines) {
+    return writeSavedGameFile(path, lines);
+}
+
+std::optional<std::string> QtShellPort::readSavedGame(const std::string& path,
+                                                      std::vector<std::string>& lines) {
+    return readSavedGameFile(path, lines);
 }
 
 void QtShellPort::endProgram() {

@@ -128,6 +128,16 @@ std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
     return outside_.chooseFile(choice);
 }
 
+std::optional<std::string> Shell::writeSavedGame(const std::string& path,
+                                                 const std::vector<std::string>& lines) {
+    return outside_.writeSavedGame(path, lines);
+}
+
+std::optional<std::string> Shell::readSavedGame(const std::string& path,
+                                                std::vector<std::string>& lines) {
+    return outside_.readSavedGame(path, lines);
+}
+
 void Shell::stopTimers() {
     for (auto& timer : timers_) {
         timer->stop();

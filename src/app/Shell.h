@@ -31,6 +31,10 @@ class Shell : public QObject, public ShellPort {
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
+    std::optional<std::string> writeSavedGame(const std::string& path,
+                                              const std::vector<std::string>& lines) override;
+    std::optional<std::string> readSavedGame(const std::string& path,
+                                             std::vector<std::string>& lines) override;
     void endProgram() override;
     void restartProgram() override;
 

@@ -44,7 +44,7 @@ bool ButtonShowsLocked(const GameState& state, WindowId activity) {
     }
 }
 
-void ApplyUnlockRule(Game& game, int internetThreshold) {
+void ApplyUnlockRule(GameState& game, int internetThreshold) {
     if (softwarePartsInstalled(game)) {
         game.SoftwareOpen = true;
         game.main.bSoftwareImageEnabled = true;

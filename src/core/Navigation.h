@@ -6,7 +6,7 @@ namespace tessaro {
 
 // Unlocks the software button once the seven parts it needs are installed, then the internet
 // button once a modem is in and the status is above `internetThreshold`. Never locks again.
-void ApplyUnlockRule(Game& game, int internetThreshold);
+void ApplyUnlockRule(GameState& game, int internetThreshold);
 
 // The flag that enables the picture button of an activity window, or nullptr for a button
 // that is never locked.

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tessaro {
 
@@ -21,9 +22,9 @@ struct FileChoice {
     std::string rememberedName;
 };
 
-// Everything that leaves the game: messages, file choices, ending and restarting. The
-// program answers with modal dialogs and by ending itself; tests record the requests and
-// answer file choices from a list.
+// Everything that leaves the game: messages, file choices, saved-game files, ending and
+// restarting. The program answers with modal dialogs, real files and by ending itself; tests
+// record the requests, answer file choices from a list and keep files in memory.
 class ShellPort {
   public:
     virtual ~ShellPort() = default;
@@ -32,6 +33,13 @@ class ShellPort {
     virtual void message(const std::string& text, const std::string& title, MessageIcon icon) = 0;
     // Lets the player choose a file; nothing when he cancels or confirms an empty name.
     virtual std::optional<std::string> chooseFile(const FileChoice& choice) = 0;
+    // Writes the lines of a saved game to a file, replacing it in one go, or leaving the old
+    // file as it was. Returns the error to show the player, or nothing.
+    virtual std::optional<std::string> writeSavedGame(const std::string& path,
+                                                      const std::vector<std::string>& lines) = 0;
+    // Reads the lines of a saved game. Returns the error to show the player, or nothing.
+    virtual std::optional<std::string> readSavedGame(const std::string& path,
+                                                     std::vector<std::string>& lines) = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;
     // Starts a fresh copy of the program, then ends this one.

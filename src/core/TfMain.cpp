@@ -12,6 +12,7 @@
 #include "core/Navigation.h"
 #include "core/PictureButton.h"
 #include "core/Pictures.h"
+#include "persistence/SavedGame.h"
 #include "secondary/AboutAndCongratulations.h"
 
 namespace tessaro {
@@ -215,13 +216,14 @@ void TfMain::createMenu() {
     QAction* newGame = gameMenu->addAction(drawMenuIcon(MenuIcon::NewGame), QStringLiteral("Новая"),
                                            this, &TfMain::mNewClick);
     newGame->setObjectName(QStringLiteral("mNew"));
-    // Saving and loading arrive with the saved-game file; until then the items are greyed.
-    QAction* save = gameMenu->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("Сохранить"));
-    save->setObjectName(QStringLiteral("mSave"));
-    save->setEnabled(false);
-    QAction* load = gameMenu->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("Загрузить"));
-    load->setObjectName(QStringLiteral("mLoad"));
-    load->setEnabled(false);
+    gameMenu
+        ->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("Сохранить"), this,
+                    &TfMain::mSaveClick)
+        ->setObjectName(QStringLiteral("mSave"));
+    gameMenu
+        ->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("Загрузить"), this,
+                    &TfMain::mLoadClick)
+        ->setObjectName(QStringLiteral("mLoad"));
     gameMenu->addSeparator();
     gameMenu->addAction(QStringLiteral("Выход"), this, &TfMain::mExitClick)
         ->setObjectName(QStringLiteral("mExit"));
@@ -298,6 +300,14 @@ void TfMain::bRestImageClick() {
 
 void TfMain::mNewClick() {
     run(RestartProgram);
+}
+
+void TfMain::mSaveClick() {
+    run(SaveGame);
+}
+
+void TfMain::mLoadClick() {
+    run(LoadGame);
 }
 
 void TfMain::mExitClick() {

@@ -35,6 +35,8 @@ class TfMain : public GameWindow {
     void bRestImageClick();
 
     void mNewClick();
+    void mSaveClick();
+    void mLoadClick();
     void mExitClick();
     void mAboutClick();
 

@@ -45,10 +45,10 @@ void InternetShown(Game& game) {
     setTimerInterval(game, TimerId::tSoftLoad, DownloadInterval(game));
     game.internet.lConnectInfo.clear();
     game.internet.saleVisible = game.ProjectKind != 0;
-    for (int tool = 0; tool < kToolCount; ++tool) {
-        if (game.ToolOwned[static_cast<std::size_t>(tool)]) {
-            game.internet.toolEnabled[static_cast<std::size_t>(tool)] = false;
-        }
+    // Each utility is on sale exactly while it is not owned, so a loaded game that owns
+    // fewer utilities than the running one finds them on sale again.
+    for (std::size_t tool = 0; tool < kToolCount; ++tool) {
+        game.internet.toolEnabled[tool] = !game.ToolOwned[tool];
     }
 }
 

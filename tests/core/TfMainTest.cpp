@@ -195,6 +195,23 @@ class TfMainTest : public QObject {
         QVERIFY(clock.isActive());
     }
 
+    void aGameSavedFromTheMenuLoadsBackAsItWas() {
+        t->shell.fileAnswers = {std::string("/saves/ivan"), std::string("/saves/ivan.tso")};
+        menuAction("mSave")->trigger();
+        QCOMPARE(t->shell.files.count("/saves/ivan.tso"), std::size_t{1});
+        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+
+        t->game().Money = 7;
+        t->game().Day = 40;
+        t->game().PartLevel[kMotherboard] = 1;
+        menuAction("mLoad")->trigger();
+        QCOMPARE(label("lMoney")->text(), QStringLiteral("500"));
+        QCOMPARE(label("lDay")->text(), QStringLiteral("1"));
+        QCOMPARE(t->game().PartLevel[kMotherboard], 0);
+        QVERIFY(t->shell.messages.empty());
+        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+    }
+
     void theAboutWindowsCloseBoxOnlyHidesIt() {
         menuAction("mAbout")->trigger();
         t->window(WindowId::Form2)->close();

@@ -185,6 +185,10 @@ TEST_F(DialupTest, ShowingTheWindowPreparesItFromTheGame) {
     EXPECT_TRUE(game.internet.saleVisible);
     EXPECT_FALSE(game.internet.toolEnabled[2]);
     EXPECT_TRUE(game.internet.toolEnabled[1]);
+    // A loaded game that owns fewer utilities finds them on sale again.
+    game.ToolOwned[2] = false;
+    InternetShown(game);
+    EXPECT_TRUE(game.internet.toolEnabled[2]);
     game.ProjectKind = 0;
     InternetShown(game);
     EXPECT_FALSE(game.internet.saleVisible);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +20,8 @@ struct RecordedMessage {
 };
 
 // The outside world of the tests: it remembers what the rules asked of it, answers file
-// choices from `fileAnswers` (a cancelled dialog once they run out), and neither blocks nor
-// exits.
+// choices from `fileAnswers` (a cancelled dialog once they run out), keeps saved games in
+// memory, and neither blocks nor exits.
 class RecordingShell : public ShellPort {
   public:
     void message(const std::string& text, const std::string& title, MessageIcon icon) override {
@@ -41,6 +42,23 @@ class RecordingShell : public ShellPort {
         fileAnswers.pop_front();
         return answer;
     }
+    std::optional<std::string> writeSavedGame(const std::string& path,
+                                              const std::vector<std::string>& lines) override {
+        if (refuseWrites) {
+            return "Cannot create file \"" + path + "\". Permission denied";
+        }
+        files[path] = lines;
+        return std::nullopt;
+    }
+    std::optional<std::string> readSavedGame(const std::string& path,
+                                             std::vector<std::string>& lines) override {
+        const auto file = files.find(path);
+        if (file == files.end()) {
+            return "Cannot open file \"" + path + "\". No such file or directory";
+        }
+        lines = file->second;
+        return std::nullopt;
+    }
     void endProgram() override { ++ends; }
     void restartProgram() override { ++restarts; }
 
@@ -48,6 +66,9 @@ class RecordingShell : public ShellPort {
     std::vector<RecordedMessage> messages;
     std::vector<FileChoice> fileChoices;
     std::deque<std::optional<std::string>> fileAnswers;
+    // Saved games, kept in memory by name.
+    std::map<std::string, std::vector<std::string>> files;
+    bool refuseWrites = false;
     int ends = 0;
     int restarts = 0;
 };
