@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include "persistence/SavedGameFile.h"
 
@@ -22,15 +24,31 @@ QString savedGamesFolder() {
     return folder;
 }
 
+// The game speaks Russian, and so do the dialogs that Qt draws for it. The translation is
+// read when the first dialog opens, not at start-up.
+void speakRussian() {
+    static QTranslator* dialogs = nullptr;
+    if (dialogs != nullptr) {
+        return;
+    }
+    dialogs = new QTranslator(QCoreApplication::instance());
+    if (dialogs->load(QStringLiteral("qtbase_ru"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(dialogs);
+    }
+}
+
 }  // namespace
 
 void QtShellPort::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    speakRussian();
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
 }
 
 std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
+    speakRussian();
     const QString title = QString::fromStdString(choice.title);
     const QString filter = QString::fromStdString(choice.filter);
     const QString start = choice.rememberedName.empty()
