@@ -83,6 +83,9 @@ void StartProject(Game& game, int kind) {
     game.ProjectPrice = static_cast<std::uint8_t>(game.Mood * game.ProjectValue / 100);
     game.ProjectActive = true;
     game.ProjectProgress = 0;
+    // A gauge left at the days of a project sold during development would show them for the
+    // new one until its first day; it shows the new project's none, as a load would.
+    game.developer.gProgress = 0;
     game.developer.projectEnabled[static_cast<std::size_t>(kind - 1)] = false;
 }
 

@@ -312,7 +312,12 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     main.lMoney = std::to_string(loaded.Money);
     main.gMood = loaded.Mood;
     main.lDay = std::to_string(loaded.Day);
-    loaded.developer.gProgress = loaded.ProjectProgress * 10;
+    // The gauge follows the days of work of a project in development. A finished project's
+    // gauge is hidden at 0 and stays so: setting it to 100 would make a save, a load and a
+    // second save differ.
+    if (loaded.ProjectActive) {
+        loaded.developer.gProgress = loaded.ProjectProgress * 10;
+    }
     ApplyUnlockRule(loaded, 1);
     return {std::move(loaded), {}};
 }

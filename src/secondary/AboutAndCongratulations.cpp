@@ -1,7 +1,5 @@
 #include "secondary/AboutAndCongratulations.h"
 
-#include "core/DayClock.h"
-
 namespace tessaro {
 
 void ShowAbout(GameState& state) {
@@ -10,7 +8,10 @@ void ShowAbout(GameState& state) {
 }
 
 void LeaveAbout(GameState& state) {
-    if (state.Experience <= kWinningExperience) {
+    // Whether the about window came from the congratulations, not the experience, tells if
+    // the game runs: experience past 1000 that the clock has not yet seen must not leave the
+    // clock stopped for good.
+    if (!state.window(WindowId::Form1).shown) {
         state.window(WindowId::fMain).enabled = true;
         startTimer(state, TimerId::tTime);
     } else {

@@ -168,6 +168,18 @@ TEST_F(StartProjectTest, ThePriceComesFromTheMoodAtTheStartAndTheRunningSequence
     }
 }
 
+TEST_F(StartProjectTest, ANewProjectAfterOneSoldInDevelopmentStartsItsGaugeAtZero) {
+    game.ProjectActive = true;
+    game.ProjectProgress = 7;
+    game.developer.gProgress = 70;
+    game.developer.gProgressVisible = true;
+    game.ProjectKind = 0;  // sold
+    game.developer.projectEnabled[0] = true;
+    StartProject(game, 1);
+    EXPECT_EQ(game.developer.gProgress, 0);
+    EXPECT_EQ(game.ProjectProgress, 0);
+}
+
 TEST_F(StartProjectTest, AnUnsoldProjectMustBeSoldFirst) {
     game.developer.projectEnabled.fill(true);
     StartProject(game, 2);

@@ -358,6 +358,18 @@ TEST_F(SavedGameTest, ABadFileChangesNothing) {
               "Cannot open file \"missing.tso\". No such file or directory");
 }
 
+TEST_F(SavedGameTest, AFinishedProjectsHiddenGaugeSurvivesASaveAndALoad) {
+    std::vector<std::string> lines = kGolden;
+    lines[34] = "0";   // ProjectActive: finished
+    lines[35] = "10";  // ProjectProgress
+    lines[117] = "0";  // the gauge, hidden at 0
+    lines[119] = "0";
+    const LoadOutcome outcome = ReadSavedGame(game, lines);
+    ASSERT_TRUE(outcome.loaded) << outcome.error;
+    EXPECT_EQ(outcome.loaded->developer.gProgress, 0);
+    EXPECT_EQ(SavedGameLines(*outcome.loaded), lines);
+}
+
 TEST_F(SavedGameTest, ALoadFinishesAsTheGameDoes) {
     std::vector<std::string> lines = kGolden;
     // A programmer with the parts and a modem, whose buttons the running game never unlocked.

@@ -83,5 +83,14 @@ TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
 }
 
+TEST_F(StartGameTest, TheAboutWindowLeftBeforeTheClockSawTheWinStillGivesTheClockBack) {
+    StartGame(game, "Иван");
+    game.Experience = 1001;  // reached just now; the clock has not ticked since
+    ShowAbout(game);
+    LeaveAbout(game);
+    EXPECT_TRUE(running(game, TimerId::tTime));
+    EXPECT_TRUE(game.window(WindowId::fMain).enabled);
+}
+
 }  // namespace
 }  // namespace tessaro
