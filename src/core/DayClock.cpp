@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Navigation.h"
+#include "core/Text.h"
 #include "development/Project.h"
 #include "events/Virus.h"
 
@@ -31,21 +32,24 @@ void loseGame(Game& game, const std::string& text) {
 }  // namespace
 
 void ApplyStatusTable(GameState& state) {
+    // The rows are tested in order and the last that matches wins; at exactly 150 none does.
+    static constexpr std::string_view kTitles[] = {"Ламер", "Пользователь", "Программист", "Хакер"};
+    int level = -1;
     if (state.Experience < 150) {
-        state.StatusLevel = 0;
-        state.Status = "Ламер";
+        level = 0;
     }
     if (state.Experience > 150) {
-        state.StatusLevel = 1;
-        state.Status = "Пользователь";
+        level = 1;
     }
     if (state.Experience > 300) {
-        state.StatusLevel = 2;
-        state.Status = "Программист";
+        level = 2;
     }
     if (state.Experience > 600) {
-        state.StatusLevel = 3;
-        state.Status = "Хакер";
+        level = 3;
+    }
+    if (level >= 0) {
+        state.StatusLevel = level;
+        setCaption(state.Status, kTitles[level]);
     }
 }
 
@@ -64,8 +68,12 @@ void DayClockTick(Game& game) {
 
     ApplyUnlockRule(game, 1);
 
-    ApplyStatusTable(game);
-    game.main.lStatus = game.Status;
+    // The status and experience only change with the experience.
+    const bool experienceChanged = game.Experience != game.main.shownExperience;
+    if (experienceChanged) {
+        ApplyStatusTable(game);
+        setCaption(game.main.lStatus, game.Status);
+    }
 
     if (game.MoodTicks == kLastTickOfMoodPoint) {
         game.MoodTicks = 0;
@@ -75,7 +83,10 @@ void DayClockTick(Game& game) {
         ++game.MoodTicks;
     }
 
-    game.main.lExpansion = std::to_string(game.Experience);
+    if (experienceChanged) {
+        setCaption(game.main.lExpansion, game.Experience);
+        game.main.shownExperience = game.Experience;
+    }
 
     if (game.DayTicks == kLastTickOfDay) {
         EndOfDay(game);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -61,6 +62,8 @@ struct WindowState {
     bool operator==(const WindowState&) const = default;
 };
 
+inline constexpr std::int32_t kNothingShown = INT32_MIN;
+
 // The main window's labels. Each mirrors a variable, but only as far as the rules write it:
 // a label that an action does not refresh keeps its old caption.
 struct MainCaptions {
@@ -77,6 +80,10 @@ struct MainCaptions {
     std::string lAV;                               // 114
     bool bSoftwareImageEnabled = false;
     bool bInternetImageEnabled = false;
+    // The experience from which the day clock last made the status and the two labels above,
+    // so that a tick that finds it unchanged does no text work. Whatever else writes them
+    // sets it back to kNothingShown.
+    std::int32_t shownExperience = kNothingShown;
 
     bool operator==(const MainCaptions&) const = default;
 };

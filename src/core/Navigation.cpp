@@ -45,11 +45,16 @@ bool ButtonShowsLocked(const GameState& state, WindowId activity) {
 }
 
 void ApplyUnlockRule(GameState& game, int internetThreshold) {
-    if (softwarePartsInstalled(game)) {
+    // Once a button is unlocked the rule has nothing left to do for it; the day clock runs it
+    // a hundred times a second.
+    const bool softwareUnlocked = game.SoftwareOpen && game.main.bSoftwareImageEnabled;
+    if (!softwareUnlocked && softwarePartsInstalled(game)) {
         game.SoftwareOpen = true;
         game.main.bSoftwareImageEnabled = true;
     }
-    if (game.SoftwareOpen && game.PartLevel[kModem] != 0 && game.StatusLevel > internetThreshold) {
+    const bool internetUnlocked = game.InternetOpen && game.main.bInternetImageEnabled;
+    if (!internetUnlocked && game.SoftwareOpen && game.PartLevel[kModem] != 0 &&
+        game.StatusLevel > internetThreshold) {
         game.InternetOpen = true;
         game.main.bInternetImageEnabled = true;
     }

@@ -49,6 +49,7 @@ void NewGame(Game& game) {
     MainCaptions& main = game.main;
     main.lStatus = game.Status;
     main.lExpansion = "0";
+    main.shownExperience = kNothingShown;
     main.lJob = "Пособие по безработице $1/день";
     main.lMoney = "500";
     main.gMood = 100;

@@ -1,5 +1,7 @@
 #include "core/Text.h"
 
+#include <charconv>
+
 namespace tessaro {
 
 std::string firstCharacters(const std::string& utf8, std::size_t count) {
@@ -11,6 +13,18 @@ std::string firstCharacters(const std::string& utf8, std::size_t count) {
         }
     }
     return utf8;
+}
+
+void setCaption(std::string& caption, std::string_view text) {
+    if (caption != text) {
+        caption.assign(text);
+    }
+}
+
+void setCaption(std::string& caption, std::int32_t number) {
+    char digits[12];
+    const auto result = std::to_chars(digits, digits + sizeof digits, number);
+    setCaption(caption, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
 }  // namespace tessaro

@@ -140,6 +140,7 @@ void Buy(Game& game, const PartModel& model) {
     // The main window learns of a processor's experience at its next clock tick.
     if (model.slot != kProcessor) {
         game.main.lExpansion = std::to_string(game.Experience);
+        game.main.shownExperience = kNothingShown;
     }
     if (model.slot == kMotherboard) {
         RefreshOffer(game);

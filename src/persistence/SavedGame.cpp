@@ -309,6 +309,7 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     main.lName = loaded.PlayerName;
     main.lStatus = loaded.Status;
     main.lExpansion = std::to_string(loaded.Experience);
+    main.shownExperience = kNothingShown;
     main.lMoney = std::to_string(loaded.Money);
     main.gMood = loaded.Mood;
     main.lDay = std::to_string(loaded.Day);
