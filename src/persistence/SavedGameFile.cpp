@@ -19,9 +19,8 @@ std::string cannotOpen(const QString& path, const QString& reason) {
 
 }  // namespace
 
-std::optional<std::string> writeSavedGameFile(const std::string& path,
-                                              const std::vector<std::string>& lines) {
-    const QString name = QString::fromStdString(path);
+std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines,
+                                           QByteArray& bytes) {
     QString text;
     for (const std::string& line : lines) {
         text += QString::fromStdString(line);
@@ -29,11 +28,46 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     }
     // The converter is made where it is used: Qt 6.4 mishandles a moved ICU converter.
     QStringEncoder encoder("windows-1251");
-    const QByteArray bytes = encoder.encode(text);
+    bytes = encoder.encode(text);
     if (!encoder.isValid() || encoder.hasError()) {
-        return cannotCreate(name,
-                            QStringLiteral("The game holds text that the Windows-1251 code page "
-                                           "cannot store."));
+        return std::string("The game holds text that the Windows-1251 code page cannot store.");
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
+                                           std::vector<std::string>& lines) {
+    QStringDecoder decoder("windows-1251");
+    const QString text = decoder.decode(bytes);
+    if (!decoder.isValid() || decoder.hasError()) {
+        return std::string("The file is not in the Windows-1251 code page.");
+    }
+    lines.clear();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
+            continue;
+        }
+        lines.push_back(text.mid(start, i - start).toStdString());
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
+        }
+        start = i + 1;
+    }
+    // A last line without its line end still counts.
+    if (start < text.size()) {
+        lines.push_back(text.mid(start).toStdString());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writeSavedGameFile(const std::string& path,
+                                              const std::vector<std::string>& lines) {
+    const QString name = QString::fromStdString(path);
+    QByteArray bytes;
+    if (const auto reason = encodeSavedGame(lines, bytes)) {
+        return cannotCreate(name, QString::fromStdString(*reason));
     }
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -64,28 +98,8 @@ std::optional<std::string> readSavedGameFile(const std::string& path,
     if (bytes.size() > kLargestSavedGame) {
         return cannotOpen(name, QStringLiteral("The file is too large to be a saved game."));
     }
-    QStringDecoder decoder("windows-1251");
-    const QString text = decoder.decode(bytes);
-    if (!decoder.isValid() || decoder.hasError()) {
-        return cannotOpen(name, QStringLiteral("The file is not in the Windows-1251 code page."));
-    }
-
-    lines.clear();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n') {
-            continue;
-        }
-        lines.push_back(text.mid(start, i - start).toStdString());
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    // A last line without its line end still counts.
-    if (start < text.size()) {
-        lines.push_back(text.mid(start).toStdString());
+    if (const auto reason = decodeSavedGame(bytes, lines)) {
+        return cannotOpen(name, QString::fromStdString(*reason));
     }
     return std::nullopt;
 }

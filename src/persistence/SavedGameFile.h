@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,15 @@ namespace tessaro {
 
 // A saved game is bigger than a few kilobytes only when something else was chosen.
 inline constexpr long long kLargestSavedGame = 1024 * 1024;
+
+// The lines in the Windows-1251 code page, each ended by CR LF; or the reason why the game's
+// text cannot be written so.
+std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines,
+                                           QByteArray& bytes);
+// The lines of a file's bytes, split at CR LF, a lone CR or a lone LF; or the reason why they
+// are not a text of the Windows-1251 code page.
+std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
+                                           std::vector<std::string>& lines);
 
 // Writes the lines in the Windows-1251 code page, each ended by CR LF. The file is replaced
 // only when the whole of it has been written, so a failed save leaves the old file as it was.

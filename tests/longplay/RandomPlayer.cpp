@@ -236,7 +236,9 @@ void RandomPlayer::inActivity(WindowId window) {
         case WindowId::fEducation: {
             const int course = pick(enabledOf(game.education.itemEnabled));
             if (course >= 0) {
-                TakeCourse(game, courseCatalogue()[static_cast<std::size_t>(course)]);
+                const Course& taken = courseCatalogue()[static_cast<std::size_t>(course)];
+                TakeCourse(game, taken);
+                expectMoneyChange({0, -taken.price}, "a course");
             }
             break;
         }
@@ -272,28 +274,49 @@ void RandomPlayer::inActivity(WindowId window) {
                     break;
                 case 2:
                     TrySell(game);
+                    expectMoneyChange({0, before_.ProjectPrice}, "a sale");
                     break;
-                case 3:
-                    BuyUtility(game, pick(enabledOf(game.internet.toolEnabled)));
+                case 3: {
+                    const int tool = pick(enabledOf(game.internet.toolEnabled));
+                    BuyUtility(game, tool);
+                    expectMoneyChange(
+                        {0, tool < 0 ? 0 : -utilities()[static_cast<std::size_t>(tool)].price},
+                        "a utility");
                     break;
+                }
                 case 4:
                     StartMission(game, pick(enabledOf(game.internet.missionEnabled)) + 1);
+                    expectMoneyChange({0}, "a mission's start");
                     break;
                 default:
                     letTimePass(100 + roll(15000));
                     return;
             }
             break;
-        case WindowId::Form3:
-            DoActivity(game, roll(kActivityCount));
+        case WindowId::Form3: {
+            const int activity = roll(kActivityCount);
+            DoActivity(game, activity);
+            expectMoneyChange({0, -activities()[static_cast<std::size_t>(activity)].price},
+                              "an evening out");
             if (game.Mood < before_.Mood) {
                 fail("an evening out lowered the mood from " + std::to_string(before_.Mood));
             }
             break;
+        }
         default:
             break;
     }
     check("action");
+}
+
+void RandomPlayer::expectMoneyChange(std::initializer_list<int> changes, const char* action) {
+    const int change = t_->game.Money - before_.Money;
+    for (int allowed : changes) {
+        if (change == allowed) {
+            return;
+        }
+    }
+    fail(std::string("the money changed by ") + std::to_string(change) + " after " + action);
 }
 
 void RandomPlayer::saveAndLoad() {

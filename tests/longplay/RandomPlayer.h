@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <random>
@@ -23,6 +24,7 @@ class RandomPlayer {
     // broken promise, or an empty text.
     std::string play(int days);
 
+    const GameState& game() const { return t_->game; }
     int gamesPlayed() const { return games_; }
     int stepsTaken() const { return steps_; }
     // How often the run reached each part of the game, so that a test can tell that the
@@ -40,6 +42,7 @@ class RandomPlayer {
     void letTimePass(int milliseconds);
     void saveAndLoad();
     void check(const char* action);
+    void expectMoneyChange(std::initializer_list<int> changes, const char* action);
     void fail(const std::string& broken);
 
     int roll(int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice_); }
