@@ -22,8 +22,20 @@ Shell::~Shell() {
     // shell.
     ended_ = true;
     for (auto& window : windows_) {
-        window.reset();
+        retire(window);
     }
+}
+
+void Shell::retire(std::unique_ptr<GameWindow>& window) {
+    if (window == nullptr) {
+        return;
+    }
+    // The control with the focus loses it while its window is whole: losing it puts the
+    // window's info lines back, which a window half destroyed could not do.
+    if (QWidget* focused = window->focusWidget()) {
+        focused->clearFocus();
+    }
+    window.reset();
 }
 
 void Shell::tick(TimerId id) {
@@ -87,6 +99,11 @@ void Shell::syncWindows() {
         }
         if (window->isEnabled() != wanted.enabled) {
             window->setEnabled(wanted.enabled);
+            // A window given back, such as the main window after an activity, takes the
+            // keyboard again.
+            if (wanted.enabled && wanted.shown && window->isVisible()) {
+                window->activateWindow();
+            }
         }
         if (!wanted.shown) {
             if (window->isVisible()) {
@@ -94,7 +111,7 @@ void Shell::syncWindows() {
                 if (windowTable()[i].shownOnce) {
                     // Not while its own handler may still be running.
                     QMetaObject::invokeMethod(
-                        this, [this, i] { windows_[i].reset(); }, Qt::QueuedConnection);
+                        this, [this, i] { retire(windows_[i]); }, Qt::QueuedConnection);
                 }
             }
             continue;

@@ -47,6 +47,7 @@ class Shell : public QObject, public ShellPort {
     void syncTimers();
     void syncWindows();
     GameWindow* create(std::size_t index);
+    void retire(std::unique_ptr<GameWindow>& window);
     void stopTimers();
 
     ShellPort& outside_;

@@ -1,10 +1,17 @@
 #include "core/ActionLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "core/Fonts.h"
 
 namespace tessaro {
+
+bool isKeyboardFocus(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
 
 ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pixelSize,
                          QWidget* parent, QColor resting, QColor hover)
@@ -12,6 +19,7 @@ ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pix
     setObjectName(objectName);
     setFont(gameFont(pixelSize, true));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     // The colour is the label's own, whatever background its parent paints.
     setForegroundRole(QPalette::WindowText);
     setFontColor(resting_);
@@ -51,12 +59,54 @@ void ActionLabel::pointerOver() {
 
 void ActionLabel::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
+    pointerGone();
+}
+
+void ActionLabel::pointerGone() {
     // An item that was bought or taken while under the pointer still gets its leave, so
     // the window can put its info lines back.
     if (hovered_) {
         hovered_ = false;
         setFontColor(resting_);
         emit mouseLeft();
+    }
+}
+
+void ActionLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    // Only a focus that the keyboard brought shows: the mouse player sees the game's own look.
+    keyboardFocus_ = isKeyboardFocus(event->reason());
+    if (keyboardFocus_) {
+        pointerOver();
+        update();
+    }
+}
+
+void ActionLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    if (keyboardFocus_) {
+        keyboardFocus_ = false;
+        pointerGone();
+        update();
+    }
+}
+
+void ActionLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (isEnabled() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ActionLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (keyboardFocus_ && hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

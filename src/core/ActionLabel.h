@@ -9,8 +9,13 @@ inline const QColor kActionGrey(128, 128, 128);
 inline const QColor kActionBlack(0, 0, 0);
 inline const QColor kActionWhite(255, 255, 255);
 
+// Whether the keyboard moved the focus, as opposed to a click or a window's activation.
+bool isKeyboardFocus(Qt::FocusReason reason);
+
 // A clickable item: bold, grey at rest, black while the pointer is over it. A disabled
-// item is drawn greyed and neither highlights nor takes clicks.
+// item is drawn greyed and neither highlights nor takes clicks. The keyboard reaches it
+// too: with the focus it highlights as under the pointer, within a dotted frame, and Enter
+// or Space click it.
 class ActionLabel : public QLabel {
     Q_OBJECT
   public:
@@ -31,13 +36,19 @@ class ActionLabel : public QLabel {
     void leaveEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void pointerOver();
+    void pointerGone();
 
     QColor resting_;
     QColor hover_;
     bool hovered_ = false;
+    bool keyboardFocus_ = false;
 };
 
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #include "core/ActivityWindow.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 
 #include "core/Navigation.h"
 #include "core/Pictures.h"
@@ -32,6 +33,15 @@ void ActivityWindow::placeReturnLabel(const QRect& geometry) {
     returnLabel_->setParent(box);
     returnLabel_->setGeometry(box->rect());
     returnLabel_->show();
+}
+
+void ActivityWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && returnLabel_->isEnabled()) {
+        event->accept();
+        returnLabelClick();
+        return;
+    }
+    GameWindow::keyPressEvent(event);
 }
 
 void ActivityWindow::FormClose() {

@@ -18,6 +18,8 @@ class ActivityWindow : public GameWindow {
     ActionLabel* returnLabel() const { return returnLabel_; }
 
   protected:
+    // Escape does what the return label does, while it may be used.
+    void keyPressEvent(QKeyEvent* event) override;
     // Puts the return label into a sunken money-green box, or for the white label a box of
     // the highlight colour, at `geometry`.
     void placeReturnLabel(const QRect& geometry);

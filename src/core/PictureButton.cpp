@@ -1,12 +1,18 @@
 #include "core/PictureButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/ActionLabel.h"
+
 namespace tessaro {
 
-PictureButton::PictureButton(const QString& objectName, QWidget* parent) : QFrame(parent) {
+PictureButton::PictureButton(const QString& objectName, const QString& word, QWidget* parent)
+    : QFrame(parent) {
     setObjectName(objectName);
+    setAccessibleName(word);
+    setFocusPolicy(Qt::StrongFocus);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFixedSize(102, 32);
@@ -27,6 +33,38 @@ void PictureButton::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawPixmap(contentsRect(), pixmap_);
+    if (keyboardFocus_ && hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(contentsRect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    keyboardFocus_ = isKeyboardFocus(event->reason());
+    if (keyboardFocus_) {
+        emit mouseMoved();
+        update();
+    }
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    if (keyboardFocus_) {
+        keyboardFocus_ = false;
+        emit focusLeft();
+        update();
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {

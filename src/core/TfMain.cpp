@@ -1,6 +1,7 @@
 #include "core/TfMain.h"
 
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -97,7 +98,12 @@ void TfMain::createDataPanel() {
     bind(addRow(QStringLiteral("Работа:"), QStringLiteral("lJob"), y, kValueX), main.lJob);
     y += kRowHeight;
     // The dollar sign stands in a label of its own in front of the figure.
-    bind(addRow(QStringLiteral("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8), main.lMoney);
+    QLabel* money = addRow(QStringLiteral("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8);
+    bind(money, main.lMoney);
+    // A screen reader reads the value with what it is.
+    bindValue(main.lMoney, [money](const std::string& value) {
+        money->setAccessibleName(QStringLiteral("Деньги: $") + QString::fromStdString(value));
+    });
     makeLabel(QStringLiteral("$"), client(), 9, true)->setGeometry(kValueX, y, 8, kRowHeight);
     y += kRowHeight;
     makeLabel(QStringLiteral("Настроение:"), client(), 9, false)
@@ -114,7 +120,10 @@ void TfMain::createDataPanel() {
                        "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
     gMood_->setGeometry(kValueX, y + 2, 150, kRowHeight - 3);
     // Values above 100 show as a full gauge.
-    bindValue(main.gMood, [this](int mood) { gMood_->setValue(std::clamp(mood, 0, 100)); });
+    bindValue(main.gMood, [this](int mood) {
+        gMood_->setValue(std::clamp(mood, 0, 100));
+        gMood_->setAccessibleName(QStringLiteral("Настроение: %1").arg(mood));
+    });
 }
 
 void TfMain::createComputerPanel() {
@@ -164,6 +173,7 @@ void TfMain::createButtonColumn() {
                 QRect(kPanelWidth + 6, 0, kClientWidth - kPanelWidth - 6, kClientHeight));
     struct Definition {
         const char* name;
+        const char* word;
         WindowId activity;
         int resting;
         int highlighted;
@@ -171,18 +181,23 @@ void TfMain::createButtonColumn() {
         void (TfMain::*click)();
     };
     static constexpr Definition kButtons[7] = {
-        {"bJobImage", WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
-        {"bComputerImage", WindowId::fComputer, 14, 15, -1, &TfMain::bComputerImageClick},
-        {"bSoftwareImage", WindowId::fSoftware, 11, 13, 12, &TfMain::bSoftwareImageClick},
-        {"bEducationImage", WindowId::fEducation, 2, 3, -1, &TfMain::bEducationImageClick},
-        {"bInternetImage", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
-        {"bDeveloperImage", WindowId::fDeveloper, 0, 1, -1, &TfMain::bDeveloperImageClick},
-        {"bRestImage", WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
+        {"bJobImage", "РАБОТА", WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
+        {"bComputerImage", "КОМПЬЮТЕР", WindowId::fComputer, 14, 15, -1,
+         &TfMain::bComputerImageClick},
+        {"bSoftwareImage", "ПРОГРАММЫ", WindowId::fSoftware, 11, 13, 12,
+         &TfMain::bSoftwareImageClick},
+        {"bEducationImage", "ОБУЧЕНИЕ", WindowId::fEducation, 2, 3, -1,
+         &TfMain::bEducationImageClick},
+        {"bInternetImage", "INTERNET", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
+        {"bDeveloperImage", "РАЗРАБОТКА", WindowId::fDeveloper, 0, 1, -1,
+         &TfMain::bDeveloperImageClick},
+        {"bRestImage", "ОТДЫХ", WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
     };
     const int x = (column->width() - 102) / 2;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Definition& definition = kButtons[i];
-        auto* control = new PictureButton(QLatin1String(definition.name), column);
+        auto* control = new PictureButton(QLatin1String(definition.name),
+                                          QString::fromUtf8(definition.word), column);
         control->move(x, 6 + static_cast<int>(i) * 38);
         buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
                        definition.locked};
@@ -192,6 +207,7 @@ void TfMain::createButtonColumn() {
         }
         connect(control, &PictureButton::mouseMoved, this,
                 [this, control] { redrawButtons(control); });
+        connect(control, &PictureButton::focusLeft, this, [this] { redrawButtons(nullptr); });
     }
 
     QLabel* dayCaption = makeLabel(QStringLiteral("ДЕНЬ"), column, 11, true);
@@ -206,30 +222,38 @@ void TfMain::createButtonColumn() {
     day->setBackgroundRole(QPalette::Base);
     day->setGeometry((column->width() - 57) / 2, 292, 57, 30);
     bind(day, game_.main.lDay);
+    bindValue(game_.main.lDay, [day](const std::string& value) {
+        day->setAccessibleName(QStringLiteral("День ") + QString::fromStdString(value));
+    });
 }
 
 void TfMain::createMenu() {
     menu_ = new QMenuBar(this);
     menu_->setObjectName(QStringLiteral("mMenu"));
     frameLayout()->setMenuBar(menu_);
-    QMenu* gameMenu = menu_->addMenu(QStringLiteral("Игра"));
-    QAction* newGame = gameMenu->addAction(drawMenuIcon(MenuIcon::NewGame), QStringLiteral("Новая"),
-                                           this, &TfMain::mNewClick);
-    newGame->setObjectName(QStringLiteral("mNew"));
+    // The underlined letters open the menu with Alt. Saving, loading and the about window get
+    // the platform's shortcuts; "Новая" and "Выход" end the game without asking, so a slip of
+    // the fingers must not reach them.
+    QMenu* gameMenu = menu_->addMenu(QStringLiteral("&Игра"));
     gameMenu
-        ->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("Сохранить"), this,
-                    &TfMain::mSaveClick)
-        ->setObjectName(QStringLiteral("mSave"));
-    gameMenu
-        ->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("Загрузить"), this,
-                    &TfMain::mLoadClick)
-        ->setObjectName(QStringLiteral("mLoad"));
+        ->addAction(drawMenuIcon(MenuIcon::NewGame), QStringLiteral("&Новая"), this,
+                    &TfMain::mNewClick)
+        ->setObjectName(QStringLiteral("mNew"));
+    QAction* save = gameMenu->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("&Сохранить"),
+                                        this, &TfMain::mSaveClick);
+    save->setObjectName(QStringLiteral("mSave"));
+    save->setShortcut(QKeySequence::Save);
+    QAction* load = gameMenu->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("&Загрузить"),
+                                        this, &TfMain::mLoadClick);
+    load->setObjectName(QStringLiteral("mLoad"));
+    load->setShortcut(QKeySequence::Open);
     gameMenu->addSeparator();
-    gameMenu->addAction(QStringLiteral("Выход"), this, &TfMain::mExitClick)
+    gameMenu->addAction(QStringLiteral("В&ыход"), this, &TfMain::mExitClick)
         ->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = menu_->addMenu(QStringLiteral("Помощь"));
-    help->addAction(QStringLiteral("О программе..."), this, &TfMain::mAboutClick)
-        ->setObjectName(QStringLiteral("mAbout"));
+    QMenu* help = menu_->addMenu(QStringLiteral("&Помощь"));
+    QAction* about = help->addAction(QStringLiteral("&О программе..."), this, &TfMain::mAboutClick);
+    about->setObjectName(QStringLiteral("mAbout"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 PictureButton* TfMain::button(WindowId activity) const {

@@ -28,6 +28,7 @@ TfStart::TfStart(Game& game)
 
     eName_ = new QLineEdit(panel);
     eName_->setObjectName(QStringLiteral("eName"));
+    eName_->setAccessibleName(QStringLiteral("Введите ваше имя:"));
     eName_->setFont(gameFont(9, true));
     eName_->setValidator(new NameValidator(eName_));
     eName_->setGeometry(120, 7, 165, 22);

@@ -1,0 +1,128 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "core/ActionLabel.h"
+#include "core/PictureButton.h"
+#include "core/TfMain.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // A short game by key presses only: a computer bought, a system installed, a course
+    // taken, every window opened and left with Escape, the game saved.
+    void aShortGameByKeyboardAlone() {
+        TestProgram t;
+        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fStart)));
+        QWidget* name = t.find<QLineEdit>(WindowId::fStart, "eName");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Ivan"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(QTest::qWaitForWindowActive(t.fMain()));
+
+        press(t, WindowId::fMain, "bComputerImage");
+        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fComputer)));
+        for (const char* part : {"mbP1", "prP166", "mm64S", "hd1", "vd4P", "mn15", "cdR"}) {
+            press(t, WindowId::fComputer, part);
+        }
+        QCOMPARE(t.game().PartLevel[kCdDvd], 1);
+        escape(t, WindowId::fComputer);
+
+        press(t, WindowId::fMain, "bSoftwareImage");
+        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fSoftware)));
+        press(t, WindowId::fSoftware, "osW98");
+        QCOMPARE(t.game().OsId, 1);
+        escape(t, WindowId::fSoftware);
+
+        press(t, WindowId::fMain, "bEducationImage");
+        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fEducation)));
+        press(t, WindowId::fEducation, "edWHTML");
+        QVERIFY(t.game().Knowledge[7]);
+        escape(t, WindowId::fEducation);
+
+        for (const char* button : {"bJobImage", "bDeveloperImage", "bRestImage"}) {
+            press(t, WindowId::fMain, button);
+            const WindowId opened = button[1] == 'J'   ? WindowId::fJob
+                                    : button[1] == 'D' ? WindowId::fDeveloper
+                                                       : WindowId::Form3;
+            QVERIFY2(QTest::qWaitForWindowActive(t.window(opened)), button);
+            escape(t, opened);
+        }
+
+        t.shell.fileAnswers.push_back(std::string("keyboard.tso"));
+        QTest::keyClick(t.fMain(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(t.shell.files.count("keyboard.tso"), std::size_t{1});
+    }
+
+    // The focus shows what the pointer shows: the shop's info line and the highlight.
+    void theFocusShowsWhatThePointerShows() {
+        TestProgram t;
+        t.startGame();
+        press(t, WindowId::fMain, "bComputerImage");
+        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fComputer)));
+        auto* board = t.find<ActionLabel>(WindowId::fComputer, "mbP2");
+        tabTo(t, WindowId::fComputer, "mbP2");
+        QCOMPARE(board->fontColor(), QColor(0, 0, 0));
+        QCOMPARE(t.find<QLabel>(WindowId::fComputer, "lInfo")->text(),
+                 QStringLiteral("ASUS P2B (Slot 1, DIMM) - $60"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(board->fontColor(), QColor(128, 128, 128));
+    }
+
+    // Every control a player acts on has a name a screen reader can read.
+    void everyActionableControlHasAName() {
+        TestProgram t;
+        t.startGame();
+        for (std::size_t i = 1; i < kWindowCount; ++i) {
+            GameWindow* window = t.show(static_cast<WindowId>(i));
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (!(widget->focusPolicy() & Qt::TabFocus)) {
+                    continue;
+                }
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+                QVERIFY(accessible != nullptr);
+                QVERIFY2(
+                    !accessible->text(QAccessible::Name).isEmpty(),
+                    qPrintable(window->objectName() + QLatin1Char('/') + widget->objectName()));
+            }
+        }
+        auto* money = t.find<QLabel>(WindowId::fMain, "lMoney");
+        QCOMPARE(QAccessible::queryAccessibleInterface(money)->text(QAccessible::Name),
+                 QStringLiteral("Деньги: $500"));
+    }
+
+  private:
+    // Tabs through the window until the control has the focus.
+    static void tabTo(TestProgram& t, WindowId window, const char* name) {
+        QWidget* target = t.find<QWidget>(window, name);
+        QVERIFY2(target != nullptr, name);
+        for (int presses = 0; presses < 80 && QApplication::focusWidget() != target; ++presses) {
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused != nullptr ? focused : t.window(window), Qt::Key_Tab);
+        }
+        QVERIFY2(QApplication::focusWidget() == target, name);
+    }
+
+    static void press(TestProgram& t, WindowId window, const char* name) {
+        tabTo(t, window, name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    static void escape(TestProgram& t, WindowId window) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!t.shown(window));
+        QVERIFY(QTest::qWaitForWindowActive(t.fMain()));
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::KeyboardTest)
+#include "KeyboardTest.moc"
