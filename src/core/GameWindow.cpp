@@ -73,7 +73,14 @@ void GameWindow::bind(QLabel* label, const std::string& source) {
 }
 
 void GameWindow::bindEnabled(QWidget* widget, const bool& source) {
-    bindValue(source, [widget](bool enabled) { widget->setEnabled(enabled); });
+    bindValue(source, [widget](bool enabled) {
+        // Qt would hand the focus of a control being disabled to the next one as if the
+        // player had pressed Tab, which lights it up; the window keeps the focus instead.
+        if (!enabled && widget->hasFocus()) {
+            widget->window()->setFocus(Qt::OtherFocusReason);
+        }
+        widget->setEnabled(enabled);
+    });
 }
 
 void GameWindow::bindVisible(QWidget* widget, const bool& source) {
