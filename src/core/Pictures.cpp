@@ -1,7 +1,9 @@
 #include "core/Pictures.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -45,6 +47,8 @@ const ButtonPicture kButtonPictures[kButtonPictureCount] = {
     {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Highlighted},
 };
 
+QPixmap transparentPixmap(int width, int height, qreal ratio);
+
 QColor greyed(const QColor& colour) {
     const int grey = qGray(colour.rgb());
     return QColor(grey, grey, grey).lighter(115);
@@ -68,8 +72,8 @@ void drawBackground(QPainter& painter, QColor tint, bool locked) {
     }
 }
 
-QPixmap drawButtonPicture(const ButtonPicture& picture) {
-    QPixmap pixmap(kPictureWidth, kPictureHeight);
+QPixmap drawButtonPicture(const ButtonPicture& picture, qreal ratio) {
+    QPixmap pixmap = transparentPixmap(kPictureWidth, kPictureHeight, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -97,25 +101,44 @@ QPixmap drawButtonPicture(const ButtonPicture& picture) {
     return pixmap;
 }
 
-QPixmap transparentPixmap(int width, int height) {
-    QPixmap pixmap(width, height);
+// A canvas of a logical size, with as many pixels as the ratio asks; the painter draws on it
+// in logical coordinates.
+QPixmap transparentPixmap(int width, int height, qreal ratio) {
+    QPixmap pixmap(QSize(qRound(width * ratio), qRound(height * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
 }  // namespace
 
-QVector<QPixmap> drawButtonPictures() {
+qreal screenRatio() {
+    return QGuiApplication::instance() != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap loadPicture(const QString& name) {
+    const QString large = QStringLiteral(":/pictures/%1@2x.jpg").arg(name);
+    if (screenRatio() > 1.0 && QFile::exists(large)) {
+        QPixmap picture(large);
+        picture.setDevicePixelRatio(2.0);
+        return picture;
+    }
+    return QPixmap(QStringLiteral(":/pictures/%1.jpg").arg(name));
+}
+
+QVector<QPixmap> drawButtonPictures(qreal ratio) {
     QVector<QPixmap> pictures;
     pictures.reserve(kButtonPictureCount);
     for (const ButtonPicture& picture : kButtonPictures) {
-        pictures.append(drawButtonPicture(picture));
+        pictures.append(drawButtonPicture(picture, ratio));
     }
     return pictures;
 }
 
-QIcon drawMenuIcon(MenuIcon icon) {
-    QPixmap pixmap = transparentPixmap(16, 16);
+namespace {
+
+QPixmap drawMenuPicture(MenuIcon icon, qreal ratio) {
+    QPixmap pixmap = transparentPixmap(16, 16, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(60, 60, 60), 1));
@@ -154,11 +177,21 @@ QIcon drawMenuIcon(MenuIcon icon) {
             break;
         }
     }
-    return QIcon(pixmap);
+    return pixmap;
 }
 
-QPixmap drawProgramIcon(int size) {
-    QPixmap pixmap = transparentPixmap(size, size);
+}  // namespace
+
+QIcon drawMenuIcon(MenuIcon icon) {
+    // The menu takes whichever the screen needs.
+    QIcon drawn;
+    drawn.addPixmap(drawMenuPicture(icon, 1.0));
+    drawn.addPixmap(drawMenuPicture(icon, 2.0));
+    return drawn;
+}
+
+QPixmap drawProgramIcon(int size, qreal ratio) {
+    QPixmap pixmap = transparentPixmap(size, size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = size / 32.0;
@@ -177,15 +210,15 @@ QPixmap drawProgramIcon(int size) {
     return pixmap;
 }
 
-QPixmap drawComputerIcon() {
-    return drawProgramIcon(16);
+QPixmap drawComputerIcon(qreal ratio) {
+    return drawProgramIcon(16, ratio);
 }
 
-QVector<QPixmap> drawCdPictures() {
+QVector<QPixmap> drawCdPictures(qreal ratio) {
     const QColor rims[] = {QColor(215, 30, 30), QColor(150, 150, 150), QColor(30, 170, 50)};
     QVector<QPixmap> pictures;
     for (const QColor& rim : rims) {
-        QPixmap pixmap = transparentPixmap(47, 47);
+        QPixmap pixmap = transparentPixmap(47, 47, ratio);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         const QPointF centre(23.5, 23.5);
@@ -211,8 +244,8 @@ QVector<QPixmap> drawCdPictures() {
     return pictures;
 }
 
-QPixmap drawGlobePicture(int size) {
-    QPixmap pixmap = transparentPixmap(size, size);
+QPixmap drawGlobePicture(int size, qreal ratio) {
+    QPixmap pixmap = transparentPixmap(size, size, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 64.0, size / 64.0);
@@ -241,14 +274,14 @@ QPixmap drawGlobePicture(int size) {
     return pixmap;
 }
 
-QPixmap drawTeamPortrait() {
-    QPixmap pixmap(64, 72);
+QPixmap drawTeamPortrait(qreal ratio) {
+    QPixmap pixmap = transparentPixmap(64, 72, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 72);
     sky.setColorAt(0, QColor(190, 215, 240));
     sky.setColorAt(1, QColor(120, 160, 210));
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(QRect(0, 0, 64, 72), sky);
     painter.setPen(Qt::NoPen);
     // Three heads and shoulders: the team, not one person.
     const QColor shirts[] = {QColor(70, 90, 140), QColor(150, 60, 60), QColor(60, 120, 80)};
@@ -262,8 +295,8 @@ QPixmap drawTeamPortrait() {
     return pixmap;
 }
 
-QPixmap drawTeamPicture() {
-    QPixmap pixmap(80, 48);
+QPixmap drawTeamPicture(qreal ratio) {
+    QPixmap pixmap = transparentPixmap(80, 48, ratio);
     pixmap.fill(QColor(20, 30, 40));
     QPainter painter(&pixmap);
     painter.setFont(gameFont(8, true));
@@ -276,8 +309,8 @@ QPixmap drawTeamPicture() {
     return pixmap;
 }
 
-QPixmap drawTeamLogo() {
-    QPixmap pixmap = transparentPixmap(24, 24);
+QPixmap drawTeamLogo(qreal ratio) {
+    QPixmap pixmap = transparentPixmap(24, 24, ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -7,30 +7,38 @@
 namespace tessaro {
 
 inline constexpr int kButtonPictureCount = 16;
+
+// The device pixel ratio the pictures are drawn for: the highest of the screens', 1 before
+// the application exists. Every picture is drawn at it, so that it stays sharp on a dense
+// screen rather than being a small picture scaled up.
+qreal screenRatio();
+
+// A JPEG picture of the resources, in its twice-as-large drawing on a dense screen.
+QPixmap loadPicture(const QString& name);
 inline const QColor kMoneyGreen(192, 220, 192);
 
 // The sixteen pictures of the main window's buttons (the image list `iButtons`), in its order.
-QVector<QPixmap> drawButtonPictures();
+QVector<QPixmap> drawButtonPictures(qreal ratio = screenRatio());
 
 enum class MenuIcon { NewGame, Save, Load };
 QIcon drawMenuIcon(MenuIcon icon);
 
-QPixmap drawProgramIcon(int size);
-QPixmap drawComputerIcon();
+QPixmap drawProgramIcon(int size, qreal ratio = screenRatio());
+QPixmap drawComputerIcon(qreal ratio = screenRatio());
 
 // The software window's CD pictures (the image list `iCD`): 0 a red rim, not installable;
 // 1 a plain grey disc, neutral; 2 a green rim, installable.
 inline constexpr int kCdNotInstallable = 0;
 inline constexpr int kCdNeutral = 1;
 inline constexpr int kCdInstallable = 2;
-QVector<QPixmap> drawCdPictures();
+QVector<QPixmap> drawCdPictures(qreal ratio = screenRatio());
 
 // The internet window's picture of the wide world.
-QPixmap drawGlobePicture(int size);
+QPixmap drawGlobePicture(int size, qreal ratio = screenRatio());
 
 // The about window's pictures of the team.
-QPixmap drawTeamPortrait();
-QPixmap drawTeamPicture();
-QPixmap drawTeamLogo();
+QPixmap drawTeamPortrait(qreal ratio = screenRatio());
+QPixmap drawTeamPicture(qreal ratio = screenRatio());
+QPixmap drawTeamLogo(qreal ratio = screenRatio());
 
 }  // namespace tessaro

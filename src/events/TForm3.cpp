@@ -4,6 +4,7 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
+#include "core/Pictures.h"
 #include "events/Leisure.h"
 
 namespace tessaro {
@@ -35,7 +36,7 @@ TForm3::TForm3(Game& game)
     auto* picture = new QLabel(client());
     picture->setObjectName(QStringLiteral("imRest"));
     picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/rest.jpg")));
+    picture->setPixmap(loadPicture(QStringLiteral("rest")));
     picture->setGeometry((kClientWidth - 202) / 2, box->geometry().bottom() + 5, 202, 112);
 
     lCost_ = new QLabel(client());

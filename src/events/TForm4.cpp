@@ -4,6 +4,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
+#include "core/Pictures.h"
 #include "events/Virus.h"
 
 namespace tessaro {
@@ -15,7 +16,7 @@ TForm4::TForm4(Game& game)
 
     auto* picture = new QLabel(client());
     picture->setObjectName(QStringLiteral("imVirus"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/virus.jpg")));
+    picture->setPixmap(loadPicture(QStringLiteral("virus")));
     picture->setGeometry(10, 24, 96, 96);
 
     auto* lKill = new QLabel(client());

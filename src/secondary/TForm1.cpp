@@ -4,6 +4,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/Navigation.h"
+#include "core/Pictures.h"
 #include "secondary/AboutAndCongratulations.h"
 #include "secondary/TitleBar.h"
 
@@ -18,7 +19,7 @@ TForm1::TForm1(Game& game)
 
     auto* picture = new QLabel(client());
     picture->setObjectName(QStringLiteral("imCongratulations"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/congratulations.jpg")));
+    picture->setPixmap(loadPicture(QStringLiteral("congratulations")));
     picture->setGeometry(11, TitleBar::kHeight + 8, 300, 100);
 
     auto* about =
