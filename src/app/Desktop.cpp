@@ -1,8 +1,10 @@
 #include "app/Desktop.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStyleFactory>
 #include <chrono>
+#include <cstdio>
 
 #include "app/Program.h"
 #include "app/QtShellPort.h"
@@ -13,9 +15,34 @@ namespace tessaro {
 int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& started) {
     QApplication application(argc, argv);
     prepareDesktop();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A saved game (.tso) to start from."),
+                                 QStringLiteral("[file]"));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "%s\n", "Only one saved game can be started.");
+        return 2;
+    }
+
     QtShellPort outside;
     Program program(outside, &clockSeed);
-    program.start();
+    program.start(files.isEmpty() ? std::string() : files.front().toStdString());
     if (started) {
         started(program);
     }
@@ -24,6 +51,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
 
 void prepareDesktop() {
     QApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
     // Windows end the program only where the game says so; a hidden main window does not.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

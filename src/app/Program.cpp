@@ -10,8 +10,10 @@ Program::Program(ShellPort& outside, SeedSource seedSource)
     shell_.setGame(game_);
 }
 
-void Program::start() {
-    ShowStartWindow(game_);
+void Program::start(const std::string& savedGame) {
+    if (savedGame.empty() || !StartGameFromFile(game_, savedGame)) {
+        ShowStartWindow(game_);
+    }
     shell_.sync();
 }
 

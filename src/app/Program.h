@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/Shell.h"
 #include "core/GameState.h"
 
@@ -13,8 +15,8 @@ class Program {
   public:
     Program(ShellPort& outside, SeedSource seedSource);
 
-    // Shows the start window.
-    void start();
+    // Shows the start window, or with a saved game, the main window with that game.
+    void start(const std::string& savedGame = {});
 
     Game& game() { return game_; }
     Shell& shell() { return shell_; }

@@ -4,7 +4,7 @@
 
 namespace tessaro {
 
-void NewGame(Game& game) {
+void NewGame(GameState& game) {
     game.Day = 1;
     game.Experience = 0;
     game.StatusLevel = 0;

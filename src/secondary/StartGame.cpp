@@ -3,6 +3,7 @@
 #include "core/Navigation.h"
 #include "core/NewGame.h"
 #include "core/Text.h"
+#include "persistence/SavedGame.h"
 
 namespace tessaro {
 
@@ -21,6 +22,26 @@ bool StartGame(Game& game, const std::string& typedName) {
     game.window(WindowId::fMain).shown = true;
     MainWindowShown(game);
     game.window(WindowId::fStart).shown = false;
+    return true;
+}
+
+bool StartGameFromFile(Game& game, const std::string& path) {
+    std::vector<std::string> lines;
+    if (const auto error = game.shell.readSavedGame(path, lines)) {
+        game.shell.message(*error, kGameTitle, MessageIcon::None);
+        return false;
+    }
+    GameState started = game;
+    NewGame(started);
+    LoadOutcome outcome = ReadSavedGame(started, lines);
+    if (!outcome.loaded) {
+        game.shell.message(outcome.error, kGameTitle, MessageIcon::None);
+        return false;
+    }
+    static_cast<GameState&>(game) = std::move(*outcome.loaded);
+    game.dialogs.odOpenGame = path;
+    game.window(WindowId::fMain).shown = true;
+    MainWindowShown(game);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "persistence/SavedGame.h"
 #include "secondary/AboutAndCongratulations.h"
 #include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
@@ -81,6 +82,36 @@ TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
     EXPECT_FALSE(game.window(WindowId::Form2).shown);
     EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
+}
+
+TEST_F(StartGameTest, AGameStartedFromAFileSkipsTheStartWindow) {
+    TestGame saved;
+    StartGame(saved.game, "Пётр");
+    saved.game.Money = 777;
+    t.shell.files["petr.tso"] = SavedGameLines(saved.game);
+    game.window(WindowId::fStart).shown = false;
+
+    EXPECT_TRUE(StartGameFromFile(game, "petr.tso"));
+    EXPECT_EQ(game.PlayerName, "Пётр");
+    EXPECT_EQ(game.main.lName, "Пётр");
+    EXPECT_EQ(game.Money, 777);
+    EXPECT_EQ(game.main.lMoney, "777");
+    EXPECT_TRUE(game.window(WindowId::fMain).shown);
+    EXPECT_FALSE(game.window(WindowId::fStart).shown);
+    EXPECT_TRUE(running(game, TimerId::tTime));
+    EXPECT_EQ(game.VirusDay, 51);  // drawn as when the main window is shown
+    EXPECT_EQ(game.dialogs.odOpenGame, "petr.tso");
+    EXPECT_TRUE(t.shell.messages.empty());
+}
+
+TEST_F(StartGameTest, AFileThatDoesNotLoadLeavesTheProgramAsItStarted) {
+    t.shell.files["bad.tso"] = {"Пётр", "maybe"};
+    const GameState before = game;
+    EXPECT_FALSE(StartGameFromFile(game, "bad.tso"));
+    EXPECT_FALSE(StartGameFromFile(game, "missing.tso"));
+    EXPECT_TRUE(game == before);
+    ASSERT_EQ(t.shell.messages.size(), 2u);
+    EXPECT_EQ(t.shell.messages[0].text, "Line 2: 'maybe' is not a valid boolean value");
 }
 
 TEST_F(StartGameTest, TheAboutWindowLeftBeforeTheClockSawTheWinStillGivesTheClockBack) {
