@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/Fonts.h"
 #include "core/Navigation.h"
@@ -93,6 +95,26 @@ void GameWindow::bindColour(QLabel* label, const Rgb& source) {
         colours.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
         label->setPalette(colours);
     });
+}
+
+QProgressBar* GameWindow::addGauge(const QString& name, QWidget* parent, const QRect& geometry,
+                                   const int& source, GaugeFrame frame) {
+    auto* gauge = new QProgressBar(parent);
+    gauge->setObjectName(name);
+    gauge->setRange(0, 100);
+    gauge->setAlignment(Qt::AlignCenter);
+    gauge->setFont(gameFont(8, true));
+    const QString ground = frame == GaugeFrame::Line
+                               ? QStringLiteral("border: 1px solid grey; background: white;")
+                           : frame == GaugeFrame::GreyGround
+                               ? QStringLiteral("border: none; background: rgb(235, 235, 235);")
+                               : QStringLiteral("border: none; background: white;");
+    gauge->setStyleSheet(QStringLiteral("QProgressBar { %1 color: black; }"
+                                        "QProgressBar::chunk { background: rgb(192, 220, 192); }")
+                             .arg(ground));
+    gauge->setGeometry(geometry);
+    bindValue(source, [gauge](int percent) { gauge->setValue(std::clamp(percent, 0, 100)); });
+    return gauge;
 }
 
 void GameWindow::centreOnScreen() {

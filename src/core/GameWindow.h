@@ -12,6 +12,7 @@
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QVBoxLayout;
 
 namespace tessaro {
@@ -89,6 +90,12 @@ class GameWindow : public QWidget {
     void bindEnabled(QWidget* widget, const bool& source);
     void bindVisible(QWidget* widget, const bool& source);
     void bindColour(QLabel* label, const Rgb& source);
+
+    // A money-green gauge of 0..100 percent that shows `source`: full above 100, empty below
+    // 0. Its frame is none, a grey line, or none on a grey ground.
+    enum class GaugeFrame { None, Line, GreyGround };
+    QProgressBar* addGauge(const QString& name, QWidget* parent, const QRect& geometry,
+                           const int& source, GaugeFrame frame = GaugeFrame::None);
 
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

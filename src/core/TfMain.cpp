@@ -108,20 +108,10 @@ void TfMain::createDataPanel() {
     y += kRowHeight;
     makeLabel(QStringLiteral("Настроение:"), client(), 9, false)
         ->setGeometry(10, y, kValueX - 12, kRowHeight);
-    gMood_ = new QProgressBar(client());
-    gMood_->setObjectName(QStringLiteral("gMood"));
-    gMood_->setRange(0, 100);
-    gMood_->setValue(100);
-    gMood_->setTextVisible(true);
-    gMood_->setAlignment(Qt::AlignCenter);
-    gMood_->setFont(gameFont(8, true));
-    gMood_->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; background: white; color: black; }"
-                       "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
-    gMood_->setGeometry(kValueX, y + 2, 150, kRowHeight - 3);
-    // Values above 100 show as a full gauge.
+    gMood_ = addGauge(QStringLiteral("gMood"), client(), QRect(kValueX, y + 2, 150, kRowHeight - 3),
+                      main.gMood);
+    // Values above 100 show as a full gauge; a screen reader reads the value itself.
     bindValue(main.gMood, [this](int mood) {
-        gMood_->setValue(std::clamp(mood, 0, 100));
         gMood_->setAccessibleName(QStringLiteral("Настроение: %1").arg(mood));
     });
 }

@@ -70,17 +70,8 @@ TfDeveloper::TfDeveloper(Game& game)
     lNowProject->setGeometry(114, nowY, kClientWidth - 122, 15);
     bind(lNowProject, developer.lNowProject);
 
-    gProgress_ = new QProgressBar(client());
-    gProgress_->setObjectName(QStringLiteral("gProgress"));
-    gProgress_->setRange(0, 100);
-    gProgress_->setAlignment(Qt::AlignCenter);
-    gProgress_->setFont(gameFont(8, true));
-    gProgress_->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; background: white; color: black; }"
-                       "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
-    gProgress_->setGeometry(8, nowY + 20, kClientWidth - 16, 14);
-    bindValue(developer.gProgress,
-              [this](int percent) { gProgress_->setValue(std::clamp(percent, 0, 100)); });
+    gProgress_ = addGauge(QStringLiteral("gProgress"), client(),
+                          QRect(8, nowY + 20, kClientWidth - 16, 14), developer.gProgress);
     bindVisible(gProgress_, developer.gProgressVisible);
 
     placeReturnLabel(QRect(3, kClientHeight - 33, kClientWidth - 6, 30));

@@ -123,17 +123,9 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
     lCost_->setAlignment(Qt::AlignCenter);
     lCost_->hide();
 
-    auto* gauge = new QProgressBar(site);
-    gauge->setObjectName(QStringLiteral("gSoftLoad"));
-    gauge->setRange(0, 100);
-    gauge->setAlignment(Qt::AlignCenter);
-    gauge->setFont(gameFont(8, true));
-    gauge->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; background: rgb(235, 235, 235); "
-                       "color: black; } QProgressBar::chunk { background: rgb(192, 220, 192); }"));
-    gauge->setGeometry(8, 96, area.width() - 16, 12);
-    bindValue(internet.gSoftLoad,
-              [gauge](int percent) { gauge->setValue(std::clamp(percent, 0, 100)); });
+    QProgressBar* gauge =
+        addGauge(QStringLiteral("gSoftLoad"), site, QRect(8, 96, area.width() - 16, 12),
+                 internet.gSoftLoad, GaugeFrame::GreyGround);
     bindVisible(gauge, internet.gSoftLoadVisible);
     return site;
 }

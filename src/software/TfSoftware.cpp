@@ -48,9 +48,6 @@ TfSoftware::TfSoftware(Game& game)
     for (const SoftwareItem& item : softwareCatalogue()) {
         bindEnabled(items_->label(item.index), game_.software.itemEnabled[item.index]);
     }
-    // A disk that a loaded game gave more free space than room shows a full gauge.
-    bindValue(game_.software.gFreeSpace,
-              [this](int percent) { gFreeSpace_->setValue(std::clamp(percent, 0, 100)); });
 }
 
 void TfSoftware::addGroup(const QString& title, std::initializer_list<int> items,
@@ -95,15 +92,8 @@ void TfSoftware::createRequirementsPanel() {
     auto* spaceTitle = new QLabel(QStringLiteral("Свободное дисковое пространство"), panel);
     spaceTitle->setFont(gameFont(9, true));
     spaceTitle->setGeometry(8, 96, 290, 13);
-    gFreeSpace_ = new QProgressBar(panel);
-    gFreeSpace_->setObjectName(QStringLiteral("gFreeSpace"));
-    gFreeSpace_->setRange(0, 100);
-    gFreeSpace_->setAlignment(Qt::AlignCenter);
-    gFreeSpace_->setFont(gameFont(8, true));
-    gFreeSpace_->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid grey; background: white; color: black; }"
-                       "QProgressBar::chunk { background: rgb(192, 220, 192); }"));
-    gFreeSpace_->setGeometry(8, 111, 290, 14);
+    gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), panel, QRect(8, 111, 290, 14),
+                           game_.software.gFreeSpace, GaugeFrame::Line);
 }
 
 void TfSoftware::setLines(const std::array<const char*, 6>& lines) {
