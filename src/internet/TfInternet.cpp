@@ -84,18 +84,27 @@ void TfInternet::createConnection() {
     bind(info, internet.lConnectInfo);
 
     addHeader(QStringLiteral("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
-    auto* surfTools = new ActionLabel(QStringLiteral("surfTools"),
-                                      QStringLiteral("www.hacktools.example"), 9, client());
-    surfTools->setGeometry(3, 80, kLeftWidth, 15);
-    surfTools->setAlignment(Qt::AlignCenter);
-    bindEnabled(surfTools, internet.surfToolsEnabled);
-    connect(surfTools, &ActionLabel::clicked, this, &TfInternet::surfToolsClick);
-    auto* surfMarket = new ActionLabel(QStringLiteral("surfMarket"),
-                                       QStringLiteral("www.softmarket.example"), 9, client());
-    surfMarket->setGeometry(3, 96, kLeftWidth, 15);
-    surfMarket->setAlignment(Qt::AlignCenter);
-    bindEnabled(surfMarket, internet.surfMarketEnabled);
-    connect(surfMarket, &ActionLabel::clicked, this, &TfInternet::surfMarketClick);
+    // The two sites, named by addresses of the game's own internet.
+    const struct {
+        const char* control;
+        const char* address;
+        int y;
+        const bool& enabled;
+        void (TfInternet::*click)();
+    } sites[] = {
+        {"surfTools", "www.hacktools.example", 80, internet.surfToolsEnabled,
+         &TfInternet::surfToolsClick},
+        {"surfMarket", "www.softmarket.example", 96, internet.surfMarketEnabled,
+         &TfInternet::surfMarketClick},
+    };
+    for (const auto& site : sites) {
+        auto* label =
+            new ActionLabel(QLatin1String(site.control), QLatin1String(site.address), 9, client());
+        label->setGeometry(3, site.y, kLeftWidth, 15);
+        label->setAlignment(Qt::AlignCenter);
+        bindEnabled(label, site.enabled);
+        connect(label, &ActionLabel::clicked, this, site.click);
+    }
 
     auto* globe = new QLabel(client());
     globe->setPixmap(drawGlobePicture(72));

@@ -3,12 +3,14 @@
 #include "core/Navigation.h"
 #include "core/NewGame.h"
 #include "internet/Dialup.h"
+#include "internet/InternetWindow.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
 
 namespace tessaro {
 namespace {
 
+using testing::openInternetWindow;
 using testing::running;
 using testing::seedDrawing;
 using testing::TestGame;
@@ -17,14 +19,7 @@ using testing::VirtualTime;
 // A player with a full computer and a modem, the internet window just opened.
 class DialupTest : public ::testing::Test {
   protected:
-    DialupTest() {
-        NewGame(game);
-        game.PartLevel = {1, 1, 1, 1, 1, 0, 1, 1, 1};
-        game.SoftwareOpen = game.InternetOpen = true;
-        game.main.bSoftwareImageEnabled = game.main.bInternetImageEnabled = true;
-        OpenActivity(game, WindowId::fInternet);
-        InternetShown(game);
-    }
+    DialupTest() { openInternetWindow(game); }
 
     void Dial(bool busy) {
         t.seed = seedDrawing(4, busy ? 0 : 1);

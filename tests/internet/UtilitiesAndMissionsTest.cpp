@@ -6,6 +6,7 @@
 #include "core/Navigation.h"
 #include "core/NewGame.h"
 #include "internet/Dialup.h"
+#include "internet/InternetWindow.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"
 #include "support/RecordingShell.h"
@@ -15,6 +16,7 @@ namespace tessaro {
 namespace {
 
 using testing::firstDraw;
+using testing::openInternetWindow;
 using testing::running;
 using testing::seedDrawing;
 using testing::TestGame;
@@ -24,12 +26,7 @@ using testing::VirtualTime;
 class OnlineTest : public ::testing::Test {
   protected:
     OnlineTest() {
-        NewGame(game);
-        game.PartLevel = {1, 1, 1, 1, 1, 0, 1, 1, 1};
-        game.SoftwareOpen = game.InternetOpen = true;
-        game.main.bSoftwareImageEnabled = game.main.bInternetImageEnabled = true;
-        OpenActivity(game, WindowId::fInternet);
-        InternetShown(game);
+        openInternetWindow(game);
         t.seed = seedDrawing(4, 1);
         ConnectClick(game);
         time.runFor(1100);

@@ -71,7 +71,6 @@ void RandomPlayer::newGame() {
         static_cast<GameState&>(game) = *outcome.loaded;
     }
     time_ = std::make_unique<VirtualTime>(game);
-    daysBefore_ = daysPlayed_;
 }
 
 std::string RandomPlayer::play(int days) {

@@ -54,7 +54,6 @@ class RandomPlayer {
     GameState before_;
     bool moneyMayChange_ = false;
     bool moodMayChange_ = false;
-    int daysBefore_ = 0;
     int daysPlayed_ = 0;
     int games_ = 0;
     int steps_ = 0;
