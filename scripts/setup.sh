@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Tessaro need. Runs apt-get only for
-# what is missing; as root directly, otherwise through sudo.
+# Installs the Debian packages that building, testing and packaging Tessaro need. Runs apt-get
+# only for what is missing; as root directly, otherwise through sudo.
 set -euo pipefail
-packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-wine clang-format)
+packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
+  libbenchmark-dev fonts-wine clang-format
+  dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -9,6 +9,7 @@
 #include "app/Program.h"
 #include "app/QtShellPort.h"
 #include "core/Fonts.h"
+#include "core/Pictures.h"
 
 namespace tessaro {
 
@@ -51,7 +52,10 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
 
 void prepareDesktop() {
     QApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    // Every window carries the program's icon; the desktop finds the entry it was started from.
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));
     // Windows end the program only where the game says so; a hidden main window does not.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

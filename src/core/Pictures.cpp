@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -101,6 +102,64 @@ QPixmap drawButtonPicture(const ButtonPicture& picture, qreal ratio) {
     return pixmap;
 }
 
+// The program's icon on a grid of 32 × 32: a monitor on its stand with a green "T" on the
+// screen. The same shapes make the title bars' icon, the windows' icon and the icon files
+// that are installed with the game, so every one of them looks the same.
+constexpr qreal kProgramIconGrid = 32;
+const QColor kIconOutline(30, 30, 30);
+constexpr qreal kIconOutlineWidth = 1.5;
+
+struct IconShape {
+    QRectF box;
+    qreal radius;
+    QColor fill;
+    bool outlined;
+};
+
+const IconShape kProgramIconShapes[] = {
+    {{14, 21, 4, 3}, 0, QColor(200, 200, 200), true},           // the neck
+    {{9, 24, 14, 5}, 1, QColor(200, 200, 200), true},           // the stand
+    {{3, 3, 26, 19}, 2, QColor(220, 220, 220), true},           // the monitor
+    {{6, 6, 20, 13}, 0, QColor(20, 40, 90), true},              // its screen
+    {{10.5, 8.5, 11, 2.5}, 0, QColor(120, 255, 120), false},    // the T's bar
+    {{14.75, 8.5, 2.5, 8.5}, 0, QColor(120, 255, 120), false},  // the T's stem
+};
+
+void paintProgramIcon(QPainter& painter, qreal size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / kProgramIconGrid, size / kProgramIconGrid);
+    for (const IconShape& shape : kProgramIconShapes) {
+        painter.setPen(shape.outlined ? QPen(kIconOutline, kIconOutlineWidth) : QPen(Qt::NoPen));
+        painter.setBrush(shape.fill);
+        painter.drawRoundedRect(shape.box, shape.radius, shape.radius);
+    }
+    painter.restore();
+}
+
+// Draws the program's icon at whatever size and density a window or the desktop asks for.
+class ProgramIconEngine final : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        paintProgramIcon(*painter, qMin(rect.width(), rect.height()));
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QPixmap pixmap = transparentPixmap(size.width(), size.height(), 1.0);
+        QPainter painter(&pixmap);
+        paintProgramIcon(painter, qMin(size.width(), size.height()));
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("tessaro-program-icon"); }
+    bool isNull() override { return false; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+};
+
 // A canvas of a logical size, with as many pixels as the ratio asks; the painter draws on it
 // in logical coordinates.
 QPixmap transparentPixmap(int width, int height, qreal ratio) {
@@ -193,21 +252,39 @@ QIcon drawMenuIcon(MenuIcon icon) {
 QPixmap drawProgramIcon(int size, qreal ratio) {
     QPixmap pixmap = transparentPixmap(size, size, ratio);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal unit = size / 32.0;
-    painter.scale(unit, unit);
-    painter.setPen(QPen(QColor(30, 30, 30), 1.5));
-    painter.setBrush(QColor(220, 220, 220));
-    painter.drawRoundedRect(QRectF(3, 3, 26, 19), 2, 2);
-    painter.setBrush(QColor(20, 40, 90));
-    painter.drawRect(QRectF(6, 6, 20, 13));
-    painter.setBrush(QColor(200, 200, 200));
-    painter.drawRect(QRectF(10, 24, 12, 5));
-    QFont font = gameFont(12, true);
-    painter.setFont(font);
-    painter.setPen(QColor(120, 255, 120));
-    painter.drawText(QRectF(6, 6, 20, 13), Qt::AlignCenter, QStringLiteral("T"));
+    paintProgramIcon(painter, size);
     return pixmap;
+}
+
+QByteArray programIconSvg() {
+    QByteArray svg = QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 32 32\">\n");
+    for (const IconShape& shape : kProgramIconShapes) {
+        const QRectF& box = shape.box;
+        svg += QStringLiteral(
+                   "  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" "
+                   "fill=\"%6\"")
+                   .arg(box.x())
+                   .arg(box.y())
+                   .arg(box.width())
+                   .arg(box.height())
+                   .arg(shape.radius)
+                   .arg(shape.fill.name())
+                   .toUtf8();
+        svg += shape.outlined ? QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"/>\n")
+                                    .arg(kIconOutline.name())
+                                    .arg(kIconOutlineWidth)
+                                    .toUtf8()
+                              : QByteArrayLiteral(" stroke=\"none\"/>\n");
+    }
+    svg += "</svg>\n";
+    return svg;
+}
+
+QIcon programIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap drawComputerIcon(qreal ratio) {

@@ -23,7 +23,11 @@ QVector<QPixmap> drawButtonPictures(qreal ratio = screenRatio());
 enum class MenuIcon { NewGame, Save, Load };
 QIcon drawMenuIcon(MenuIcon icon);
 
+// The program's icon: in the title bars, on every window, and in the desktop's menu.
 QPixmap drawProgramIcon(int size, qreal ratio = screenRatio());
+QIcon programIcon();
+// The same icon as a scalable picture, for the desktop's icon theme.
+QByteArray programIconSvg();
 QPixmap drawComputerIcon(qreal ratio = screenRatio());
 
 // The software window's CD pictures (the image list `iCD`): 0 a red rim, not installable;

@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <functional>
 
 #include "core/Pictures.h"
@@ -41,6 +43,31 @@ class PicturesTest : public QObject {
         }
         const QIcon menu = drawMenuIcon(MenuIcon::Save);
         QCOMPARE(menu.availableSizes().size(), 2);
+    }
+
+    // The windows, the title bars and the desktop's icon files show one and the same icon,
+    // drawn at each size on a transparent ground.
+    void everyWindowCarriesTheProgramIcon() {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(!icon.availableSizes().isEmpty());
+        for (const QSize& size : icon.availableSizes()) {
+            const QImage offered = icon.pixmap(size, 1.0).toImage();
+            QCOMPARE(offered.size(), size);
+            QCOMPARE(offered, drawProgramIcon(size.width(), 1.0).toImage());
+            QCOMPARE(qAlpha(offered.pixel(0, offered.height() - 1)), 0);
+        }
+        QWidget window;
+        QCOMPARE(window.windowIcon().cacheKey(), icon.cacheKey());
+
+        QXmlStreamReader svg(programIconSvg());
+        int shapes = 0;
+        while (!svg.atEnd()) {
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"rect") {
+                ++shapes;
+            }
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(shapes > 0);
     }
 
     void theJpegPicturesComeTwiceAsLargeForDenseScreens() {
