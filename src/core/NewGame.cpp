@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "software/Installation.h"
+
 namespace tessaro {
 
 void NewGame(GameState& game) {
@@ -17,15 +19,9 @@ void NewGame(GameState& game) {
 
     game.Knowledge.fill(false);
 
-    game.OsId = 0;
-    game.IdeId = 0;
-    game.AvId = 0;
-    game.ExtraSoft.fill(false);
+    removeAllSoftware(game);
     game.DiskFree = 0;
     game.DiskTotal = 0;
-    game.OsSize = 0;
-    game.IdeSize = 0;
-    game.AvSize = 0;
 
     game.PartTradeIn.fill(0);
     game.PartLevel.fill(0);
@@ -44,8 +40,6 @@ void NewGame(GameState& game) {
     game.internet.toolEnabled.fill(true);
     game.internet.missionEnabled.fill(true);
 
-    game.software.itemEnabled.fill(true);
-
     MainCaptions& main = game.main;
     main.lStatus = game.Status;
     main.lExpansion = "0";
@@ -54,9 +48,6 @@ void NewGame(GameState& game) {
     main.lMoney = "500";
     main.gMood = 100;
     main.hardware.fill(kNone);
-    main.lOS = kNone;
-    main.lIDE = kNone;
-    main.lAV = kNone;
     main.lDay = "1";
 
     startTimer(game, TimerId::tTime);

@@ -146,11 +146,9 @@ class ProgramIconEngine final : public QIconEngine {
         paintProgramIcon(*painter, qMin(rect.width(), rect.height()));
         painter->restore();
     }
+    // Qt's own pixmap here would have no transparent ground.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        QPixmap pixmap = transparentPixmap(size.width(), size.height(), 1.0);
-        QPainter painter(&pixmap);
-        paintProgramIcon(painter, qMin(size.width(), size.height()));
-        return pixmap;
+        return drawProgramIcon(qMin(size.width(), size.height()), 1.0);
     }
     QIconEngine* clone() const override { return new ProgramIconEngine; }
     QString key() const override { return QStringLiteral("tessaro-program-icon"); }

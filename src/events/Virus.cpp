@@ -1,6 +1,7 @@
 #include "events/Virus.h"
 
 #include "core/Navigation.h"
+#include "software/Installation.h"
 
 namespace tessaro {
 
@@ -85,17 +86,7 @@ void VirusStrike(Game& game) {
     game.virus.lKill = "Накрылась операционная система.";
     game.DiskFree = game.DiskTotal;
     game.software.gFreeSpace = 100;
-    game.OsId = 0;
-    game.IdeId = 0;
-    game.AvId = 0;
-    game.ExtraSoft.fill(false);
-    game.OsSize = 0;
-    game.IdeSize = 0;
-    game.AvSize = 0;
-    game.software.itemEnabled.fill(true);
-    game.main.lOS = kNone;
-    game.main.lIDE = kNone;
-    game.main.lAV = kNone;
+    removeAllSoftware(game);
     // The project in development is lost; its kind and price stay, so it can still be sold.
     game.ProjectName = kNone;
     game.developer.lNowProject = kNone;

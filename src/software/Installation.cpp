@@ -221,4 +221,18 @@ void Install(Game& game, const SoftwareItem& item) {
     RefreshFreeSpace(game);
 }
 
+void removeAllSoftware(GameState& state) {
+    state.OsId = 0;
+    state.IdeId = 0;
+    state.AvId = 0;
+    state.ExtraSoft.fill(false);
+    state.OsSize = 0;
+    state.IdeSize = 0;
+    state.AvSize = 0;
+    state.software.itemEnabled.fill(true);
+    state.main.lOS = kNone;
+    state.main.lIDE = kNone;
+    state.main.lAV = kNone;
+}
+
 }  // namespace tessaro

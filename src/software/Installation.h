@@ -16,6 +16,10 @@ int FreeSpacePercent(const GameState& state);
 // Sets the gauge, as showing or activating the window and every installation do.
 void RefreshFreeSpace(GameState& state);
 
+// No program installed: no operating system, environment, antivirus or other program, every
+// item on offer again and the main window saying "Нет" for each kind. The disk is not touched.
+void removeAllSoftware(GameState& state);
+
 // A click on an item: installs it when it is on offer and its test holds, replacing the
 // program of its kind; otherwise nothing happens.
 void Install(Game& game, const SoftwareItem& item);

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "core/TfMain.h"
 #include "support/TestProgram.h"
 
@@ -20,10 +19,8 @@ class TfDeveloperTest : public QObject {
         t->startGame();
         t->game().IdeId = 3;  // "Borland Kylix 2.0"
         t->game().VirusDay = 1000;
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bDeveloperImage"),
-                          Qt::LeftButton);
+        QVERIFY(t->openFromMain("bDeveloperImage", WindowId::fDeveloper));
         QVERIFY(QTest::qWaitForWindowActive(t->window(WindowId::fDeveloper)));
-        t->moveMainWindowAside();
     }
     void cleanup() { t.reset(); }
 

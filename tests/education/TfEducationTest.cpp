@@ -16,10 +16,7 @@ class TfEducationTest : public QObject {
     void init() {
         t = std::make_unique<TestProgram>();
         t->startGame();
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bEducationImage"),
-                          Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::fEducation)));
-        t->moveMainWindowAside();
+        QVERIFY(t->openFromMain("bEducationImage", WindowId::fEducation));
     }
     void cleanup() { t.reset(); }
 

@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "core/TfMain.h"
 #include "support/TestProgram.h"
 
@@ -22,9 +21,7 @@ class EventWindowsTest : public QObject {
     void cleanup() { t.reset(); }
 
     void anEveningOutShowsOnTheMainWindow() {
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bRestImage"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::Form3)));
-        t->moveMainWindowAside();
+        QVERIFY(t->openFromMain("bRestImage", WindowId::Form3));
         QCOMPARE(t->window(WindowId::Form3)->client()->size(), QSize(217, 275));
         QCOMPARE(t->find<QLabel>(WindowId::Form3, "imRest")->pixmap().size(), QSize(200, 110));
         movePointer(activity("lDisco"));

@@ -17,9 +17,7 @@ class TfComputerTest : public QObject {
     void init() {
         t = std::make_unique<TestProgram>();
         t->startGame();
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bComputerImage"),
-                          Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::fComputer)));
+        QVERIFY(t->openFromMain("bComputerImage", WindowId::fComputer));
     }
     void cleanup() { t.reset(); }
 

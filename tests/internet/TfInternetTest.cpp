@@ -25,10 +25,7 @@ class TfInternetTest : public QObject {
         game.Money = 2000;
         game.VirusDay = 1000;
         t->program.shell().sync();
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bInternetImage"),
-                          Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::fInternet)));
-        t->moveMainWindowAside();
+        QVERIFY(t->openFromMain("bInternetImage", WindowId::fInternet));
     }
     void cleanup() { t.reset(); }
 

@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "core/TfMain.h"
 #include "support/TestProgram.h"
 
@@ -69,11 +68,7 @@ class TfJobTest : public QObject {
     }
 
   private:
-    void open() {
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bJobImage"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::fJob)));
-        t->moveMainWindowAside();
-    }
+    void open() { QVERIFY(t->openFromMain("bJobImage", WindowId::fJob)); }
     ActionLabel* offer(const char* control) const {
         return t->find<ActionLabel>(WindowId::fJob, control);
     }

@@ -28,10 +28,7 @@ class TfSoftwareTest : public QObject {
         QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bComputerImage"),
                           Qt::LeftButton);
         t->window(WindowId::fComputer)->close();
-        QTest::mouseClick(t->find<PictureButton>(WindowId::fMain, "bSoftwareImage"),
-                          Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowExposed(t->window(WindowId::fSoftware)));
-        t->moveMainWindowAside();
+        QVERIFY(t->openFromMain("bSoftwareImage", WindowId::fSoftware));
     }
     void cleanup() { t.reset(); }
 

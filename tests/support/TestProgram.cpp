@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/Desktop.h"
+#include "core/PictureButton.h"
 #include "core/TfMain.h"
 
 namespace tessaro::testing {
@@ -18,6 +19,15 @@ TestProgram::TestProgram(std::uint32_t seed) : program(shell, [seed] { return se
 
 void TestProgram::moveMainWindowAside() {
     fMain()->move(700, 500);
+}
+
+bool TestProgram::openFromMain(const char* button, WindowId id) {
+    QTest::mouseClick(find<PictureButton>(WindowId::fMain, button), Qt::LeftButton);
+    if (window(id) == nullptr || !QTest::qWaitForWindowExposed(window(id))) {
+        return false;
+    }
+    moveMainWindowAside();
+    return true;
 }
 
 GameWindow* TestProgram::show(WindowId id) {

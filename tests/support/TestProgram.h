@@ -29,6 +29,9 @@ class TestProgram {
     TfMain* fMain() const { return program.fMain(); }
     // The window, shown by the game as a rule would show it, so that its controls exist.
     GameWindow* show(WindowId id);
+    // Clicks the main window's picture button and waits for the window it opens, then moves
+    // the main window aside. False when the window does not come up.
+    bool openFromMain(const char* button, WindowId id);
     // The offscreen platform gives the real pointer to the first window under it: the main
     // window steps aside so that an activity window centred over it gets the pointer.
     void moveMainWindowAside();
