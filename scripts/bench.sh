@@ -5,8 +5,9 @@
 #   scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/builds.sh
 scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure_normal_build >/dev/null
 cmake --build build --target benchmarks real_time -j"$(nproc)" >/dev/null
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 build/tests/benchmarks --benchmark_counters_tabular=true

@@ -2,7 +2,8 @@
 # Sets up, builds and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/builds.sh
 scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+configure_normal_build
 cmake --build build --target tessaro -j"$(nproc)"
-exec build/src/tessaro
+exec build/src/tessaro "$@"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and packaging Tessaro need. Runs apt-get
-# only for what is missing; as root directly, otherwise through sudo.
+# Installs the Debian packages that building, testing and packaging Tessaro need, and any
+# further packages named on its command line. Runs apt-get only for what is missing; as root
+# directly, otherwise through sudo.
+#   scripts/setup.sh [PACKAGE...]
 set -euo pipefail
-packages=(g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
+packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
   libbenchmark-dev fonts-wine clang-format
   dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base)
 missing=()

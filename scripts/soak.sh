@@ -5,7 +5,8 @@
 #   scripts/soak.sh [DAYS] [SEEDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/builds.sh
 scripts/setup.sh
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSARO_SANITIZE=ON >/dev/null
+configure_sanitizer_build >/dev/null
 cmake --build build-sanitize --target longplay -j"$(nproc)" >/dev/null
 build-sanitize/tests/longplay "${1:-10000}" "${2:-10}"

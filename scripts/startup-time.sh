@@ -6,13 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
-scripts/setup.sh
-if ! command -v Xvfb >/dev/null; then
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -qq -y --no-install-recommends xvfb >/dev/null
-fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+source scripts/builds.sh
+scripts/setup.sh xvfb
+configure_normal_build >/dev/null
 cmake --build build --target startup_probe bare_window_probe -j"$(nproc)" >/dev/null
 
 display=:$((100 + RANDOM % 100))

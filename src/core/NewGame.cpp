@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/Text.h"
 #include "software/Installation.h"
 
 namespace tessaro {
@@ -42,13 +43,13 @@ void NewGame(GameState& game) {
 
     MainCaptions& main = game.main;
     main.lStatus = game.Status;
-    main.lExpansion = "0";
+    setCaption(main.lExpansion, game.Experience);
     main.shownExperience = kNothingShown;
     main.lJob = "Пособие по безработице $1/день";
-    main.lMoney = "500";
+    setCaption(main.lMoney, game.Money);
     main.gMood = 100;
     main.hardware.fill(kNone);
-    main.lDay = "1";
+    setCaption(main.lDay, game.Day);
 
     startTimer(game, TimerId::tTime);
 

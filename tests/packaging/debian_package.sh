@@ -28,7 +28,7 @@ for path in "${expected[@]}"; do
 done
 
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-wine; do
+for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-wine qt6-qpa-plugins; do
   grep -q "\b$library\b" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
 [ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not among the games"
