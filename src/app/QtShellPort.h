@@ -8,6 +8,10 @@ namespace tessaro {
 // of saved games, and the process itself.
 class QtShellPort : public ShellPort {
   public:
+    // Qt's own texts (the dialogs, the platform's reasons in error messages) speak Russian
+    // from the start, as the game does.
+    QtShellPort();
+
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
     std::optional<std::string> writeSavedGame(const std::string& path,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Navigation.h"
+#include "core/Saturating.h"
 #include "core/Text.h"
 #include "development/Project.h"
 #include "events/Virus.h"
@@ -100,10 +101,10 @@ void EndOfDay(Game& game) {
         VirusDayComes(game);
     }
     if (game.JobId == kLinuxProgrammerJob) {
-        ++game.Experience;
+        addSaturating(game.Experience, 1);
     }
-    ++game.Day;
-    game.Money += game.Wage;
+    addSaturating(game.Day, 1);
+    addSaturating(game.Money, game.Wage);
     game.main.lMoney = std::to_string(game.Money);
     game.DayTicks = 0;
     game.main.lDay = std::to_string(game.Day);

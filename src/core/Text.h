@@ -13,6 +13,14 @@ inline constexpr const char* kNone = "Нет";
 // The first `count` characters of a UTF-8 text (the whole text if it is shorter).
 std::string firstCharacters(const std::string& utf8, std::size_t count);
 
+// Whether a UTF-8 text holds a control or formatting character (a line break, a tab, an escape,
+// a soft hyphen, a direction mark, ...): characters that no name the player types may hold.
+bool holdsControlCharacter(std::string_view utf8);
+
+// At most the first `count` characters of a text, with an ellipsis when some were left off:
+// how a message quotes what the player gave it.
+std::string shortQuote(const std::string& utf8, std::size_t count);
+
 // Writes a text or a number in decimal into a caption, touching it only when it differs:
 // the day clock rewrites captions a hundred times a second, nearly always with what they
 // already show.

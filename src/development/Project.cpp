@@ -1,5 +1,7 @@
 #include "development/Project.h"
 
+#include "core/Saturating.h"
+
 namespace tessaro {
 
 namespace {
@@ -102,7 +104,7 @@ void AdvanceProject(Game& game) {
         developer.lNowProject = game.ProjectName;
         game.internet.lNowProject = game.ProjectName;
         game.ProjectName = kNone;
-        game.Experience += 5;
+        addSaturating(game.Experience, 5);
         developer.gProgressVisible = false;
         developer.gProgress = 0;
         game.ProjectActive = false;

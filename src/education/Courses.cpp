@@ -1,5 +1,7 @@
 #include "education/Courses.h"
 
+#include "core/Saturating.h"
+
 namespace tessaro {
 
 namespace {
@@ -96,7 +98,7 @@ void TakeCourse(Game& game, const Course& course) {
     if (!game.education.itemEnabled[flag] || !CourseCondition(game, course)) {
         return;
     }
-    game.Money -= course.price;
+    addSaturating(game.Money, -course.price);
     game.Knowledge[flag] = true;
     game.education.itemEnabled[flag] = false;
     game.main.lMoney = std::to_string(game.Money);

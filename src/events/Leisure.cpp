@@ -1,5 +1,7 @@
 #include "events/Leisure.h"
 
+#include "core/Saturating.h"
+
 #include <algorithm>
 #include <string>
 
@@ -34,7 +36,7 @@ void DoActivity(Game& game, int index) {
         return;
     }
     game.Mood = static_cast<std::uint8_t>(std::min(kMoodLimit, game.Mood + activity.moodGain));
-    game.Money -= activity.price;
+    addSaturating(game.Money, -activity.price);
     game.main.gMood = game.Mood;
     game.main.lMoney = std::to_string(game.Money);
 }

@@ -1,6 +1,7 @@
 #include "events/Virus.h"
 
 #include "core/Navigation.h"
+#include "core/Saturating.h"
 #include "software/Installation.h"
 
 namespace tessaro {
@@ -18,7 +19,7 @@ void closeTheChoice(GameState& state) {
 
 void VirusDayComes(Game& game) {
     game.Randomize();
-    game.VirusDay = game.Day + 40 + game.Random(30);
+    game.VirusDay = saturatingSum(game.Day, 40 + game.Random(30));
     game.window(WindowId::fMain).enabled = false;
     stopTimer(game, TimerId::tTime);
     game.virus = VirusCaptions{};

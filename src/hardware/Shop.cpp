@@ -1,5 +1,7 @@
 #include "hardware/Shop.h"
 
+#include "core/Saturating.h"
+
 namespace tessaro {
 
 namespace {
@@ -113,8 +115,8 @@ void Buy(Game& game, const PartModel& model) {
     const int net = NetPrice(game, model);
     const bool refused = mayTakeLastDollar(model.slot) ? net > game.Money : net >= game.Money;
     if (refused) {
-        game.shell.message("У вас не хватает $" + std::to_string(net - game.Money), kGameTitle,
-                           MessageIcon::None);
+        game.shell.message("У вас не хватает $" + std::to_string(std::int64_t{net} - game.Money),
+                           kGameTitle, MessageIcon::None);
         return;
     }
     const std::string refusal = boardRefusal(game, model);
@@ -124,7 +126,7 @@ void Buy(Game& game, const PartModel& model) {
     }
 
     game.main.hardware[model.slot] = model.installedName;
-    game.Money -= net;
+    addSaturating(game.Money, -net);
     game.main.lMoney = std::to_string(game.Money);
     game.PartTradeIn[model.slot] = static_cast<std::int16_t>(model.tradeIn);
     game.PartLevel[model.slot] = static_cast<std::uint8_t>(model.level);
@@ -136,7 +138,7 @@ void Buy(Game& game, const PartModel& model) {
             game.computer.itemEnabled[sibling.index] = false;
         }
     }
-    game.Experience += model.experience;
+    addSaturating(game.Experience, model.experience);
     // The main window learns of a processor's experience at its next clock tick.
     if (model.slot != kProcessor) {
         game.main.lExpansion = std::to_string(game.Experience);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Saturating.h"
+
 namespace tessaro {
 
 namespace {
@@ -18,7 +20,7 @@ void TrySell(Game& game) {
     game.Randomize();
     game.SaleDraw = 1 + game.Random(9);
     if (game.SaleDraw >= kSellsFrom) {
-        game.Money += game.ProjectPrice;
+        addSaturating(game.Money, game.ProjectPrice);
         game.shell.message(
             "Вам удалось продать этот проект за $" + std::to_string(game.ProjectPrice), kGameTitle,
             MessageIcon::None);

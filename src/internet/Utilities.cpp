@@ -1,5 +1,6 @@
 #include "internet/Utilities.h"
 
+#include "core/Saturating.h"
 #include "internet/Missions.h"
 
 namespace tessaro {
@@ -45,14 +46,14 @@ void BuyUtility(Game& game, int index) {
         game.timer(TimerId::tSoftLoad).running || game.Money <= utility.price) {
         return;
     }
-    game.Money -= utility.price;
+    addSaturating(game.Money, -utility.price);
     game.main.lMoney = std::to_string(game.Money);
     game.ToolOwned[static_cast<std::size_t>(index)] = true;
     internet.toolEnabled[static_cast<std::size_t>(index)] = false;
     internet.gSoftLoadVisible = true;
     startTimer(game, TimerId::tSoftLoad);
     internet.missionEnabled.fill(false);
-    game.Experience += utility.experience;
+    addSaturating(game.Experience, utility.experience);
 }
 
 void DownloadTick(Game& game) {

@@ -1,5 +1,7 @@
 #include "jobs/JobOffers.h"
 
+#include "core/Saturating.h"
+
 namespace tessaro {
 
 namespace {
@@ -83,7 +85,7 @@ bool TakeJob(Game& game, const JobOffer& offer) {
     game.Wage = offer.wage;
     game.jobs.itemEnabled.fill(true);
     game.jobs.itemEnabled[item] = false;
-    game.Experience += offer.experience;
+    addSaturating(game.Experience, offer.experience);
     return true;
 }
 

@@ -248,6 +248,14 @@ std::string lineError(int line, const std::string& text) {
     return "Line " + std::to_string(line + 1) + ": " + text;
 }
 
+// A bad line as the error quotes it: an edited file may hold a line of any length.
+std::string quoted(const std::string& value) {
+    std::string text(1, '\'');
+    text += shortQuote(value, 40);
+    text += '\'';
+    return text;
+}
+
 }  // namespace
 
 const std::vector<SavedLine>& savedGameTable() {
@@ -273,6 +281,11 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
             case Encoding::Repeat:
                 break;
             case Encoding::Name:
+                // The name box refuses these, so a game never saves them.
+                if (holdsControlCharacter(value)) {
+                    return {std::nullopt,
+                            lineError(row.line, "the player's name holds a control character")};
+                }
                 row.setText(loaded, firstCharacters(value, kMaxNameLength));
                 break;
             case Encoding::Text:
@@ -282,7 +295,7 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
                 const auto flag = parseFlag(value);
                 if (!flag) {
                     return {std::nullopt,
-                            lineError(row.line, "'" + value + "' is not a valid boolean value")};
+                            lineError(row.line, quoted(value) + " is not a valid boolean value")};
                 }
                 row.setNumber(loaded, *flag ? 1 : 0);
                 break;
@@ -291,11 +304,11 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
                 const auto number = parseInteger(value);
                 if (!number) {
                     return {std::nullopt,
-                            lineError(row.line, "'" + value + "' is not a valid integer value")};
+                            lineError(row.line, quoted(value) + " is not a valid integer value")};
                 }
                 if (*number < row.min || *number > row.max) {
                     return {std::nullopt,
-                            lineError(row.line, "'" + value + "' is not a valid integer value (" +
+                            lineError(row.line, quoted(value) + " is not a valid integer value (" +
                                                     row.field + " " + std::to_string(row.min) +
                                                     ".." + std::to_string(row.max) + ")")};
                 }
@@ -313,12 +326,10 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     main.lMoney = std::to_string(loaded.Money);
     main.gMood = loaded.Mood;
     main.lDay = std::to_string(loaded.Day);
-    // The gauge follows the days of work of a project in development. A finished project's
-    // gauge is hidden at 0 and stays so: setting it to 100 would make a save, a load and a
-    // second save differ.
-    if (loaded.ProjectActive) {
-        loaded.developer.gProgress = loaded.ProjectProgress * 10;
-    }
+    // The gauge shows the days of work, whatever line 117 says: a finished project's hidden
+    // gauge therefore comes back full, and the first save after such a load may differ from
+    // the file in that line alone.
+    loaded.developer.gProgress = loaded.ProjectProgress * 10;
     ApplyUnlockRule(loaded, 1);
     return {std::move(loaded), {}};
 }

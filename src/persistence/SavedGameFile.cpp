@@ -1,9 +1,14 @@
 #include "persistence/SavedGameFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
 
 namespace tessaro {
 
@@ -37,10 +42,28 @@ std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines
 
 std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
                                            std::vector<std::string>& lines) {
-    QStringDecoder decoder("windows-1251");
-    const QString text = decoder.decode(bytes);
-    if (!decoder.isValid() || decoder.hasError()) {
-        return std::string("The file is not in the Windows-1251 code page.");
+    QString text;
+    const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (bytes.startsWith(utf8Mark)) {
+        // An editor saved the game in UTF-8 and marked it so. Read as the code page, the mark
+        // would become the first letters of the player's name.
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        text = decoder.decode(QByteArrayView(bytes).sliced(utf8Mark.size()));
+        if (!decoder.isValid() || decoder.hasError()) {
+            return std::string("The file is marked as UTF-8 but is not.");
+        }
+        // What the game reads, it must be able to save again.
+        QStringEncoder encoder("windows-1251");
+        const QByteArray again = encoder.encode(text);
+        if (!encoder.isValid() || encoder.hasError()) {
+            return std::string("The file holds text that the Windows-1251 code page cannot store.");
+        }
+    } else {
+        QStringDecoder decoder("windows-1251");
+        text = decoder.decode(bytes);
+        if (!decoder.isValid() || decoder.hasError()) {
+            return std::string("The file is not in the Windows-1251 code page.");
+        }
     }
     lines.clear();
     qsizetype start = 0;
@@ -70,10 +93,14 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
         return cannotCreate(name, QString::fromStdString(*reason));
     }
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, every write reaches the file at once and a full disk fails it here: Qt 6.4's
+    // commit() reports success even when its own final flush failed, and would put an empty or
+    // cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return cannotCreate(name, file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return cannotCreate(name, reason);
@@ -87,8 +114,24 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
 std::optional<std::string> readSavedGameFile(const std::string& path,
                                              std::vector<std::string>& lines) {
     const QString name = QString::fromStdString(path);
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opened without blocking, and looked at before anything is read: a pipe or a device would
+    // otherwise hold the program until someone wrote to it.
+    const int descriptor =
+        ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        return cannotOpen(name, qt_error_string(errno));
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return cannotOpen(name, S_ISDIR(status.st_mode)
+                                    ? QStringLiteral("It is a folder, not a saved game.")
+                                    : QStringLiteral("It is not a file but a device or a "
+                                                     "pipe, which cannot hold a saved game."));
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return cannotOpen(name, file.errorString());
     }
     if (file.size() > kLargestSavedGame) {

@@ -1,15 +1,14 @@
 #include "secondary/NameValidator.h"
 
 #include <QStringEncoder>
-#include <algorithm>
+
+#include "core/Text.h"
 
 namespace tessaro {
 
 QValidator::State NameValidator::validate(QString& input, int& /*position*/) const {
-    const bool hasControl = std::any_of(input.cbegin(), input.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
-    });
-    if (hasControl) {
+    // The same rule as a saved game's name line, so that whatever the box takes loads back.
+    if (holdsControlCharacter(input.toStdString())) {
         return Invalid;
     }
     QStringEncoder encoder("windows-1251");

@@ -1,5 +1,7 @@
 #include "software/Installation.h"
 
+#include "core/Saturating.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -176,7 +178,7 @@ void Install(Game& game, const SoftwareItem& item) {
     }
     const int replacedOs = game.OsId;
 
-    game.Experience += item.experience;
+    addSaturating(game.Experience, item.experience);
     switch (item.kind) {
         case SoftwareKind::OperatingSystem:
             game.main.lOS = item.mainText;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/DayClock.h"
 #include "core/NewGame.h"
 #include "support/RecordingShell.h"
@@ -174,6 +176,29 @@ TEST_F(DayClockTest, TheWageIsPaidEvenWhenNegative) {
     Tick(1);
     EXPECT_EQ(game.Money, 497);
     EXPECT_EQ(game.main.lMoney, "497");
+}
+
+// A saved game may start these sums at any value their lines allow; a day end never wraps one.
+TEST_F(DayClockTest, SumsAtTheirLimitsStayThereAtTheEndOfADay) {
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
+    game.Day = game.VirusDay = kMost;
+    game.Money = kMost;
+    game.Wage = 25;
+    game.Experience = kMost;
+    game.JobId = 9;  // the Linux programmer gains a point a day
+    EndOfDay(game);
+    EXPECT_EQ(game.Day, kMost);
+    EXPECT_EQ(game.main.lDay, "2147483647");
+    EXPECT_EQ(game.Money, kMost);
+    EXPECT_EQ(game.main.lMoney, "2147483647");
+    EXPECT_EQ(game.Experience, kMost);
+    EXPECT_EQ(game.VirusDay, kMost);
+
+    game.Money = kLeast;
+    game.Wage = -4;
+    EndOfDay(game);
+    EXPECT_EQ(game.Money, kLeast);
 }
 
 TEST_F(DayClockTest, OnlyTheLinuxProgrammerGainsExperienceFromTheDay) {

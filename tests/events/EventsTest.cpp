@@ -6,6 +6,7 @@
 #include "development/Project.h"
 #include "events/Leisure.h"
 #include "events/Virus.h"
+#include "internet/Market.h"
 #include "software/Installation.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
@@ -213,6 +214,38 @@ TEST_F(VirusTest, TheCloseBoxLeavesTheVirusOnlyBeforeAChoice) {
     time.runFor(2000);
     EXPECT_FALSE(VirusEventUnderWay(game));
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
+}
+
+// A finished project waits for its sale; the virus takes its name from both labels, yet the
+// project is still there to sell and still bars a new one.
+TEST(VirusAfterAFinishedProjectTest, TheLabelsSayNoneButTheProjectStillSells) {
+    TestGame t;
+    Game& game = t.game;
+    NewGame(game);
+    game.OsId = kWindowsXp;
+    game.developer.projectEnabled[1] = true;
+    StartProject(game, 2);
+    game.ProjectProgress = 10;
+    AdvanceProject(game);
+    ASSERT_FALSE(game.ProjectActive);
+    ASSERT_NE(game.developer.lNowProject, "Нет");
+    ASSERT_NE(game.internet.lNowProject, "Нет");
+
+    VirusStrike(game);
+    EXPECT_EQ(game.developer.lNowProject, "Нет");
+    EXPECT_EQ(game.internet.lNowProject, "Нет");
+
+    StartProject(game, 2);
+    ASSERT_EQ(t.shell.messages.size(), 1u);
+    EXPECT_EQ(t.shell.messages[0].text, "Необходимо продать старый проект");
+    EXPECT_EQ(game.ProjectKind, 2);
+
+    const int money = game.Money;
+    game.internet.saleVisible = true;
+    t.seed = seedDrawing(9, 8);  // a sale
+    TrySell(game);
+    EXPECT_EQ(game.Money, money + game.ProjectPrice);
+    EXPECT_EQ(game.ProjectKind, 0);
 }
 
 // The virus can come while the development window is open, since days pass there.

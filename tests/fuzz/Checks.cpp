@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/Text.h"
+#include "longplay/RandomPlayer.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SavedGameFile.h"
 #include "secondary/NameValidator.h"
@@ -67,6 +68,28 @@ std::string checkSavedGameInput(const std::uint8_t* data, std::size_t size) {
     if (!(*again == static_cast<const GameState&>(game))) {
         return "a loaded game saves to a file that loads to another game";
     }
+    return {};
+}
+
+std::string checkSavedGamePlay(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    std::vector<std::string> lines;
+    if (decodeSavedGame(bytes, lines)) {
+        return {};
+    }
+    TestGame t;
+    StartGame(t.game, "Иван");
+    const LoadOutcome outcome = ReadSavedGame(t.game, lines);
+    if (!outcome.loaded) {
+        return {};
+    }
+    // The same bytes play the same game.
+    std::uint32_t seed = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i) {
+        seed = (seed ^ data[i]) * 16777619u;
+    }
+    RandomPlayer player(seed, *outcome.loaded);
+    player.takeSteps(20);
     return {};
 }
 

@@ -36,6 +36,10 @@ TEST(FuzzRegressionsTest, EverySavedGameInputIsReadOrRefusedCleanly) {
     checkFolder("saved", &checkSavedGameInput);
 }
 
+TEST(FuzzRegressionsTest, EveryLoadedGamePlaysOnWithoutOverflow) {
+    checkFolder("play", &checkSavedGamePlay);
+}
+
 TEST(FuzzRegressionsTest, EveryAcceptedNameComesBackFromASavedGame) {
     checkFolder("names", &checkNameInput);
 }

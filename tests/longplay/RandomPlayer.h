@@ -19,10 +19,16 @@ namespace tessaro::testing {
 class RandomPlayer {
   public:
     explicit RandomPlayer(std::uint32_t seed);
+    // A player who goes on with a loaded game, which may hold any value its file allowed.
+    RandomPlayer(std::uint32_t seed, const GameState& loaded);
 
     // Plays until `days` game days have passed over all the games played; returns the first
     // broken promise, or an empty text.
     std::string play(int days);
+    // Takes `steps` steps whatever promise breaks, for the fuzzers: a game from an arbitrary
+    // file keeps few promises of a game played from the start, but no step may crash or
+    // overflow.
+    void takeSteps(int steps);
 
     const GameState& game() const { return t_->game; }
     int gamesPlayed() const { return games_; }

@@ -1,3 +1,11 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +40,38 @@ class SavedGameFileTest : public QObject {
         std::vector<std::string> lines;
         QVERIFY(!readSavedGameFile(path.toStdString(), lines));
         QCOMPARE(lines, (std::vector<std::string>{"one", "two", "three", "", "five"}));
+    }
+
+    void aFileMarkedAsUtf8IsReadAsUtf8() {
+        const QString path = folder_.filePath(QStringLiteral("edited.tso"));
+        std::vector<std::string> lines;
+        writeBytes(path, "\xEF\xBB\xBF\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD\r\n-1\r\n");
+        QVERIFY(!readSavedGameFile(path.toStdString(), lines));
+        QCOMPARE(lines, (std::vector<std::string>{"Иван", "-1"}));
+
+        // What the game could not save again is refused.
+        writeBytes(path, "\xEF\xBB\xBF\xE6\x96\xB0\r\n");
+        const auto error = readSavedGameFile(path.toStdString(), lines);
+        QVERIFY(error);
+        QVERIFY(error->find("Windows-1251") != std::string::npos);
+    }
+
+    // Neither the menu nor the command line may hang on a file that is not one: both read
+    // through this function.
+    void aPipeAFolderOrADeviceIsRefusedAtOnce() {
+        const QString pipe = folder_.filePath(QStringLiteral("pipe.tso"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString& path : {pipe, folder_.path(), QStringLiteral("/dev/zero")}) {
+            QElapsedTimer clock;
+            clock.start();
+            std::vector<std::string> lines;
+            const auto error = readSavedGameFile(path.toStdString(), lines);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(path));
+            QVERIFY2(error, qPrintable(path));
+            QVERIFY2(QString::fromStdString(*error).startsWith(
+                         QStringLiteral("Cannot open file \"%1\". It is ").arg(path)),
+                     error->c_str());
+        }
     }
 
     void aFileThatCannotBeOpenedOrIsTooLargeIsRefused() {
@@ -74,7 +114,59 @@ class SavedGameFileTest : public QObject {
                     .startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(nowhere)));
     }
 
+    // A file size limit fails a write as a full disk does, without root or a mount; a child
+    // process carries it.
+    void aSaveOntoAFullDiskKeepsTheOldFileAndSaysWhy() {
+        const QString path = folder_.filePath(QStringLiteral("game.tso"));
+        QVERIFY(!writeSavedGameFile(path.toStdString(), std::vector<std::string>(120, "old")));
+        const QByteArray before = contents(path);
+        int channel[2];
+        QCOMPARE(::pipe(channel), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(channel[0]);
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{256, 256};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            const auto error =
+                writeSavedGameFile(path.toStdString(), std::vector<std::string>(120, "a new game"));
+            const std::string said = error ? *error : std::string("no error");
+            const bool written =
+                ::write(channel[1], said.data(), said.size()) == static_cast<ssize_t>(said.size());
+            ::_exit(written ? 0 : 1);
+        }
+        ::close(channel[1]);
+        QByteArray said;
+        char buffer[512];
+        for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+            said.append(buffer, got);
+        }
+        ::close(channel[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const QString prefix = QStringLiteral("Cannot create file \"%1\". ").arg(path);
+        // The platform's reason follows, in the words of the platform's language.
+        QVERIFY2(said.startsWith(prefix.toUtf8()) && said.size() > prefix.toUtf8().size(),
+                 said.constData());
+        QCOMPARE(contents(path), before);
+        // Nor is the cancelled new file left beside it.
+        QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("game.tso*")}, QDir::Files),
+                 QStringList{"game.tso"});
+    }
+
   private:
+    static void writeBytes(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir folder_;
 };
 

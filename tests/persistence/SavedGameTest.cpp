@@ -315,6 +315,7 @@ TEST_F(SavedGameTest, ALongNameIsCutToTwoHundredFiftyFiveCharacters) {
 
 // A bad file names its line and leaves the running game exactly as it was.
 TEST_F(SavedGameTest, ABadFileChangesNothing) {
+    static const std::string kMegabyteLine(1 << 20, '7');
     struct Row {
         const char* name;
         int line;
@@ -335,6 +336,12 @@ TEST_F(SavedGameTest, ABadFileChangesNothing) {
          "Line 55: '9' is not a valid integer value (OsId 0..5)"},
         {"a dial draw past 4", 94, "5",
          "Line 95: '5' is not a valid integer value (DialDraw 0..4)"},
+        {"an escape in the name", 0, "Ив\x1b[31mан",
+         "Line 1: the player's name holds a control character"},
+        {"a soft hyphen in the name", 0, "Ив\u00ADан",
+         "Line 1: the player's name holds a control character"},
+        {"a line of a megabyte", 3, kMegabyteLine.c_str(),
+         "Line 4: '7777777777777777777777777777777777777777…' is not a valid integer value"},
     };
     for (const Row& row : rows) {
         std::vector<std::string> lines = kGolden;
@@ -365,7 +372,7 @@ TEST_F(SavedGameTest, ABadFileChangesNothing) {
               "Cannot open file \"missing.tso\". No such file or directory");
 }
 
-TEST_F(SavedGameTest, AFinishedProjectsHiddenGaugeSurvivesASaveAndALoad) {
+TEST_F(SavedGameTest, AFinishedProjectsGaugeComesBackFullAndASecondRoundTripChangesNothing) {
     std::vector<std::string> lines = kGolden;
     lines[34] = "0";   // ProjectActive: finished
     lines[35] = "10";  // ProjectProgress
@@ -373,8 +380,13 @@ TEST_F(SavedGameTest, AFinishedProjectsHiddenGaugeSurvivesASaveAndALoad) {
     lines[119] = "0";
     const LoadOutcome outcome = ReadSavedGame(game, lines);
     ASSERT_TRUE(outcome.loaded) << outcome.error;
-    EXPECT_EQ(outcome.loaded->developer.gProgress, 0);
-    EXPECT_EQ(SavedGameLines(*outcome.loaded), lines);
+    EXPECT_EQ(outcome.loaded->developer.gProgress, 100);
+    std::vector<std::string> saved = SavedGameLines(*outcome.loaded);
+    lines[117] = "100";
+    EXPECT_EQ(saved, lines);
+    const LoadOutcome again = ReadSavedGame(game, saved);
+    ASSERT_TRUE(again.loaded) << again.error;
+    EXPECT_EQ(SavedGameLines(*again.loaded), saved);
 }
 
 TEST_F(SavedGameTest, ALoadFinishesAsTheGameDoes) {
