@@ -108,7 +108,7 @@ void RandomPlayer::step() {
     moneyMayChange_ = false;
     moodMayChange_ = false;
     if (t_->shell.ends > 0 || game.window(WindowId::Form1).shown) {
-        daysPlayed_ += game.Day - 1;
+        daysPlayed_ += std::int64_t{game.Day} - 1;
         newGame();
         return;
     }
@@ -130,7 +130,7 @@ void RandomPlayer::letTimePass(int milliseconds) {
     moodMayChange_ = true;
     const int day = t_->game.Day;
     time_->runFor(milliseconds);
-    daysPlayed_ += t_->game.Day - day;
+    daysPlayed_ += std::int64_t{t_->game.Day} - day;
     check("time");
 }
 

@@ -60,7 +60,7 @@ class RandomPlayer {
     GameState before_;
     bool moneyMayChange_ = false;
     bool moodMayChange_ = false;
-    int daysPlayed_ = 0;
+    std::int64_t daysPlayed_ = 0;  // a loaded game may start at any day
     int games_ = 0;
     int steps_ = 0;
     std::string broken_;
