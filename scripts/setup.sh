@@ -6,7 +6,8 @@
 set -euo pipefail
 packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
   libbenchmark-dev fonts-wine clang-format
-  dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base)
+  dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base
+  xvfb openbox x11-utils xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

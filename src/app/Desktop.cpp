@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <chrono>
 #include <cstdio>
+#include <string_view>
 
 #include "app/Program.h"
 #include "app/QtShellPort.h"
@@ -13,11 +14,9 @@
 
 namespace tessaro {
 
-int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& started) {
-    QApplication application(argc, argv);
-    prepareDesktop();
+namespace {
 
-    QCommandLineParser parser;
+void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
     parser.addHelpOption();
@@ -25,15 +24,49 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A saved game (.tso) to start from."),
                                  QStringLiteral("[file]"));
+}
+
+// Whether the command line asks for the help or the version, which a terminal without a
+// display must be able to answer.
+bool asksHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "-?" || argument == "--help" ||
+            argument == "--help-all" || argument == "-v" || argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+}
+
+}  // namespace
+
+int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& started) {
+    if (asksHelpOrVersion(argc, argv)) {
+        // No window is needed, so no screen either: the application of a terminal program.
+        QCoreApplication terminal(argc, argv);
+        nameTheProgram();
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        if (!parser.parse(QCoreApplication::arguments())) {
+            std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+            return 2;
+        }
+        parser.process(terminal);  // prints the answer and ends the program
+    }
+    QApplication application(argc, argv);
+    prepareDesktop();
+
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(0);
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion();
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -43,6 +76,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
 
     QtShellPort outside;
     Program program(outside, &clockSeed);
+    outside.setDialogOwner([&program] { return program.shell().dialogOwner(); });
     program.start(files.isEmpty() ? std::string() : files.front().toStdString());
     if (started) {
         started(program);
@@ -51,8 +85,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
 }
 
 void prepareDesktop() {
-    QApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    nameTheProgram();
     // Every window carries the program's icon; the desktop finds the entry it was started from.
     QApplication::setWindowIcon(programIcon());
     QApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));

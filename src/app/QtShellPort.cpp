@@ -3,17 +3,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QTreeView>
 
 #include "persistence/SavedGameFile.h"
 
 namespace tessaro {
 
 namespace {
+
+constexpr QSize kFileDialogSize(760, 440);
 
 // Where the file dialogs start until the player picks a file: a folder of saved games in
 // the user's data location, made when it is first needed.
@@ -38,7 +42,8 @@ QtShellPort::QtShellPort() {
 
 void QtShellPort::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
-                    QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok);
+                    QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                    owner());
     box.exec();
 }
 
@@ -48,11 +53,26 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     const QString start = choice.rememberedName.empty()
                               ? savedGamesFolder()
                               : QString::fromStdString(choice.rememberedName);
-    const QString chosen =
-        choice.purpose == FileChoice::Purpose::Save
-            ? QFileDialog::getSaveFileName(nullptr, title, start, filter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite)
-            : QFileDialog::getOpenFileName(nullptr, title, start, filter);
+    QFileDialog dialog(owner(), title, start, filter);
+    if (choice.purpose == FileChoice::Purpose::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    // Wide enough for the columns of sizes, types and dates to show whole, and each of them as
+    // wide as what it shows (Qt's own dialog; a desktop's dialog lays itself out).
+    dialog.resize(kFileDialogSize);
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    // The day clock goes on while the player chooses a file, and a virus may come meanwhile:
+    // the dialog holds only the window it belongs to, so the virus window can be answered.
+    dialog.setWindowModality(Qt::WindowModal);
+    const QString chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                               ? dialog.selectedFiles().constFirst()
+                               : QString();
     if (chosen.isEmpty()) {
         return std::nullopt;
     }

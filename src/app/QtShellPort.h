@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "core/ShellPort.h"
+
+class QWidget;
 
 namespace tessaro {
 
@@ -12,6 +16,10 @@ class QtShellPort : public ShellPort {
     // from the start, as the game does.
     QtShellPort();
 
+    // The window that message boxes and file dialogs belong to, asked anew for each: a window
+    // manager keeps them above it.
+    void setDialogOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
+
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
     std::optional<std::string> writeSavedGame(const std::string& path,
@@ -20,6 +28,11 @@ class QtShellPort : public ShellPort {
                                              std::vector<std::string>& lines) override;
     void endProgram() override;
     void restartProgram() override;
+
+  private:
+    QWidget* owner() const { return owner_ ? owner_() : nullptr; }
+
+    std::function<QWidget*()> owner_;
 };
 
 }  // namespace tessaro

@@ -24,6 +24,14 @@ class Shell : public QObject, public ShellPort {
     // The window, or nullptr while the game has not shown it yet or after it is gone.
     GameWindow* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
     QTimer& timer(TimerId id) { return *timers_[static_cast<std::size_t>(id)]; }
+    // The window the player plays in: the one that holds the game while the others wait
+    // (the virus window over everything, then the about and congratulations windows, the open
+    // activity window, the main window, the start window); nullptr before any shows. Message
+    // boxes and file dialogs of the clock's rules belong to it.
+    GameWindow* windowInPlay() const;
+    // The window a message box or a file dialog belongs to: the one the player acted in, or
+    // the window in play.
+    QWidget* dialogOwner() const;
     bool ended() const { return ended_; }
 
     // A tick of a running timer: its rule, then the screen.
@@ -43,8 +51,13 @@ class Shell : public QObject, public ShellPort {
     // as the game state says.
     void sync();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void syncTimers();
+    void keepAboveMainWindow(GameWindow& window);
+    void bringWindowInPlayForward();
     void syncWindows();
     GameWindow* create(std::size_t index);
     void retire(std::unique_ptr<GameWindow>& window);

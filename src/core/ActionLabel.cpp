@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "core/Fonts.h"
 
@@ -101,10 +102,17 @@ void ActionLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void ActionLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void ActionLabel::paintEvent(QPaintEvent* /*event*/) {
+    // Drawn as a plain label draws its text, not through QLabel: a label that takes the focus
+    // lays its text out as a document, whose line is only as tall as the font's line height
+    // and clips what reaches above it. Tahoma's capitals and accents reach higher than that at
+    // small sizes and would lose their top rows.
+    QPainter painter(this);
+    const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) |
+                      (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
+                          foregroundRole());
     if (keyboardFocus_ && hasFocus()) {
-        QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }

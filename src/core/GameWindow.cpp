@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "core/Fonts.h"
@@ -48,7 +50,10 @@ QFrame* addBox(QWidget* parent, const QRect& geometry) {
 }
 
 GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+    // Every window but the main one is a dialog to the window manager: that is the kind of
+    // window that it keeps above its owner.
+    : QWidget(nullptr, (id == WindowId::fMain ? Qt::Window : Qt::Dialog) |
+                           Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game),
       id_(id),
@@ -117,15 +122,65 @@ QProgressBar* GameWindow::addGauge(const QString& name, QWidget* parent, const Q
     return gauge;
 }
 
+namespace {
+
+// The frame that the window manager gives the game's windows, which all look alike: known
+// once one of them has been framed, and none before.
+QMargins& desktopFrame() {
+    static QMargins frame;
+    return frame;
+}
+
+// Where the window's client area goes so that the window with its frame is centred.
+QPoint centredClientPosition(const QWidget& window, const QMargins& frame) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    QRect outer = QRect(QPoint(), window.size()).marginsAdded(frame);
+    outer.moveCenter(screen->availableGeometry().center());
+    return outer.topLeft() + QPoint(frame.left(), frame.top());
+}
+
+constexpr int kFrameChecks = 50;
+constexpr int kFrameCheckInterval = 20;  // ms: a window manager frames a window at once
+
+}  // namespace
+
 void GameWindow::centreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
+    if (QGuiApplication::primaryScreen() == nullptr) {
         return;
     }
     adjustSize();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    // The frame is counted as far as it is known; once this window has its own, it is placed
+    // again if that frame differs. A native window that is not yet framed is moved by its
+    // client area.
+    winId();
+    const QPoint client = centredClientPosition(*this, desktopFrame());
+    move(client - (geometry().topLeft() - pos()));
+    frameChecksLeft_ = kFrameChecks;
+}
+
+void GameWindow::centreWithItsFrame() {
+    // Once the frame is known and the window sits centred with it, the checks end, and the
+    // window stays wherever the player then moves it.
+    if (!isVisible() || frameChecksLeft_ <= 0) {
+        return;
+    }
+    --frameChecksLeft_;
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const bool framed = !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 &&
+                        frame.right() >= 0 && frame.bottom() >= 0;
+    if (framed) {
+        desktopFrame() = frame;
+        const QPoint client = centredClientPosition(*this, frame);
+        if (geometry().topLeft() == client) {
+            frameChecksLeft_ = 0;
+            return;
+        }
+        // With its frame known, a window is moved by the top-left corner of its frame; the
+        // next check sees whether the window manager put it there.
+        move(client - QPoint(frame.left(), frame.top()));
+    }
+    QTimer::singleShot(kFrameCheckInterval, this, &GameWindow::centreWithItsFrame);
 }
 
 void GameWindow::FormClose() {
@@ -136,6 +191,12 @@ void GameWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Only the game shows a window; a window that the desktop brings back is not shown anew.
     if (!event->spontaneous()) {
+        // The window itself holds the keyboard until the player presses Tab, so that the first
+        // Tab lands, marked, on the first control. Given to the first control by the window's
+        // activation, the focus would be unmarked, and the first Tab would seem to skip it.
+        if (focusWidget() == nullptr) {
+            setFocus(Qt::OtherFocusReason);
+        }
         FormShow();
     }
 }

@@ -45,7 +45,11 @@ class GameWindow : public QWidget {
 
     // Brings the bound controls in line with the game state, touching only what changed.
     void render();
+    // Centres the window with the window manager's frame on the screen: before it shows, with
+    // the frame that the game's other windows got; once it shows, `centreWithItsFrame` places
+    // it again by its own frame, as soon as the window manager has given it one.
     void centreOnScreen();
+    void centreWithItsFrame();
 
   signals:
     // A rule has run. Only `run` emits it.
@@ -106,6 +110,7 @@ class GameWindow : public QWidget {
 
   private:
     WindowId id_;
+    int frameChecksLeft_ = 0;
     QVBoxLayout* layout_;
     QWidget* client_;
     std::vector<std::function<void()>> bindings_;

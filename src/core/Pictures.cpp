@@ -87,18 +87,28 @@ QPixmap drawButtonPicture(const ButtonPicture& picture, qreal ratio) {
            font.pixelSize() > 9) {
         font.setPixelSize(font.pixelSize() - 1);
     }
-    painter.setFont(font);
-    const QRect area(0, 0, kPictureWidth, kPictureHeight);
-    painter.setPen(QColor(255, 255, 255, 170));
-    painter.drawText(area.translated(1, 1), Qt::AlignCenter, word);
+    // The word is the regular outline drawn with a pen of its own: the synthetic bold of the
+    // font thins the second stroke of «Ы», whose outline runs the other way round.
+    const QFontMetrics metrics(font);
+    QFont outlineFont = font;
+    outlineFont.setBold(false);
+    QPainterPath outline;
+    outline.addText((kPictureWidth - metrics.horizontalAdvance(word)) / 2.0,
+                    (kPictureHeight - metrics.height()) / 2.0 + metrics.ascent(), outlineFont,
+                    word);
+    const auto drawWord = [&painter, &outline](const QColor& colour, QPointF offset) {
+        const QPainterPath placed = outline.translated(offset);
+        painter.fillPath(placed, colour);
+        painter.strokePath(placed, QPen(colour, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    };
+    drawWord(QColor(255, 255, 255, 170), QPointF(1, 1));
     QColor ink(96, 96, 96);
     if (picture.look == Look::Highlighted) {
         ink = QColor(210, 0, 0);
     } else if (picture.look == Look::Locked) {
         ink = QColor(150, 150, 150);
     }
-    painter.setPen(ink);
-    painter.drawText(area, Qt::AlignCenter, word);
+    drawWord(ink, QPointF(0, 0));
     return pixmap;
 }
 

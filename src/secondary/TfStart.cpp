@@ -32,6 +32,8 @@ TfStart::TfStart(Game& game)
     eName_->setFont(gameFont(9, true));
     eName_->setValidator(new NameValidator(eName_));
     eName_->setGeometry(120, 7, 165, 22);
+    // The name is typed at once.
+    eName_->setFocus();
 
     button1_ = new QPushButton(QStringLiteral("Начать игру"), panel);
     button1_->setObjectName(QStringLiteral("Button1"));

@@ -19,16 +19,16 @@ class KeyboardTest : public QObject {
     // taken, every window opened and left with Escape, the game saved.
     void aShortGameByKeyboardAlone() {
         TestProgram t;
-        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fStart)));
+        QVERIFY(waitUntilActive(t.window(WindowId::fStart)));
         QWidget* name = t.find<QLineEdit>(WindowId::fStart, "eName");
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("Ivan"));
         QTest::keyClick(name, Qt::Key_Return);
         QCoreApplication::processEvents();
-        QVERIFY(QTest::qWaitForWindowActive(t.fMain()));
+        QVERIFY(waitUntilActive(t.fMain()));
 
         press(t, WindowId::fMain, "bComputerImage");
-        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fComputer)));
+        QVERIFY(waitUntilActive(t.window(WindowId::fComputer)));
         for (const char* part : {"mbP1", "prP166", "mm64S", "hd1", "vd4P", "mn15", "cdR"}) {
             press(t, WindowId::fComputer, part);
         }
@@ -36,13 +36,13 @@ class KeyboardTest : public QObject {
         escape(t, WindowId::fComputer);
 
         press(t, WindowId::fMain, "bSoftwareImage");
-        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fSoftware)));
+        QVERIFY(waitUntilActive(t.window(WindowId::fSoftware)));
         press(t, WindowId::fSoftware, "osW98");
         QCOMPARE(t.game().OsId, 1);
         escape(t, WindowId::fSoftware);
 
         press(t, WindowId::fMain, "bEducationImage");
-        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fEducation)));
+        QVERIFY(waitUntilActive(t.window(WindowId::fEducation)));
         press(t, WindowId::fEducation, "edWHTML");
         QVERIFY(t.game().Knowledge[7]);
         escape(t, WindowId::fEducation);
@@ -52,7 +52,7 @@ class KeyboardTest : public QObject {
             const WindowId opened = button[1] == 'J'   ? WindowId::fJob
                                     : button[1] == 'D' ? WindowId::fDeveloper
                                                        : WindowId::Form3;
-            QVERIFY2(QTest::qWaitForWindowActive(t.window(opened)), button);
+            QVERIFY2(waitUntilActive(t.window(opened)), button);
             escape(t, opened);
         }
 
@@ -66,7 +66,7 @@ class KeyboardTest : public QObject {
         TestProgram t;
         t.startGame();
         press(t, WindowId::fMain, "bComputerImage");
-        QVERIFY(QTest::qWaitForWindowActive(t.window(WindowId::fComputer)));
+        QVERIFY(waitUntilActive(t.window(WindowId::fComputer)));
         auto* board = t.find<ActionLabel>(WindowId::fComputer, "mbP2");
         tabTo(t, WindowId::fComputer, "mbP2");
         QCOMPARE(board->fontColor(), QColor(0, 0, 0));
@@ -118,7 +118,7 @@ class KeyboardTest : public QObject {
     static void escape(TestProgram& t, WindowId window) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!t.shown(window));
-        QVERIFY(QTest::qWaitForWindowActive(t.fMain()));
+        QVERIFY(waitUntilActive(t.fMain()));
     }
 };
 

@@ -20,7 +20,7 @@ class TfDeveloperTest : public QObject {
         t->game().IdeId = 3;  // "Borland Kylix 2.0"
         t->game().VirusDay = 1000;
         QVERIFY(t->openFromMain("bDeveloperImage", WindowId::fDeveloper));
-        QVERIFY(QTest::qWaitForWindowActive(t->window(WindowId::fDeveloper)));
+        QVERIFY(waitUntilActive(t->window(WindowId::fDeveloper)));
     }
     void cleanup() { t.reset(); }
 

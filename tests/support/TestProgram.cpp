@@ -66,6 +66,11 @@ void sendPointerLeave(QWidget* widget) {
     QApplication::sendEvent(widget, &leave);
 }
 
+bool waitUntilActive(QWidget* window) {
+    return window != nullptr &&
+           QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 void typeText(QWidget* widget, const QString& text) {
     for (QChar character : text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character),

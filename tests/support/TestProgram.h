@@ -54,6 +54,9 @@ void movePointer(QWidget* widget, QPoint position = {});
 // overlapping windows would catch the real pointer.
 void sendPointerOver(QWidget* widget);
 void sendPointerLeave(QWidget* widget);
+// Waits until the window is the application's active window. QTest's own wait counts a window
+// as active while the window that owns it still is, as the main window owns the others.
+bool waitUntilActive(QWidget* window);
 // Types text, any characters, into the focused widget.
 void typeText(QWidget* widget, const QString& text);
 

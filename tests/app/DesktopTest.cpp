@@ -1,0 +1,257 @@
+// What only a desktop shows: stacking and focus under a real window manager, the frame and the
+// place on the screen. It runs on a virtual X screen with openbox (tests/app/desktop.sh) and
+// reads what the window manager says through xprop, clicking through xdotool, as a player's
+// pointer would.
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/QtShellPort.h"
+#include "core/Navigation.h"
+#include "core/TfMain.h"
+#include "events/Virus.h"
+#include "secondary/AboutAndCongratulations.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(5000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The numbers of a root window property, bottom of the stack first.
+QList<WId> rootWindows(const char* property) {
+    QList<WId> windows;
+    const QString line = run(QStringLiteral("xprop"), {"-root", QLatin1String(property)});
+    static const QRegularExpression id(QStringLiteral("0x[0-9a-f]+"));
+    for (auto match = id.globalMatch(line); match.hasNext();) {
+        windows.append(match.next().captured().toULongLong(nullptr, 16));
+    }
+    return windows;
+}
+
+QString windowProperty(const QWidget* window, const char* property) {
+    return run(QStringLiteral("xprop"),
+               {"-id", QString::number(window->winId()), QLatin1String(property)});
+}
+
+// The window with its frame, as the X server and the window manager have placed it.
+QRect frameOnScreen(const QWidget* window) {
+    const QString info = run(QStringLiteral("xwininfo"), {"-id", QString::number(window->winId())});
+    const auto field = [&info](const char* name) {
+        static const QRegularExpression number(QStringLiteral("-?[0-9]+"));
+        const qsizetype at = info.indexOf(QLatin1String(name));
+        return at < 0 ? 0 : number.match(info, at + qsizetype(qstrlen(name))).captured().toInt();
+    };
+    const QRect client(field("Absolute upper-left X:"), field("Absolute upper-left Y:"),
+                       field("Width:"), field("Height:"));
+    const QStringList extents =
+        windowProperty(window, "_NET_FRAME_EXTENTS").section(QLatin1Char('='), 1).split(',');
+    if (extents.size() != 4) {
+        return client;
+    }
+    return client.adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(),
+                           extents[3].toInt());
+}
+
+bool above(const QWidget* upper, const QWidget* lower) {
+    const QList<WId> stack = rootWindows("_NET_CLIENT_LIST_STACKING");
+    return stack.indexOf(upper->winId()) > stack.indexOf(lower->winId()) &&
+           stack.contains(lower->winId());
+}
+
+bool active(const QWidget* window) {
+    const QList<WId> ids = rootWindows("_NET_ACTIVE_WINDOW");
+    return !ids.isEmpty() && ids.first() == window->winId();
+}
+
+bool waitUntil(const std::function<bool()>& condition) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > 3000) {
+            return false;
+        }
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+// A point of the waiting window that the window in play leaves free, clicked as a player does.
+void clickBeside(const QWidget* waiting, const QWidget* inPlay) {
+    const QRect free = waiting->geometry();
+    const QRect covered = inPlay->frameGeometry();
+    for (const QPoint point :
+         {free.bottomLeft() + QPoint(8, -8), free.bottomRight() + QPoint(-8, -8),
+          free.topLeft() + QPoint(8, 30), free.topRight() + QPoint(-8, 30)}) {
+        if (!covered.contains(point)) {
+            run(QStringLiteral("xdotool"), {"mousemove", QString::number(point.x()),
+                                            QString::number(point.y()), "click", "1"});
+            return;
+        }
+    }
+    QFAIL("the window in play covers the waiting window");
+}
+
+// The game's windows, opened as the game opens them.
+struct Opening {
+    const char* name;
+    WindowId id;
+    std::function<void(Game&)> open;
+};
+
+const Opening kOpenings[] = {
+    {"shop", WindowId::fComputer, [](Game& g) { OpenActivity(g, WindowId::fComputer); }},
+    {"software", WindowId::fSoftware, [](Game& g) { OpenActivity(g, WindowId::fSoftware); }},
+    {"education", WindowId::fEducation, [](Game& g) { OpenActivity(g, WindowId::fEducation); }},
+    {"jobs", WindowId::fJob, [](Game& g) { OpenActivity(g, WindowId::fJob); }},
+    {"development", WindowId::fDeveloper, [](Game& g) { OpenActivity(g, WindowId::fDeveloper); }},
+    {"internet", WindowId::fInternet, [](Game& g) { OpenActivity(g, WindowId::fInternet); }},
+    {"rest", WindowId::Form3, [](Game& g) { OpenActivity(g, WindowId::Form3); }},
+    {"virus", WindowId::Form4, [](Game& g) { VirusDayComes(g); }},
+    {"about", WindowId::Form2, [](Game& g) { ShowAbout(g); }},
+};
+
+// A new game in which the row's window has opened, every picture button unlocked.
+void openAsTheGameDoes(TestProgram& t, const Opening& row) {
+    t.startGame();
+    Game& game = t.game();
+    game.SoftwareOpen = game.InternetOpen = true;
+    game.main.bSoftwareImageEnabled = game.main.bInternetImageEnabled = true;
+    row.open(game);
+    t.program.shell().sync();
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        prepareApplication();
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    }
+
+    // The main window waits greyed while a window holds the game: a click on it must not
+    // bury that window. The about window leaves the main window usable, so the click may take
+    // the focus there, but the about window stays above it.
+    void aClickOnTheMainWindowLeavesTheWindowInPlayOnTop() {
+        for (const Opening& row : kOpenings) {
+            TestProgram t;
+            openAsTheGameDoes(t, row);
+            GameWindow* inPlay = t.window(row.id);
+            GameWindow* main = t.fMain();
+            QVERIFY2(inPlay != nullptr && QTest::qWaitForWindowExposed(inPlay), row.name);
+            QVERIFY2(waitUntil([&] { return active(inPlay); }), row.name);
+            QVERIFY2(windowProperty(inPlay, "WM_TRANSIENT_FOR")
+                         .contains(QString::number(main->winId(), 16)),
+                     row.name);
+
+            clickBeside(main, inPlay);
+            QTest::qWait(300);
+            QVERIFY2(waitUntil([&] { return above(inPlay, main); }), row.name);
+            if (!main->isEnabled()) {
+                QVERIFY2(waitUntil([&] { return active(inPlay); }), row.name);
+            }
+        }
+    }
+
+    // Fixed size and only the close box, in the hints the window manager reads, and the
+    // window with its frame in the middle of the screen.
+    void everyWindowHasAFixedFrameAndIsCentredWithIt() {
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        for (const Opening& row : kOpenings) {
+            TestProgram t;
+            openAsTheGameDoes(t, row);
+            for (GameWindow* window : {static_cast<GameWindow*>(t.fMain()), t.window(row.id)}) {
+                QVERIFY2(QTest::qWaitForWindowExposed(window), row.name);
+                QRect frame;
+                QVERIFY2(waitUntil([&] {
+                             frame = frameOnScreen(window);
+                             return (frame.center() - centre).manhattanLength() <= 2;
+                         }),
+                         qPrintable(QStringLiteral("%1 %2: the frame at %3,%4 %5x%6")
+                                        .arg(row.name, window->objectName())
+                                        .arg(frame.x())
+                                        .arg(frame.y())
+                                        .arg(frame.width())
+                                        .arg(frame.height())));
+                QString actions;
+                QVERIFY2(waitUntil([&] {
+                             actions = windowProperty(window, "_NET_WM_ALLOWED_ACTIONS");
+                             return actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"));
+                         }),
+                         row.name);
+                for (const char* refused : {"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
+                                            "_NET_WM_ACTION_MAXIMIZE_VERT"}) {
+                    QVERIFY2(!actions.contains(QLatin1String(refused)), row.name);
+                }
+                // Motif's hints: functions and decorations without minimise or maximise.
+                const QStringList hints = windowProperty(window, "_MOTIF_WM_HINTS")
+                                              .section(QLatin1Char('='), 1)
+                                              .split(QLatin1Char(','));
+                QVERIFY2(hints.size() >= 3, row.name);
+                const uint functions = hints[1].trimmed().toUInt(nullptr, 16);
+                const uint decorations = hints[2].trimmed().toUInt(nullptr, 16);
+                QVERIFY2((functions & (0x08 | 0x10)) == 0, row.name);
+                QVERIFY2((decorations & (0x20 | 0x40)) == 0, row.name);
+            }
+        }
+    }
+
+    // The virus comes on a game day, which passes also in the development window and in the
+    // save dialog: it shows above them.
+    void aVirusThatComesDuringAnotherWindowIsOnTop() {
+        {
+            TestProgram t;
+            t.startGame();
+            OpenActivity(t.game(), WindowId::fDeveloper);
+            t.program.shell().sync();
+            QVERIFY(QTest::qWaitForWindowExposed(t.window(WindowId::fDeveloper)));
+            VirusDayComes(t.game());
+            t.program.shell().sync();
+            GameWindow* virus = t.window(WindowId::Form4);
+            QVERIFY(QTest::qWaitForWindowExposed(virus));
+            QVERIFY(waitUntil([&] { return above(virus, t.window(WindowId::fDeveloper)); }));
+            QVERIFY(waitUntil([&] { return active(virus); }));
+        }
+        TestProgram t;
+        t.startGame();
+        QtShellPort desktop;
+        desktop.setDialogOwner([&t] { return t.program.shell().dialogOwner(); });
+        bool virusAboveDialog = false;
+        bool dialogOwnedByMain = false;
+        QTimer::singleShot(500, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            dialogOwnedByMain = dialog->parentWidget() == t.fMain();
+            VirusDayComes(t.game());
+            t.program.shell().sync();
+            GameWindow* virus = t.window(WindowId::Form4);
+            virusAboveDialog = QTest::qWaitForWindowExposed(virus) &&
+                               waitUntil([&] { return above(virus, dialog); });
+            dialog->reject();
+        });
+        desktop.chooseFile({FileChoice::Purpose::Save, "Сохранение игры", "(*.tso)", ""});
+        QVERIFY(dialogOwnedByMain);
+        QVERIFY(virusAboveDialog);
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::DesktopTest)
+#include "DesktopTest.moc"

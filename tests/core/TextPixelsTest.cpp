@@ -1,0 +1,119 @@
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QTest>
+
+#include "core/ActionLabel.h"
+#include "core/Fonts.h"
+#include "support/TestProgram.h"
+
+namespace tessaro::testing {
+
+namespace {
+
+// The rows of an image that hold ink: a pixel clearly apart from the background's colour.
+int inkRows(const QImage& image, QColor background) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - background.red()) > 32 ||
+                std::abs(pixel.green() - background.green()) > 32 ||
+                std::abs(pixel.blue() - background.blue()) > 32) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// The label's text drawn as the label draws it, but on a canvas with room above and below,
+// where nothing can cut it.
+QImage drawnWithRoom(const QLabel& label, qreal ratio) {
+    constexpr int kRoom = 20;
+    QImage canvas((label.size() + QSize(0, 2 * kRoom)) * ratio, QImage::Format_ARGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(label.palette().color(label.backgroundRole()));
+    QPainter painter(&canvas);
+    painter.setFont(label.font());
+    label.style()->drawItemText(&painter, QRect(0, 0, label.width(), label.height() + 2 * kRoom),
+                                label.alignment(), label.palette(), label.isEnabled(), label.text(),
+                                label.foregroundRole());
+    return canvas;
+}
+
+int darkPixels(const QFont& font) {
+    QImage canvas(900, 60, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(4, 40,
+                     QStringLiteral("Ваши данные Компьютер Системная плата Посетить Программист "
+                                    "Flash 7.0 FTP й"));
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            dark += qGray(canvas.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+}  // namespace
+
+// What a player reads, pixel by pixel, at the screen's own density (the tests run at scale 1
+// and 2).
+class TextPixelsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    // Tahoma reaches above its own line height at small sizes; no label may cut the top of a
+    // capital, an accent or a breve.
+    void everyActionLabelShowsItsTextWhole() {
+        TestProgram t;
+        t.startGame();
+        int labels = 0;
+        for (std::size_t i = 1; i < kWindowCount; ++i) {
+            GameWindow* window = t.show(static_cast<WindowId>(i));
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const qreal ratio = window->devicePixelRatio();
+            for (ActionLabel* label : window->findChildren<ActionLabel*>()) {
+                if (label->text().isEmpty()) {
+                    continue;
+                }
+                const QColor background = label->palette().color(label->backgroundRole());
+                const int shown = inkRows(label->grab().toImage(), background);
+                const int whole = inkRows(drawnWithRoom(*label, ratio), background);
+                QVERIFY2(shown == whole,
+                         qPrintable(QStringLiteral("%1 «%2» at scale %3: %4 rows of %5")
+                                        .arg(label->objectName(), label->text())
+                                        .arg(ratio)
+                                        .arg(shown)
+                                        .arg(whole)));
+                ++labels;
+            }
+        }
+        QVERIFY(labels > 100);
+    }
+
+    void boldReadsAsBoldAtEverySizeTheGameUses() {
+        for (int pixels : {8, 11, 12}) {
+            const int regular = darkPixels(gameFont(pixels, false));
+            const int bold = darkPixels(gameFont(pixels, true));
+            QVERIFY2(bold >= regular * 115 / 100,
+                     qPrintable(QStringLiteral("%1 px: %2 dark pixels bold, %3 regular")
+                                    .arg(pixels)
+                                    .arg(bold)
+                                    .arg(regular)));
+        }
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::TextPixelsTest)
+#include "TextPixelsTest.moc"
