@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/Money.h"
 #include "core/Navigation.h"
 #include "core/Saturating.h"
 #include "core/Text.h"
@@ -104,8 +105,7 @@ void EndOfDay(Game& game) {
         addSaturating(game.Experience, 1);
     }
     addSaturating(game.Day, 1);
-    addSaturating(game.Money, game.Wage);
-    game.main.lMoney = std::to_string(game.Money);
+    changeMoney(game, game.Wage);
     game.DayTicks = 0;
     game.main.lDay = std::to_string(game.Day);
     AdvanceProject(game);

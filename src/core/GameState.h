@@ -88,6 +88,9 @@ struct MainCaptions {
     bool operator==(const MainCaptions&) const = default;
 };
 
+// The longest name the player keeps: the start window and a saved game cut longer ones.
+inline constexpr std::size_t kMaxNameLength = 255;
+
 // Everything the game is: the player's variables under their own names, with the widths the
 // saved game relies on, and the parts of the windows that are game state too. Its default
 // values are those of a freshly started program, before any new game. The comments give the

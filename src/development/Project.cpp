@@ -115,4 +115,19 @@ void AdvanceProject(Game& game) {
     developer.gProgressVisible = true;
 }
 
+void loseProject(GameState& state) {
+    state.ProjectName = kNone;
+    state.developer.lNowProject = kNone;
+    state.internet.lNowProject = kNone;
+    state.developer.gProgress = 0;
+    state.ProjectProgress = 0;
+    state.ProjectActive = false;
+}
+
+void endProjectSale(GameState& state) {
+    state.ProjectKind = 0;
+    state.internet.lNowProject = kNone;
+    state.developer.lNowProject = kNone;
+}
+
 }  // namespace tessaro

@@ -43,4 +43,11 @@ void StartProject(Game& game, int kind);
 // the finished project waiting to be sold.
 void AdvanceProject(Game& game);
 
+// The project is lost with the system (a virus): its name goes from both existing-project
+// labels and its work is gone, but its kind and price stay, so it can still be sold.
+void loseProject(GameState& state);
+
+// The project is sold, or offered in vain: no project is left, and a new one may start.
+void endProjectSale(GameState& state);
+
 }  // namespace tessaro

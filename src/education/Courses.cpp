@@ -1,6 +1,6 @@
 #include "education/Courses.h"
 
-#include "core/Saturating.h"
+#include "core/Money.h"
 
 namespace tessaro {
 
@@ -98,10 +98,9 @@ void TakeCourse(Game& game, const Course& course) {
     if (!game.education.itemEnabled[flag] || !CourseCondition(game, course)) {
         return;
     }
-    addSaturating(game.Money, -course.price);
+    changeMoney(game, -course.price);
     game.Knowledge[flag] = true;
     game.education.itemEnabled[flag] = false;
-    game.main.lMoney = std::to_string(game.Money);
 }
 
 }  // namespace tessaro

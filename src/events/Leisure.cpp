@@ -1,6 +1,6 @@
 #include "events/Leisure.h"
 
-#include "core/Saturating.h"
+#include "core/Money.h"
 
 #include <algorithm>
 #include <string>
@@ -36,9 +36,8 @@ void DoActivity(Game& game, int index) {
         return;
     }
     game.Mood = static_cast<std::uint8_t>(std::min(kMoodLimit, game.Mood + activity.moodGain));
-    addSaturating(game.Money, -activity.price);
+    changeMoney(game, -activity.price);
     game.main.gMood = game.Mood;
-    game.main.lMoney = std::to_string(game.Money);
 }
 
 }  // namespace tessaro

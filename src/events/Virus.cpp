@@ -2,6 +2,7 @@
 
 #include "core/Navigation.h"
 #include "core/Saturating.h"
+#include "development/Project.h"
 #include "software/Installation.h"
 
 namespace tessaro {
@@ -85,16 +86,8 @@ void VirusStrike(Game& game) {
         return;
     }
     game.virus.lKill = "Накрылась операционная система.";
-    game.DiskFree = game.DiskTotal;
-    game.software.gFreeSpace = 100;
-    removeAllSoftware(game);
-    // The project in development is lost; its kind and price stay, so it can still be sold.
-    game.ProjectName = kNone;
-    game.developer.lNowProject = kNone;
-    game.internet.lNowProject = kNone;
-    game.developer.gProgress = 0;
-    game.ProjectProgress = 0;
-    game.ProjectActive = false;
+    loseSystem(game);
+    loseProject(game);
 }
 
 void EndVirusEvent(Game& game) {

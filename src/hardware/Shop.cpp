@@ -1,5 +1,6 @@
 #include "hardware/Shop.h"
 
+#include "core/Money.h"
 #include "core/Saturating.h"
 
 namespace tessaro {
@@ -126,8 +127,7 @@ void Buy(Game& game, const PartModel& model) {
     }
 
     game.main.hardware[model.slot] = model.installedName;
-    addSaturating(game.Money, -net);
-    game.main.lMoney = std::to_string(game.Money);
+    changeMoney(game, -net);
     game.PartTradeIn[model.slot] = static_cast<std::int16_t>(model.tradeIn);
     game.PartLevel[model.slot] = static_cast<std::uint8_t>(model.level);
     if (model.slot == kHardDisk) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Saturating.h"
+#include "development/Project.h"
 
 namespace tessaro {
 
@@ -20,6 +21,8 @@ void TrySell(Game& game) {
     game.Randomize();
     game.SaleDraw = 1 + game.Random(9);
     if (game.SaleDraw >= kSellsFrom) {
+        // Not changeMoney: the sale leaves the main window's money label alone; the day clock
+        // shows the new sum when it next refreshes the label.
         addSaturating(game.Money, game.ProjectPrice);
         game.shell.message(
             "Вам удалось продать этот проект за $" + std::to_string(game.ProjectPrice), kGameTitle,
@@ -31,9 +34,7 @@ void TrySell(Game& game) {
         // game.
         game.Mood = static_cast<std::uint8_t>(std::max(0, game.Mood - kMoodLost));
     }
-    game.ProjectKind = 0;
-    game.internet.lNowProject = kNone;
-    game.developer.lNowProject = kNone;
+    endProjectSale(game);
     game.internet.saleVisible = false;
 }
 

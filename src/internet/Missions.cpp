@@ -1,5 +1,6 @@
 #include "internet/Missions.h"
 
+#include "core/Money.h"
 #include "core/Saturating.h"
 
 namespace tessaro {
@@ -95,8 +96,7 @@ void applyOutcome(Game& game, const MissionInfo& mission, bool detected) {
     if (detected) {
         game.MissionAmount = static_cast<std::uint8_t>(mission.fineBase + game.Random(kFineRange));
         game.internet.hLine6 = "Вас обнаружили. Штраф $" + std::to_string(game.MissionAmount);
-        addSaturating(game.Money, -game.MissionAmount);
-        game.main.lMoney = std::to_string(game.Money);
+        changeMoney(game, -game.MissionAmount);
         // Only the first mission lets the player start another during its last second.
         if (mission.number == 1) {
             openMissionLabels(game);
@@ -106,8 +106,7 @@ void applyOutcome(Game& game, const MissionInfo& mission, bool detected) {
     game.MissionAmount = static_cast<std::uint8_t>(mission.rewardBase + game.Random(kRewardRange));
     game.internet.hLine6 =
         "Задание выполнено. На ваш счет переведено $" + std::to_string(game.MissionAmount);
-    addSaturating(game.Money, game.MissionAmount);
-    game.main.lMoney = std::to_string(game.Money);
+    changeMoney(game, game.MissionAmount);
     addSaturating(game.Experience, kMissionExperience);
 }
 

@@ -1,5 +1,6 @@
 #include "internet/Utilities.h"
 
+#include "core/Money.h"
 #include "core/Saturating.h"
 #include "internet/Missions.h"
 
@@ -46,8 +47,7 @@ void BuyUtility(Game& game, int index) {
         game.timer(TimerId::tSoftLoad).running || game.Money <= utility.price) {
         return;
     }
-    addSaturating(game.Money, -utility.price);
-    game.main.lMoney = std::to_string(game.Money);
+    changeMoney(game, -utility.price);
     game.ToolOwned[static_cast<std::size_t>(index)] = true;
     internet.toolEnabled[static_cast<std::size_t>(index)] = false;
     internet.gSoftLoadVisible = true;

@@ -8,7 +8,6 @@
 #include "core/Navigation.h"
 #include "core/Text.h"
 #include "hardware/PartsCatalogue.h"
-#include "secondary/StartGame.h"
 
 namespace tessaro {
 

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 #include "core/GameState.h"
 
 namespace tessaro {
-
-inline constexpr std::size_t kMaxNameLength = 255;
 
 // The program has started: only the start window shows, asking for the player's name.
 void ShowStartWindow(GameState& state);

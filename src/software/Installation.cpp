@@ -237,4 +237,10 @@ void removeAllSoftware(GameState& state) {
     state.main.lAV = kNone;
 }
 
+void loseSystem(GameState& state) {
+    state.DiskFree = state.DiskTotal;
+    state.software.gFreeSpace = 100;
+    removeAllSoftware(state);
+}
+
 }  // namespace tessaro

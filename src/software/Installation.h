@@ -20,6 +20,9 @@ void RefreshFreeSpace(GameState& state);
 // item on offer again and the main window saying "Нет" for each kind. The disk is not touched.
 void removeAllSoftware(GameState& state);
 
+// The system is lost (a virus): every program goes and the whole disk is free again.
+void loseSystem(GameState& state);
+
 // A click on an item: installs it when it is on offer and its test holds, replacing the
 // program of its kind; otherwise nothing happens.
 void Install(Game& game, const SoftwareItem& item);

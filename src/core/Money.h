@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/GameState.h"
+#include "core/Saturating.h"
+#include "core/Text.h"
+
+namespace tessaro {
+
+// The player spends (a negative amount) or earns money, and the main window's label shows the
+// new sum at once.
+inline void changeMoney(GameState& state, std::int64_t amount) {
+    addSaturating(state.Money, amount);
+    setCaption(state.main.lMoney, state.Money);
+}
+
+}  // namespace tessaro
