@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 #include "core/Navigation.h"
 #include "core/Saturating.h"
 #include "core/Text.h"

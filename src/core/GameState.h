@@ -7,18 +7,18 @@
 #include <string>
 #include <utility>
 
+#include "core/DeveloperState.h"
+#include "core/DialogState.h"
+#include "core/EducationState.h"
+#include "core/InternetState.h"
+#include "core/JobState.h"
 #include "core/Random.h"
 #include "core/ShellPort.h"
+#include "core/ShopState.h"
+#include "core/SoftwareState.h"
 #include "core/Text.h"
 #include "core/Timers.h"
-#include "development/DeveloperState.h"
-#include "education/EducationState.h"
-#include "events/VirusState.h"
-#include "hardware/ShopState.h"
-#include "internet/InternetState.h"
-#include "jobs/JobState.h"
-#include "persistence/DialogState.h"
-#include "software/SoftwareState.h"
+#include "core/VirusState.h"
 
 namespace tessaro {
 

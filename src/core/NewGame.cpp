@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/MainLabels.h"
 #include "core/Text.h"
 #include "software/Installation.h"
 
@@ -43,8 +44,7 @@ void NewGame(GameState& game) {
 
     MainCaptions& main = game.main;
     main.lStatus = game.Status;
-    setCaption(main.lExpansion, game.Experience);
-    main.shownExperience = kNothingShown;
+    showExperience(game);
     main.lJob = "Пособие по безработице $1/день";
     setCaption(main.lMoney, game.Money);
     main.gMood = 100;

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/ActivityWindow.h"
-#include "development/DeveloperState.h"
+#include "core/DeveloperState.h"
 
 class QProgressBar;
 class QRadioButton;

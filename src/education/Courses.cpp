@@ -1,6 +1,6 @@
 #include "education/Courses.h"
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 
 namespace tessaro {
 

@@ -1,6 +1,6 @@
 #include "events/Leisure.h"
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #include "hardware/Shop.h"
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 #include "core/Saturating.h"
 
 namespace tessaro {
@@ -141,8 +141,7 @@ void Buy(Game& game, const PartModel& model) {
     addSaturating(game.Experience, model.experience);
     // The main window learns of a processor's experience at its next clock tick.
     if (model.slot != kProcessor) {
-        game.main.lExpansion = std::to_string(game.Experience);
-        game.main.shownExperience = kNothingShown;
+        showExperience(game);
     }
     if (model.slot == kMotherboard) {
         RefreshOffer(game);

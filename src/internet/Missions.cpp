@@ -1,6 +1,6 @@
 #include "internet/Missions.h"
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 #include "core/Saturating.h"
 
 namespace tessaro {

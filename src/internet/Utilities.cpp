@@ -1,6 +1,6 @@
 #include "internet/Utilities.h"
 
-#include "core/Money.h"
+#include "core/MainLabels.h"
 #include "core/Saturating.h"
 #include "internet/Missions.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/ActivityWindow.h"
-#include "jobs/JobState.h"
+#include "core/JobState.h"
 
 namespace tessaro {
 

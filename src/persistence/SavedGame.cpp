@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "core/MainLabels.h"
 #include "core/Navigation.h"
 #include "core/Text.h"
 #include "hardware/PartsCatalogue.h"
@@ -320,8 +321,7 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     MainCaptions& main = loaded.main;
     main.lName = loaded.PlayerName;
     main.lStatus = loaded.Status;
-    main.lExpansion = std::to_string(loaded.Experience);
-    main.shownExperience = kNothingShown;
+    showExperience(loaded);
     main.lMoney = std::to_string(loaded.Money);
     main.gMood = loaded.Mood;
     main.lDay = std::to_string(loaded.Day);

@@ -33,17 +33,13 @@ const Activity kActivities[] = {
 
 }  // namespace
 
-class TfMainTest : public QObject {
+class TfMainTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         QVERIFY(QTest::qWaitForWindowExposed(t->fMain()));
     }
-    void cleanup() { t.reset(); }
 
     void aNewGameShowsThePlayerAndAnEmptyComputer() {
         const std::pair<const char*, QString> labels[] = {
@@ -267,8 +263,6 @@ class TfMainTest : public QObject {
     QAction* menuAction(const char* name) const {
         return t->fMain()->findChild<QAction*>(QLatin1String(name));
     }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

@@ -9,20 +9,16 @@
 
 namespace tessaro::testing {
 
-class TfDeveloperTest : public QObject {
+class TfDeveloperTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         t->game().IdeId = 3;  // "Borland Kylix 2.0"
         t->game().VirusDay = 1000;
         QVERIFY(t->openFromMain("bDeveloperImage", WindowId::fDeveloper));
         QVERIFY(waitUntilActive(t->window(WindowId::fDeveloper)));
     }
-    void cleanup() { t.reset(); }
 
     void activationOffersTheInstalledLanguageOnly() {
         QCOMPARE(t->window(WindowId::fDeveloper)->client()->size(), QSize(314, 242));
@@ -83,8 +79,6 @@ class TfDeveloperTest : public QObject {
     QString text(const char* name) const {
         return t->find<QLabel>(WindowId::fDeveloper, name)->text();
     }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

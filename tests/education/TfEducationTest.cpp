@@ -8,17 +8,13 @@
 
 namespace tessaro::testing {
 
-class TfEducationTest : public QObject {
+class TfEducationTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         QVERIFY(t->openFromMain("bEducationImage", WindowId::fEducation));
     }
-    void cleanup() { t.reset(); }
 
     void everyCourseIsOfferedAndEveryCaptionFits() {
         const auto labels = t->window(WindowId::fEducation)->findChildren<ActionLabel*>();
@@ -67,8 +63,6 @@ class TfEducationTest : public QObject {
     QString text(const char* name) const {
         return t->find<QLabel>(WindowId::fEducation, name)->text();
     }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

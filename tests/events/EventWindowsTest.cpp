@@ -9,16 +9,10 @@
 
 namespace tessaro::testing {
 
-class EventWindowsTest : public QObject {
+class EventWindowsTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
-    void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
-    }
-    void cleanup() { t.reset(); }
+    void init() { startProgram(); }
 
     void anEveningOutShowsOnTheMainWindow() {
         QVERIFY(t->openFromMain("bRestImage", WindowId::Form3));
@@ -90,8 +84,6 @@ class EventWindowsTest : public QObject {
     QString text(WindowId window, const char* name) const {
         return t->find<QLabel>(window, name)->text();
     }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

@@ -9,17 +9,13 @@
 
 namespace tessaro::testing {
 
-class TfComputerTest : public QObject {
+class TfComputerTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         QVERIFY(t->openFromMain("bComputerImage", WindowId::fComputer));
     }
-    void cleanup() { t.reset(); }
 
     void theShopShowsEveryModelAndSellsOnlyTheBoardsAtFirst() {
         QCOMPARE(t->window(WindowId::fComputer)->client()->size(), QSize(492, 257));
@@ -144,8 +140,6 @@ class TfComputerTest : public QObject {
     QLabel* info() const { return t->find<QLabel>(WindowId::fComputer, "lInfo"); }
     QColor infoColour() const { return info()->palette().color(QPalette::WindowText); }
     QLabel* mainLabel(const char* name) const { return t->find<QLabel>(WindowId::fMain, name); }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

@@ -9,15 +9,12 @@
 
 namespace tessaro::testing {
 
-class TfInternetTest : public QObject {
+class TfInternetTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     // A player with a modem of the second level and the internet unlocked, in the window.
     void init() {
-        t = std::make_unique<TestProgram>(seedDrawing(4, 1));
-        t->startGame();
+        startProgram(seedDrawing(4, 1));
         Game& game = t->game();
         game.PartLevel = {1, 1, 1, 1, 1, 0, 1, 1, 2};
         game.SoftwareOpen = game.InternetOpen = true;
@@ -27,7 +24,6 @@ class TfInternetTest : public QObject {
         t->program.shell().sync();
         QVERIFY(t->openFromMain("bInternetImage", WindowId::fInternet));
     }
-    void cleanup() { t.reset(); }
 
     void dialling() {
         QCOMPARE(t->window(WindowId::fInternet)->client()->size(), QSize(510, 271));
@@ -132,8 +128,6 @@ class TfInternetTest : public QObject {
         return t->find<QLabel>(WindowId::fInternet, name)->text();
     }
     QProgressBar* gauge() const { return t->find<QProgressBar>(WindowId::fInternet, "gSoftLoad"); }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

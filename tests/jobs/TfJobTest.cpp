@@ -7,18 +7,14 @@
 
 namespace tessaro::testing {
 
-class TfJobTest : public QObject {
+class TfJobTest : public WindowTestCase {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
-
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         t->game().Knowledge[16] = true;  // "Microsoft Office 98"
         open();
     }
-    void cleanup() { t.reset(); }
 
     void theWageShowsOnlyWhileThePointerIsOnItsOffer() {
         QVERIFY(!wage("lTyperMPM")->isVisible());
@@ -75,8 +71,6 @@ class TfJobTest : public QObject {
     QLabel* wage(const char* name) const { return t->find<QLabel>(WindowId::fJob, name); }
     QString text(const char* name) const { return t->find<QLabel>(WindowId::fJob, name)->text(); }
     QString mainJob() const { return t->find<QLabel>(WindowId::fMain, "lJob")->text(); }
-
-    std::unique_ptr<TestProgram> t;
 };
 
 }  // namespace tessaro::testing

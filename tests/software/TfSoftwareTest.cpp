@@ -10,18 +10,17 @@
 
 namespace tessaro::testing {
 
-class TfSoftwareTest : public QObject {
+class TfSoftwareTest : public WindowTestCase {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        prepareApplication();
+        WindowTestCase::initTestCase();
         cd_ = drawCdPictures();
     }
 
     // A computer good enough for Windows 2000 on a 1000 MB disk, and the window open.
     void init() {
-        t = std::make_unique<TestProgram>();
-        t->startGame();
+        startProgram();
         Game& game = t->game();
         game.PartLevel = {2, 3, 2, 1, 3, 1, 1, 1, 0};
         game.DiskTotal = game.DiskFree = 1000;
@@ -30,7 +29,6 @@ class TfSoftwareTest : public QObject {
         t->window(WindowId::fComputer)->close();
         QVERIFY(t->openFromMain("bSoftwareImage", WindowId::fSoftware));
     }
-    void cleanup() { t.reset(); }
 
     void theWindowShowsEveryProgramAndEveryCaptionFits() {
         QCOMPARE(t->window(WindowId::fSoftware)->client()->size(), QSize(314, 313));
@@ -105,7 +103,6 @@ class TfSoftwareTest : public QObject {
         return t->find<QLabel>(WindowId::fMain, name)->text();
     }
 
-    std::unique_ptr<TestProgram> t;
     QVector<QPixmap> cd_;
 };
 

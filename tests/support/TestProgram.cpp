@@ -82,4 +82,8 @@ void prepareApplication() {
     prepareDesktop();
 }
 
+void WindowTestCase::initTestCase() {
+    prepareApplication();
+}
+
 }  // namespace tessaro::testing

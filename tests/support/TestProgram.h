@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "app/Program.h"
 #include "support/RecordingShell.h"
@@ -45,6 +46,24 @@ class TestProgram {
 
     RecordingShell shell;
     Program program;
+};
+
+// The set-up that the window tests share: the real program's fonts and style once, a new
+// program with a started game for each test (`startProgram`, from the test's own init()),
+// and nothing left of it after the test.
+class WindowTestCase : public QObject {
+    Q_OBJECT
+  protected:
+    void startProgram(std::uint32_t seed = 0) {
+        t = std::make_unique<TestProgram>(seed);
+        t->startGame();
+    }
+
+    std::unique_ptr<TestProgram> t;
+
+  protected slots:
+    void initTestCase();
+    void cleanup() { t.reset(); }
 };
 
 // Moves the real pointer onto a widget. The offscreen platform ignores a move to where the

@@ -15,4 +15,10 @@ inline void changeMoney(GameState& state, std::int64_t amount) {
     setCaption(state.main.lMoney, state.Money);
 }
 
+// The experience label shows `Experience` now, and the day clock's next tick writes it anew.
+inline void showExperience(GameState& state) {
+    setCaption(state.main.lExpansion, state.Experience);
+    state.main.shownExperience = kNothingShown;
+}
+
 }  // namespace tessaro
