@@ -42,6 +42,25 @@ QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry, H
     return header;
 }
 
+QLabel* addLabel(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
+                 bool bold, const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(gameFont(pixelSize, bold));
+    if (colour.isValid()) {
+        setTextColour(label, colour);
+    }
+    if (!geometry.isNull()) {
+        label->setGeometry(geometry);
+    }
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    widget->setPalette(colours);
+}
+
 QFrame* addBox(QWidget* parent, const QRect& geometry) {
     auto* box = new QFrame(parent);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

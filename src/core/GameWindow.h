@@ -26,6 +26,12 @@ void paintBackground(QWidget* widget, const QColor& colour);
 enum class HeaderLook { WhiteOnHighlight, BlackOnMoneyGreen };
 QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry,
                   HeaderLook look = HeaderLook::WhiteOnHighlight, int pixelSize = 12);
+// A label of the game: its text in the game's font of that size and weight, and, when a colour
+// is given, in that colour; placed at `geometry` unless that is empty.
+QLabel* addLabel(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
+                 bool bold = false, const QColor& colour = QColor());
+// The colour of a widget's text, whatever state it is drawn in.
+void setTextColour(QWidget* widget, const QColor& colour);
 // A sunken frame that holds a group's items or a window's lines.
 QFrame* addBox(QWidget* parent, const QRect& geometry);
 

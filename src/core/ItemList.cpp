@@ -1,6 +1,7 @@
 #include "core/ItemList.h"
 
 #include "core/Fonts.h"
+#include "core/GameWindow.h"
 
 namespace tessaro {
 
@@ -44,9 +45,7 @@ void InfoLine::rest() {
 
 void InfoLine::setLine(const QString& text, const QColor& colour) {
     setText(text);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colour);
-    setPalette(colours);
+    setTextColour(this, colour);
 }
 
 }  // namespace tessaro

@@ -26,12 +26,6 @@ constexpr int kPanelWidth = 332;
 constexpr int kRowHeight = 15;
 constexpr int kValueX = 128;
 
-QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(gameFont(pixelSize, bold));
-    return label;
-}
-
 QWidget* makeBar(const QString& name, QWidget* parent, const QRect& geometry) {
     auto* bar = new QWidget(parent);
     bar->setObjectName(name);
@@ -74,8 +68,8 @@ void TfMain::trackPointerOverBackground() {
 }
 
 QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, int valueX) {
-    makeLabel(caption, client(), 9, false)->setGeometry(10, y, valueX - 12, kRowHeight);
-    QLabel* value = makeLabel(QString(), client(), 9, true);
+    addLabel(caption, client(), QRect(), 9, false)->setGeometry(10, y, valueX - 12, kRowHeight);
+    QLabel* value = addLabel(QString(), client(), QRect(), 9, true);
     value->setObjectName(valueName);
     value->setGeometry(valueX, y, kPanelWidth - valueX - 4, kRowHeight);
     return value;
@@ -84,7 +78,7 @@ QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, 
 void TfMain::createDataPanel() {
     QWidget* heading =
         makeBar(QStringLiteral("dataHeading"), client(), QRect(4, 4, kPanelWidth - 4, 18));
-    makeLabel(QStringLiteral("Ваши данные"), heading, 11, true)->setGeometry(6, 0, 200, 18);
+    addLabel(QStringLiteral("Ваши данные"), heading, QRect(), 11, true)->setGeometry(6, 0, 200, 18);
 
     MainCaptions& main = game_.main;
     int y = 25;
@@ -104,9 +98,10 @@ void TfMain::createDataPanel() {
     bindValue(main.lMoney, [money](const std::string& value) {
         money->setAccessibleName(QStringLiteral("Деньги: $") + QString::fromStdString(value));
     });
-    makeLabel(QStringLiteral("$"), client(), 9, true)->setGeometry(kValueX, y, 8, kRowHeight);
+    addLabel(QStringLiteral("$"), client(), QRect(), 9, true)
+        ->setGeometry(kValueX, y, 8, kRowHeight);
     y += kRowHeight;
-    makeLabel(QStringLiteral("Настроение:"), client(), 9, false)
+    addLabel(QStringLiteral("Настроение:"), client(), QRect(), 9, false)
         ->setGeometry(10, y, kValueX - 12, kRowHeight);
     gMood_ = addGauge(QStringLiteral("gMood"), client(), QRect(kValueX, y + 2, 150, kRowHeight - 3),
                       main.gMood);
@@ -123,7 +118,7 @@ void TfMain::createComputerPanel() {
     icon->setObjectName(QStringLiteral("computerIcon"));
     icon->setPixmap(drawComputerIcon());
     icon->setGeometry(4, 1, 16, 16);
-    makeLabel(QStringLiteral("Компьютер"), heading, 11, true)->setGeometry(24, 0, 200, 18);
+    addLabel(QStringLiteral("Компьютер"), heading, QRect(), 11, true)->setGeometry(24, 0, 200, 18);
 
     struct Row {
         const char* caption;
@@ -200,11 +195,11 @@ void TfMain::createButtonColumn() {
         connect(control, &PictureButton::focusLeft, this, [this] { redrawButtons(nullptr); });
     }
 
-    QLabel* dayCaption = makeLabel(QStringLiteral("ДЕНЬ"), column, 11, true);
+    QLabel* dayCaption = addLabel(QStringLiteral("ДЕНЬ"), column, QRect(), 11, true);
     dayCaption->setObjectName(QStringLiteral("dayCaption"));
     dayCaption->setAlignment(Qt::AlignCenter);
     dayCaption->setGeometry(0, 274, column->width(), 16);
-    QLabel* day = makeLabel(QString(), column, 16, true);
+    QLabel* day = addLabel(QString(), column, QRect(), 16, true);
     day->setObjectName(QStringLiteral("lDay"));
     day->setAlignment(Qt::AlignCenter);
     day->setFrameStyle(QFrame::Panel | QFrame::Sunken);

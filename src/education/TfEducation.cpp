@@ -22,14 +22,10 @@ constexpr int kRightWidth = 218;
 constexpr int kPanelY = 178;
 
 QLabel* addLine(const char* name, QWidget* parent, const QRect& geometry, bool red) {
-    auto* line = new QLabel(parent);
+    QLabel* line =
+        addLabel(QString(), parent, geometry, 9, red, red ? QColor(255, 0, 0) : QColor());
     line->setObjectName(QLatin1String(name));
-    line->setFont(gameFont(9, red));
-    line->setGeometry(geometry);
     if (red) {
-        QPalette colours = line->palette();
-        colours.setColor(QPalette::WindowText, QColor(255, 0, 0));
-        line->setPalette(colours);
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     return line;

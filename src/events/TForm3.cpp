@@ -43,9 +43,7 @@ TForm3::TForm3(Game& game)
     lCost_->setObjectName(QStringLiteral("lCost"));
     lCost_->setFont(gameFont(11, true));
     lCost_->setAlignment(Qt::AlignCenter);
-    QPalette red = lCost_->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lCost_->setPalette(red);
+    setTextColour(lCost_, QColor(255, 0, 0));
     lCost_->setGeometry(3, picture->geometry().bottom() + 4, kClientWidth - 6, 18);
 
     placeReturnLabel(QRect(3, kClientHeight - 33, kClientWidth - 6, 30));

@@ -23,9 +23,7 @@ TForm4::TForm4(Game& game)
     lKill->setObjectName(QStringLiteral("lKill"));
     lKill->setFont(gameFont(11, true));
     lKill->setWordWrap(true);
-    QPalette red = lKill->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lKill->setPalette(red);
+    setTextColour(lKill, QColor(255, 0, 0));
     lKill->setGeometry(116, 24, 196, 48);
     bind(lKill, game_.virus.lKill);
 

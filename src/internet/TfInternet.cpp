@@ -25,15 +25,10 @@ constexpr int kRightWidth = 319;
 
 const QColor kRed(255, 0, 0);
 
-QLabel* addText(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
-                bool bold, const QColor& colour = QColor(0, 0, 0)) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(gameFont(pixelSize, bold));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    label->setGeometry(geometry);
-    return label;
+// The window's texts are black unless told otherwise.
+QLabel* addTextLabel(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
+                     bool bold, const QColor& colour = QColor(0, 0, 0)) {
+    return addLabel(text, parent, geometry, pixelSize, bold, colour);
 }
 
 QWidget* addSite(const char* name, QWidget* parent, const QRect& geometry) {
@@ -77,7 +72,7 @@ void TfInternet::createConnection() {
     bindEnabled(lConnect, internet.lConnectEnabled);
     connect(lConnect, &ActionLabel::clicked, this, &TfInternet::lConnectClick);
 
-    QLabel* info = addText(QString(), client(), QRect(3, 26, kLeftWidth, 30), 8, true, kRed);
+    QLabel* info = addTextLabel(QString(), client(), QRect(3, 26, kLeftWidth, 30), 8, true, kRed);
     info->setObjectName(QStringLiteral("lConnectInfo"));
     info->setAlignment(Qt::AlignCenter);
     info->setWordWrap(true);
@@ -114,8 +109,8 @@ void TfInternet::createConnection() {
 QWidget* TfInternet::createToolsSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grTools", client(), area);
-    QLabel* heading = addText(QStringLiteral("Скачать утилиты"), site,
-                              QRect(0, 3, area.width(), 16), 11, true, kRed);
+    QLabel* heading = addTextLabel(QStringLiteral("Скачать утилиты"), site,
+                                   QRect(0, 3, area.width(), 16), 11, true, kRed);
     heading->setAlignment(Qt::AlignCenter);
     for (const Utility& utility : utilities()) {
         ActionLabel* label =
@@ -127,7 +122,7 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
     connect(utilities_, &ItemList::pointerLeft, this, &TfInternet::UtilityMouseLeave);
     connect(utilities_, &ItemList::clicked, this, &TfInternet::UtilityClick);
 
-    lCost_ = addText(QString(), site, QRect(4, 82, area.width() - 8, 13), 8, true, kRed);
+    lCost_ = addTextLabel(QString(), site, QRect(4, 82, area.width() - 8, 13), 8, true, kRed);
     lCost_->setObjectName(QStringLiteral("lCost"));
     lCost_->setAlignment(Qt::AlignCenter);
     lCost_->hide();
@@ -142,11 +137,11 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
 QWidget* TfInternet::createMarketSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grMarket", client(), area);
-    QLabel* heading =
-        addText(QStringLiteral("Имеющийся проект"), site, QRect(0, 3, area.width(), 16), 11, true);
+    QLabel* heading = addTextLabel(QStringLiteral("Имеющийся проект"), site,
+                                   QRect(0, 3, area.width(), 16), 11, true);
     heading->setAlignment(Qt::AlignCenter);
-    QLabel* project = addText(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
-                              QColor(128, 128, 128));
+    QLabel* project = addTextLabel(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
+                                   QColor(128, 128, 128));
     project->setObjectName(QStringLiteral("lNowProject"));
     project->setAlignment(Qt::AlignCenter);
     bind(project, internet.lNowProject);
@@ -166,7 +161,7 @@ QWidget* TfInternet::createMissions(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* group = addSite("grHack", client(), area);
     QLabel* heading =
-        addText(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true);
+        addTextLabel(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true);
     heading->setAlignment(Qt::AlignCenter);
     for (const MissionInfo& mission : missions()) {
         const int index = mission.number - 1;
@@ -182,13 +177,13 @@ QWidget* TfInternet::createMissions(const QRect& area) {
     lines->setObjectName(QStringLiteral("GroupBox2"));
     const char* names[] = {"hLine1", "hLine2", "hLine3", "hLine4"};
     for (int i = 0; i < 4; ++i) {
-        QLabel* line = addText(QString(), lines, QRect(4, 1 + i * 10, lines->width() - 8, 12), 8,
-                               true, kActionGrey);
+        QLabel* line = addTextLabel(QString(), lines, QRect(4, 1 + i * 10, lines->width() - 8, 12),
+                                    8, true, kActionGrey);
         line->setObjectName(QLatin1String(names[i]));
         bind(line, internet.hLine[static_cast<std::size_t>(i)]);
     }
-    QLabel* status = addText(QString(), lines, QRect(4, 1 + 4 * 10, lines->width() - 8, 12), 8,
-                             true, kActionGrey);
+    QLabel* status = addTextLabel(QString(), lines, QRect(4, 1 + 4 * 10, lines->width() - 8, 12), 8,
+                                  true, kActionGrey);
     status->setObjectName(QStringLiteral("hLine6"));
     bind(status, internet.hLine6);
     return group;

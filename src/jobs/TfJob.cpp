@@ -22,12 +22,6 @@ constexpr int kRightWidth = 172;
 
 const QColor kRed(255, 0, 0);
 
-void colour(QLabel* label, const QColor& colour) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-}
-
 }  // namespace
 
 TfJob::TfJob(Game& game)
@@ -51,7 +45,7 @@ TfJob::TfJob(Game& game)
         auto* wage = new QLabel(QString::fromUtf8(offer.wageText), box);
         wage->setObjectName(QLatin1String(offer.wageLabel));
         wage->setFont(gameFont(8, true));
-        colour(wage, kRed);
+        setTextColour(wage, kRed);
         wage->setGeometry(caption->geometry().right() + 5, caption->y(), 60, kLineStep);
         wage->hide();
         wages_[static_cast<std::size_t>(index)] = wage;
@@ -62,14 +56,14 @@ TfJob::TfJob(Game& game)
 
     auto* title = new QLabel(QStringLiteral("Требования"), client());
     title->setFont(gameFont(11, true));
-    colour(title, kRed);
+    setTextColour(title, kRed);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(kRightX, 3, kRightWidth, kHeaderHeight);
     for (int i = 0; i < 5; ++i) {
         auto* line = new QLabel(client());
         line->setObjectName(QStringLiteral("lLine%1").arg(i + 1));
         line->setFont(gameFont(8, true));
-        colour(line, QColor(128, 128, 128));
+        setTextColour(line, QColor(128, 128, 128));
         line->setGeometry(kRightX + 4, 24 + i * 15, kRightWidth - 6, 15);
         lines_[static_cast<std::size_t>(i)] = line;
     }
@@ -78,7 +72,7 @@ TfJob::TfJob(Game& game)
     lInfo_ = new QLabel(verdictBox);
     lInfo_->setObjectName(QStringLiteral("lInfo"));
     lInfo_->setFont(gameFont(9, true));
-    colour(lInfo_, kRed);
+    setTextColour(lInfo_, kRed);
     lInfo_->setAlignment(Qt::AlignCenter);
     lInfo_->setWordWrap(true);
     lInfo_->setGeometry(verdictBox->rect().adjusted(4, 2, -4, -2));

@@ -10,17 +10,6 @@
 
 namespace tessaro {
 
-namespace {
-
-QLabel* textLabel(const QString& text, bool bold, QWidget* parent, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(gameFont(8, bold));
-    label->setGeometry(geometry);
-    return label;
-}
-
-}  // namespace
-
 TForm2::TForm2(Game& game)
     : GameWindow(game, WindowId::Form2, QStringLiteral("О программе..."), QSize(274, 164)) {
     setObjectName(QStringLiteral("Form2"));
@@ -40,17 +29,15 @@ TForm2::TForm2(Game& game)
     logo->setPixmap(drawTeamLogo());
     logo->setGeometry(240, top, 24, 24);
 
-    textLabel(QStringLiteral("Разработчик:"), false, client(), QRect(84, top + 54, 70, 14));
-    QLabel* developer =
-        textLabel(QStringLiteral("Команда Tessaro"), true, client(), QRect(154, top + 54, 116, 14));
+    addLabel(QStringLiteral("Разработчик:"), client(), QRect(84, top + 54, 70, 14), 8, false);
+    QLabel* developer = addLabel(QStringLiteral("Команда Tessaro"), client(),
+                                 QRect(154, top + 54, 116, 14), 8, true);
     developer->setObjectName(QStringLiteral("lDeveloper"));
-    textLabel(QStringLiteral("E-mail:"), false, client(), QRect(84, top + 68, 70, 14));
-    QLabel* email = textLabel(QStringLiteral("team@tessaro.example.org"), true, client(),
-                              QRect(124, top + 68, 146, 14));
+    addLabel(QStringLiteral("E-mail:"), client(), QRect(84, top + 68, 70, 14), 8, false);
+    QLabel* email = addLabel(QStringLiteral("team@tessaro.example.org"), client(),
+                             QRect(124, top + 68, 146, 14), 8, true);
     email->setObjectName(QStringLiteral("lEmail"));
-    QPalette navy = email->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    email->setPalette(navy);
+    setTextColour(email, QColor(0, 0, 128));
 
     auto* quit = new ActionLabel(QStringLiteral("Label8"), QStringLiteral("Выход"), 11, client());
     quit->setAlignment(Qt::AlignCenter);

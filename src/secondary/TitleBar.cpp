@@ -3,22 +3,10 @@
 #include <QLabel>
 
 #include "core/Fonts.h"
+#include "core/GameWindow.h"
 #include "core/Pictures.h"
 
 namespace tessaro {
-
-namespace {
-
-QLabel* whiteLabel(const QString& text, const QFont& font, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(colours);
-    return label;
-}
-
-}  // namespace
 
 TitleBar::TitleBar(const QString& version, int width, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("titleBar"));
@@ -29,13 +17,13 @@ TitleBar::TitleBar(const QString& version, int width, QWidget* parent) : QWidget
     auto* icon = new QLabel(this);
     icon->setPixmap(drawProgramIcon(32));
     icon->setGeometry(6, 4, 32, 32);
-    QLabel* name = whiteLabel(QStringLiteral("Tessaro"), gameFont(12, true), this);
+    QLabel* name = addLabel(QStringLiteral("Tessaro"), this, QRect(), 12, true, Qt::white);
     name->adjustSize();
     name->move(44, 13);
-    QLabel* number = whiteLabel(version, gameFont(12), this);
+    QLabel* number = addLabel(version, this, QRect(), 12, false, Qt::white);
     number->adjustSize();
     number->move(name->x() + name->width() + 4, 13);
-    QLabel* year = whiteLabel(QStringLiteral("Версия 2003"), gameFont(8), this);
+    QLabel* year = addLabel(QStringLiteral("Версия 2003"), this, QRect(), 8, false, Qt::white);
     year->adjustSize();
     year->move(width - year->width() - 8, 16);
 }
