@@ -48,8 +48,6 @@ const ButtonPicture kButtonPictures[kButtonPictureCount] = {
     {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Highlighted},
 };
 
-QPixmap transparentPixmap(int width, int height, qreal ratio);
-
 QColor greyed(const QColor& colour) {
     const int grey = qGray(colour.rgb());
     return QColor(grey, grey, grey).lighter(115);
@@ -168,16 +166,14 @@ class ProgramIconEngine final : public QIconEngine {
     }
 };
 
-// A canvas of a logical size, with as many pixels as the ratio asks; the painter draws on it
-// in logical coordinates.
+}  // namespace
+
 QPixmap transparentPixmap(int width, int height, qreal ratio) {
     QPixmap pixmap(QSize(qRound(width * ratio), qRound(height * ratio)));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
-
-}  // namespace
 
 qreal screenRatio() {
     return QGuiApplication::instance() != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
@@ -297,114 +293,6 @@ QIcon programIcon() {
 
 QPixmap drawComputerIcon(qreal ratio) {
     return drawProgramIcon(16, ratio);
-}
-
-QVector<QPixmap> drawCdPictures(qreal ratio) {
-    const QColor rims[] = {QColor(215, 30, 30), QColor(150, 150, 150), QColor(30, 170, 50)};
-    QVector<QPixmap> pictures;
-    for (const QColor& rim : rims) {
-        QPixmap pixmap = transparentPixmap(47, 47, ratio);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QPointF centre(23.5, 23.5);
-        painter.setPen(QPen(rim, 3));
-        QRadialGradient silver(centre, 21, QPointF(16, 14));
-        silver.setColorAt(0, QColor(250, 250, 252));
-        silver.setColorAt(0.6, QColor(200, 205, 215));
-        silver.setColorAt(1, QColor(165, 170, 185));
-        painter.setBrush(silver);
-        painter.drawEllipse(centre, 21, 21);
-        // The rainbow sheen of a pressed disc.
-        painter.setPen(QPen(QColor(180, 210, 240, 160), 2));
-        painter.drawArc(QRectF(9, 9, 29, 29), 30 * 16, 70 * 16);
-        painter.setPen(QPen(QColor(240, 200, 230, 160), 2));
-        painter.drawArc(QRectF(9, 9, 29, 29), 210 * 16, 70 * 16);
-        painter.setPen(QPen(QColor(120, 120, 130), 1));
-        painter.setBrush(QColor(225, 228, 235));
-        painter.drawEllipse(centre, 7, 7);
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(centre, 3, 3);
-        pictures.append(pixmap);
-    }
-    return pictures;
-}
-
-QPixmap drawGlobePicture(int size, qreal ratio) {
-    QPixmap pixmap = transparentPixmap(size, size, ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-    QRadialGradient sea(QPointF(32, 32), 30, QPointF(24, 22));
-    sea.setColorAt(0, QColor(150, 200, 250));
-    sea.setColorAt(1, QColor(30, 80, 170));
-    painter.setPen(QPen(QColor(20, 50, 110), 1.5));
-    painter.setBrush(sea);
-    painter.drawEllipse(QPointF(32, 32), 29, 29);
-    // Meridians and parallels of the net around it.
-    painter.setPen(QPen(QColor(220, 235, 255, 170), 1));
-    painter.setBrush(Qt::NoBrush);
-    for (qreal width : {10.0, 20.0}) {
-        painter.drawEllipse(QPointF(32, 32), width, 29);
-    }
-    painter.drawLine(QPointF(32, 3), QPointF(32, 61));
-    for (qreal y : {17.0, 32.0, 47.0}) {
-        const qreal half = std::sqrt(29.0 * 29.0 - (y - 32) * (y - 32));
-        painter.drawLine(QPointF(32 - half, y), QPointF(32 + half, y));
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(90, 170, 90));
-    painter.drawEllipse(QRectF(14, 16, 16, 12));
-    painter.drawEllipse(QRectF(34, 34, 14, 16));
-    painter.drawEllipse(QRectF(22, 40, 8, 8));
-    return pixmap;
-}
-
-QPixmap drawTeamPortrait(qreal ratio) {
-    QPixmap pixmap = transparentPixmap(64, 72, ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 72);
-    sky.setColorAt(0, QColor(190, 215, 240));
-    sky.setColorAt(1, QColor(120, 160, 210));
-    painter.fillRect(QRect(0, 0, 64, 72), sky);
-    painter.setPen(Qt::NoPen);
-    // Three heads and shoulders: the team, not one person.
-    const QColor shirts[] = {QColor(70, 90, 140), QColor(150, 60, 60), QColor(60, 120, 80)};
-    const QPointF heads[] = {QPointF(16, 34), QPointF(48, 34), QPointF(32, 28)};
-    for (int i = 0; i < 3; ++i) {
-        painter.setBrush(shirts[i]);
-        painter.drawEllipse(QRectF(heads[i].x() - 15, heads[i].y() + 12, 30, 40));
-        painter.setBrush(QColor(240, 205, 170));
-        painter.drawEllipse(heads[i], 9, 10);
-    }
-    return pixmap;
-}
-
-QPixmap drawTeamPicture(qreal ratio) {
-    QPixmap pixmap = transparentPixmap(80, 48, ratio);
-    pixmap.fill(QColor(20, 30, 40));
-    QPainter painter(&pixmap);
-    painter.setFont(gameFont(8, true));
-    const char* lines[] = {"#include <life>", "while (day++)", "  learn();", "  hack();"};
-    QColor ink(110, 230, 120);
-    for (int i = 0; i < 4; ++i) {
-        painter.setPen(ink);
-        painter.drawText(4, 11 + i * 11, QString::fromLatin1(lines[i]));
-    }
-    return pixmap;
-}
-
-QPixmap drawTeamLogo(qreal ratio) {
-    QPixmap pixmap = transparentPixmap(24, 24, ratio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 70, 150));
-    painter.drawRoundedRect(QRectF(1, 1, 22, 22), 4, 4);
-    painter.setPen(Qt::white);
-    painter.setFont(gameFont(15, true));
-    painter.drawText(QRectF(1, 1, 22, 22), Qt::AlignCenter, QStringLiteral("T"));
-    return pixmap;
 }
 
 }  // namespace tessaro

@@ -13,6 +13,10 @@ inline constexpr int kButtonPictureCount = 16;
 // screen rather than being a small picture scaled up.
 qreal screenRatio();
 
+// A canvas of a logical size, with as many pixels as the ratio asks, transparent; a painter
+// draws on it in logical coordinates.
+QPixmap transparentPixmap(int width, int height, qreal ratio);
+
 // A JPEG picture of the resources, in its twice-as-large drawing on a dense screen.
 QPixmap loadPicture(const QString& name);
 inline const QColor kMoneyGreen(192, 220, 192);
@@ -29,20 +33,5 @@ QIcon programIcon();
 // The same icon as a scalable picture, for the desktop's icon theme.
 QByteArray programIconSvg();
 QPixmap drawComputerIcon(qreal ratio = screenRatio());
-
-// The software window's CD pictures (the image list `iCD`): 0 a red rim, not installable;
-// 1 a plain grey disc, neutral; 2 a green rim, installable.
-inline constexpr int kCdNotInstallable = 0;
-inline constexpr int kCdNeutral = 1;
-inline constexpr int kCdInstallable = 2;
-QVector<QPixmap> drawCdPictures(qreal ratio = screenRatio());
-
-// The internet window's picture of the wide world.
-QPixmap drawGlobePicture(int size, qreal ratio = screenRatio());
-
-// The about window's pictures of the team.
-QPixmap drawTeamPortrait(qreal ratio = screenRatio());
-QPixmap drawTeamPicture(qreal ratio = screenRatio());
-QPixmap drawTeamLogo(qreal ratio = screenRatio());
 
 }  // namespace tessaro

@@ -6,8 +6,8 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
-#include "core/Pictures.h"
 #include "internet/Dialup.h"
+#include "internet/InternetPictures.h"
 #include "internet/Market.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"

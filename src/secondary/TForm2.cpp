@@ -4,8 +4,8 @@
 
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
-#include "core/Pictures.h"
 #include "secondary/AboutAndCongratulations.h"
+#include "secondary/AboutPictures.h"
 #include "secondary/TitleBar.h"
 
 namespace tessaro {

@@ -6,9 +6,9 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
-#include "core/Pictures.h"
 #include "software/Installation.h"
 #include "software/SoftwareCatalogue.h"
+#include "software/SoftwarePictures.h"
 
 namespace tessaro {
 

@@ -6,6 +6,9 @@
 #include <functional>
 
 #include "core/Pictures.h"
+#include "internet/InternetPictures.h"
+#include "secondary/AboutPictures.h"
+#include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {

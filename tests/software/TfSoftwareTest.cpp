@@ -4,8 +4,8 @@
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
-#include "core/Pictures.h"
 #include "core/TfMain.h"
+#include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {

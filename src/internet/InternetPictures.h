@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPixmap>
+#include <QVector>
+
+#include "core/Pictures.h"
+
+namespace tessaro {
+
+// The internet window's picture of the wide world.
+QPixmap drawGlobePicture(int size, qreal ratio = screenRatio());
+
+}  // namespace tessaro

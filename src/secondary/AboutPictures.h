@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QVector>
+
+#include "core/Pictures.h"
+
+namespace tessaro {
+
+// The about window's pictures of the team.
+QPixmap drawTeamPortrait(qreal ratio = screenRatio());
+QPixmap drawTeamPicture(qreal ratio = screenRatio());
+QPixmap drawTeamLogo(qreal ratio = screenRatio());
+
+}  // namespace tessaro
