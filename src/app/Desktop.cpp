@@ -16,7 +16,8 @@ namespace tessaro {
 
 namespace {
 
-void describeCommandLine(QCommandLineParser& parser) {
+// Reads the command line; a line it cannot read is said on the terminal.
+bool readCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
     parser.addHelpOption();
@@ -24,6 +25,11 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A saved game (.tso) to start from."),
                                  QStringLiteral("[file]"));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return false;
+    }
+    return true;
 }
 
 // Whether the command line asks for the help or the version, which a terminal without a
@@ -52,9 +58,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
         QCoreApplication terminal(argc, argv);
         nameTheProgram();
         QCommandLineParser parser;
-        describeCommandLine(parser);
-        if (!parser.parse(QCoreApplication::arguments())) {
-            std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        if (!readCommandLine(parser)) {
             return 2;
         }
         parser.process(terminal);  // prints the answer and ends the program
@@ -63,9 +67,7 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
     prepareDesktop();
 
     QCommandLineParser parser;
-    describeCommandLine(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+    if (!readCommandLine(parser)) {
         return 2;
     }
     const QStringList files = parser.positionalArguments();

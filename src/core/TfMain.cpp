@@ -68,17 +68,17 @@ void TfMain::trackPointerOverBackground() {
 }
 
 QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, int valueX) {
-    addLabel(caption, client(), QRect(), 9, false)->setGeometry(10, y, valueX - 12, kRowHeight);
-    QLabel* value = addLabel(QString(), client(), QRect(), 9, true);
+    addLabel(caption, client(), QRect(10, y, valueX - 12, kRowHeight), 9);
+    QLabel* value = addLabel(QString(), client(),
+                             QRect(valueX, y, kPanelWidth - valueX - 4, kRowHeight), 9, true);
     value->setObjectName(valueName);
-    value->setGeometry(valueX, y, kPanelWidth - valueX - 4, kRowHeight);
     return value;
 }
 
 void TfMain::createDataPanel() {
     QWidget* heading =
         makeBar(QStringLiteral("dataHeading"), client(), QRect(4, 4, kPanelWidth - 4, 18));
-    addLabel(QStringLiteral("Ваши данные"), heading, QRect(), 11, true)->setGeometry(6, 0, 200, 18);
+    addLabel(QStringLiteral("Ваши данные"), heading, QRect(6, 0, 200, 18), 11, true);
 
     MainCaptions& main = game_.main;
     int y = 25;
@@ -98,11 +98,9 @@ void TfMain::createDataPanel() {
     bindValue(main.lMoney, [money](const std::string& value) {
         money->setAccessibleName(QStringLiteral("Деньги: $") + QString::fromStdString(value));
     });
-    addLabel(QStringLiteral("$"), client(), QRect(), 9, true)
-        ->setGeometry(kValueX, y, 8, kRowHeight);
+    addLabel(QStringLiteral("$"), client(), QRect(kValueX, y, 8, kRowHeight), 9, true);
     y += kRowHeight;
-    addLabel(QStringLiteral("Настроение:"), client(), QRect(), 9, false)
-        ->setGeometry(10, y, kValueX - 12, kRowHeight);
+    addLabel(QStringLiteral("Настроение:"), client(), QRect(10, y, kValueX - 12, kRowHeight), 9);
     gMood_ = addGauge(QStringLiteral("gMood"), client(), QRect(kValueX, y + 2, 150, kRowHeight - 3),
                       main.gMood);
     // Values above 100 show as a full gauge; a screen reader reads the value itself.
@@ -118,7 +116,7 @@ void TfMain::createComputerPanel() {
     icon->setObjectName(QStringLiteral("computerIcon"));
     icon->setPixmap(drawComputerIcon());
     icon->setGeometry(4, 1, 16, 16);
-    addLabel(QStringLiteral("Компьютер"), heading, QRect(), 11, true)->setGeometry(24, 0, 200, 18);
+    addLabel(QStringLiteral("Компьютер"), heading, QRect(24, 0, 200, 18), 11, true);
 
     struct Row {
         const char* caption;
@@ -195,10 +193,10 @@ void TfMain::createButtonColumn() {
         connect(control, &PictureButton::focusLeft, this, [this] { redrawButtons(nullptr); });
     }
 
-    QLabel* dayCaption = addLabel(QStringLiteral("ДЕНЬ"), column, QRect(), 11, true);
+    QLabel* dayCaption =
+        addLabel(QStringLiteral("ДЕНЬ"), column, QRect(0, 274, column->width(), 16), 11, true);
     dayCaption->setObjectName(QStringLiteral("dayCaption"));
     dayCaption->setAlignment(Qt::AlignCenter);
-    dayCaption->setGeometry(0, 274, column->width(), 16);
     QLabel* day = addLabel(QString(), column, QRect(), 16, true);
     day->setObjectName(QStringLiteral("lDay"));
     day->setAlignment(Qt::AlignCenter);

@@ -24,12 +24,7 @@ constexpr int kRightX = 188;
 constexpr int kRightWidth = 319;
 
 const QColor kRed(255, 0, 0);
-
-// The window's texts are black unless told otherwise.
-QLabel* addTextLabel(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
-                     bool bold, const QColor& colour = QColor(0, 0, 0)) {
-    return addLabel(text, parent, geometry, pixelSize, bold, colour);
-}
+const QColor kBlack(0, 0, 0);
 
 QWidget* addSite(const char* name, QWidget* parent, const QRect& geometry) {
     auto* site = new QFrame(parent);
@@ -72,7 +67,7 @@ void TfInternet::createConnection() {
     bindEnabled(lConnect, internet.lConnectEnabled);
     connect(lConnect, &ActionLabel::clicked, this, &TfInternet::lConnectClick);
 
-    QLabel* info = addTextLabel(QString(), client(), QRect(3, 26, kLeftWidth, 30), 8, true, kRed);
+    QLabel* info = addLabel(QString(), client(), QRect(3, 26, kLeftWidth, 30), 8, true, kRed);
     info->setObjectName(QStringLiteral("lConnectInfo"));
     info->setAlignment(Qt::AlignCenter);
     info->setWordWrap(true);
@@ -109,8 +104,8 @@ void TfInternet::createConnection() {
 QWidget* TfInternet::createToolsSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grTools", client(), area);
-    QLabel* heading = addTextLabel(QStringLiteral("Скачать утилиты"), site,
-                                   QRect(0, 3, area.width(), 16), 11, true, kRed);
+    QLabel* heading = addLabel(QStringLiteral("Скачать утилиты"), site,
+                               QRect(0, 3, area.width(), 16), 11, true, kRed);
     heading->setAlignment(Qt::AlignCenter);
     for (const Utility& utility : utilities()) {
         ActionLabel* label =
@@ -122,7 +117,7 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
     connect(utilities_, &ItemList::pointerLeft, this, &TfInternet::UtilityMouseLeave);
     connect(utilities_, &ItemList::clicked, this, &TfInternet::UtilityClick);
 
-    lCost_ = addTextLabel(QString(), site, QRect(4, 82, area.width() - 8, 13), 8, true, kRed);
+    lCost_ = addLabel(QString(), site, QRect(4, 82, area.width() - 8, 13), 8, true, kRed);
     lCost_->setObjectName(QStringLiteral("lCost"));
     lCost_->setAlignment(Qt::AlignCenter);
     lCost_->hide();
@@ -137,11 +132,11 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
 QWidget* TfInternet::createMarketSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grMarket", client(), area);
-    QLabel* heading = addTextLabel(QStringLiteral("Имеющийся проект"), site,
-                                   QRect(0, 3, area.width(), 16), 11, true);
+    QLabel* heading = addLabel(QStringLiteral("Имеющийся проект"), site,
+                               QRect(0, 3, area.width(), 16), 11, true, kBlack);
     heading->setAlignment(Qt::AlignCenter);
-    QLabel* project = addTextLabel(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
-                                   QColor(128, 128, 128));
+    QLabel* project = addLabel(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
+                               QColor(128, 128, 128));
     project->setObjectName(QStringLiteral("lNowProject"));
     project->setAlignment(Qt::AlignCenter);
     bind(project, internet.lNowProject);
@@ -161,7 +156,7 @@ QWidget* TfInternet::createMissions(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* group = addSite("grHack", client(), area);
     QLabel* heading =
-        addTextLabel(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true);
+        addLabel(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true, kBlack);
     heading->setAlignment(Qt::AlignCenter);
     for (const MissionInfo& mission : missions()) {
         const int index = mission.number - 1;
@@ -177,13 +172,13 @@ QWidget* TfInternet::createMissions(const QRect& area) {
     lines->setObjectName(QStringLiteral("GroupBox2"));
     const char* names[] = {"hLine1", "hLine2", "hLine3", "hLine4"};
     for (int i = 0; i < 4; ++i) {
-        QLabel* line = addTextLabel(QString(), lines, QRect(4, 1 + i * 10, lines->width() - 8, 12),
-                                    8, true, kActionGrey);
+        QLabel* line = addLabel(QString(), lines, QRect(4, 1 + i * 10, lines->width() - 8, 12), 8,
+                                true, kActionGrey);
         line->setObjectName(QLatin1String(names[i]));
         bind(line, internet.hLine[static_cast<std::size_t>(i)]);
     }
-    QLabel* status = addTextLabel(QString(), lines, QRect(4, 1 + 4 * 10, lines->width() - 8, 12), 8,
-                                  true, kActionGrey);
+    QLabel* status = addLabel(QString(), lines, QRect(4, 1 + 4 * 10, lines->width() - 8, 12), 8,
+                              true, kActionGrey);
     status->setObjectName(QStringLiteral("hLine6"));
     bind(status, internet.hLine6);
     return group;

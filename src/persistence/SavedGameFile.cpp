@@ -44,19 +44,14 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
                                            std::vector<std::string>& lines) {
     QString text;
     const QByteArray utf8Mark("\xEF\xBB\xBF");
-    if (bytes.startsWith(utf8Mark)) {
+    const bool markedUtf8 = bytes.startsWith(utf8Mark);
+    if (markedUtf8) {
         // An editor saved the game in UTF-8 and marked it so. Read as the code page, the mark
         // would become the first letters of the player's name.
         QStringDecoder decoder(QStringDecoder::Utf8);
         text = decoder.decode(QByteArrayView(bytes).sliced(utf8Mark.size()));
         if (!decoder.isValid() || decoder.hasError()) {
             return std::string("The file is marked as UTF-8 but is not.");
-        }
-        // What the game reads, it must be able to save again.
-        QStringEncoder encoder("windows-1251");
-        const QByteArray again = encoder.encode(text);
-        if (!encoder.isValid() || encoder.hasError()) {
-            return std::string("The file holds text that the Windows-1251 code page cannot store.");
         }
     } else {
         QStringDecoder decoder("windows-1251");
@@ -81,6 +76,12 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
     // A last line without its line end still counts.
     if (start < text.size()) {
         lines.push_back(text.mid(start).toStdString());
+    }
+    // What the game reads from a UTF-8 file, it must be able to save again.
+    QByteArray again;
+    if (markedUtf8 && encodeSavedGame(lines, again)) {
+        lines.clear();
+        return std::string("The file holds text that the Windows-1251 code page cannot store.");
     }
     return std::nullopt;
 }
