@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
-#include "core/TfMain.h"
-#include "secondary/StartGame.h"
+#include "game/TfMain.h"
+#include "titles/StartGame.h"
 
 namespace tessaro {
 

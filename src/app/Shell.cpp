@@ -5,18 +5,17 @@
 #include <QWindow>
 
 #include "app/WindowTable.h"
+#include "game/TimerTable.h"
 
 namespace tessaro {
 
 Shell::Shell(ShellPort& outside) : outside_(outside) {
-    for (const TimerDefinition& row : timerTable()) {
+    for (const TimerDefinition& row : timerDefinitions()) {
         auto timer = std::make_unique<QTimer>();
         timer->setObjectName(QLatin1String(row.name));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(row.interval);
-        if (row.tick != nullptr) {
-            connect(timer.get(), &QTimer::timeout, this, [this, id = row.id] { tick(id); });
-        }
+        connect(timer.get(), &QTimer::timeout, this, [this, id = row.id] { tick(id); });
         timers_[static_cast<std::size_t>(row.id)] = std::move(timer);
     }
 }
@@ -43,12 +42,11 @@ void Shell::retire(std::unique_ptr<GameWindow>& window) {
 }
 
 void Shell::tick(TimerId id) {
-    const TimerDefinition& row = timerDefinition(id);
     // A tick that a rule has overtaken (the timer stopped in the same turn) does nothing.
-    if (ended_ || game_ == nullptr || row.tick == nullptr || !game_->timer(id).running) {
+    if (ended_ || game_ == nullptr || !game_->timer(id).running) {
         return;
     }
-    row.tick(*game_);
+    timerTicks()[static_cast<std::size_t>(id)].tick(*game_);
     sync();
 }
 

@@ -1,17 +1,17 @@
 #include "app/WindowTable.h"
 
-#include "core/TfMain.h"
 #include "development/TfDeveloper.h"
 #include "education/TfEducation.h"
 #include "events/TForm3.h"
 #include "events/TForm4.h"
+#include "game/TfMain.h"
 #include "hardware/TfComputer.h"
 #include "internet/TfInternet.h"
 #include "jobs/TfJob.h"
-#include "secondary/TForm1.h"
-#include "secondary/TForm2.h"
-#include "secondary/TfStart.h"
 #include "software/TfSoftware.h"
+#include "titles/TForm1.h"
+#include "titles/TForm2.h"
+#include "titles/TfStart.h"
 
 namespace tessaro {
 

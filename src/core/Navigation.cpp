@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "events/Virus.h"
-
 namespace tessaro {
 
 namespace {
@@ -16,33 +14,6 @@ bool softwarePartsInstalled(const GameState& state) {
 }
 
 }  // namespace
-
-const bool* buttonEnabledFlag(const GameState& state, WindowId activity) {
-    switch (activity) {
-        case WindowId::fSoftware:
-            return &state.main.bSoftwareImageEnabled;
-        case WindowId::fInternet:
-            return &state.main.bInternetImageEnabled;
-        default:
-            return nullptr;
-    }
-}
-
-bool ButtonUnlocked(const GameState& state, WindowId activity) {
-    const bool* enabled = buttonEnabledFlag(state, activity);
-    return enabled == nullptr || *enabled;
-}
-
-bool ButtonShowsLocked(const GameState& state, WindowId activity) {
-    switch (activity) {
-        case WindowId::fSoftware:
-            return !state.SoftwareOpen;
-        case WindowId::fInternet:
-            return !state.InternetOpen;
-        default:
-            return false;
-    }
-}
 
 void ApplyUnlockRule(GameState& game, int internetThreshold) {
     // Once a button is unlocked the rule has nothing left to do for it; the day clock runs it
@@ -60,25 +31,12 @@ void ApplyUnlockRule(GameState& game, int internetThreshold) {
     }
 }
 
-void MainWindowShown(Game& game) {
-    game.Randomize();
-    game.VirusDay = 40 + game.Random(30);
+bool VirusEventUnderWay(const GameState& state) {
+    return state.window(WindowId::Form4).shown || state.timer(TimerId::tmFormClose).running;
 }
 
 void MainWindowActivated(Game& game) {
     ApplyUnlockRule(game, 0);
-}
-
-void OpenActivity(Game& game, WindowId activity) {
-    if (!ButtonUnlocked(game, activity) || ButtonShowsLocked(game, activity)) {
-        return;
-    }
-    game.window(WindowId::fMain).enabled = false;
-    // Days go on passing while the player writes programs.
-    if (activity != WindowId::fDeveloper) {
-        stopTimer(game, TimerId::tTime);
-    }
-    game.window(activity).shown = true;
 }
 
 void CloseActivity(Game& game, WindowId activity) {

@@ -6,8 +6,6 @@
 
 namespace tessaro {
 
-inline constexpr int kButtonPictureCount = 16;
-
 // The device pixel ratio the pictures are drawn for: the highest of the screens', 1 before
 // the application exists. Every picture is drawn at it, so that it stays sharp on a dense
 // screen rather than being a small picture scaled up.
@@ -20,12 +18,6 @@ QPixmap transparentPixmap(int width, int height, qreal ratio);
 // A JPEG picture of the resources, in its twice-as-large drawing on a dense screen.
 QPixmap loadPicture(const QString& name);
 inline const QColor kMoneyGreen(192, 220, 192);
-
-// The sixteen pictures of the main window's buttons (the image list `iButtons`), in its order.
-QVector<QPixmap> drawButtonPictures(qreal ratio = screenRatio());
-
-enum class MenuIcon { NewGame, Save, Load };
-QIcon drawMenuIcon(MenuIcon icon);
 
 // The program's icon: in the title bars, on every window, and in the desktop's menu.
 QPixmap drawProgramIcon(int size, qreal ratio = screenRatio());

@@ -1,11 +1,6 @@
 #include "core/Timers.h"
 
-#include "core/DayClock.h"
 #include "core/GameState.h"
-#include "events/Virus.h"
-#include "internet/Dialup.h"
-#include "internet/Missions.h"
-#include "internet/Utilities.h"
 
 namespace tessaro {
 
@@ -13,16 +8,16 @@ namespace {
 
 // clang-format off
 constexpr std::array<TimerDefinition, kTimerCount> kTimers = {{
-    {TimerId::tTime,              "tTime",              kTickMilliseconds, &DayClockTick},
-    {TimerId::tConnect,           "tConnect",           100,  &DialTick},
+    {TimerId::tTime,              "tTime",              kTickMilliseconds},
+    {TimerId::tConnect,           "tConnect",           100},
     // The download's interval follows the modem, set when the internet window is shown.
-    {TimerId::tSoftLoad,          "tSoftLoad",          150,  &DownloadTick},
-    {TimerId::tFTPhack,           "tFTPhack",           1000, [](Game& game) { MissionTick(game, 1); }},
-    {TimerId::tFTPnARChack,       "tFTPnARChack",       1000, [](Game& game) { MissionTick(game, 2); }},
-    {TimerId::tCompHack,          "tCompHack",          1000, [](Game& game) { MissionTick(game, 3); }},
-    {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000, [](Game& game) { MissionTick(game, 4); }},
-    {TimerId::tDeface,            "tDeface",            1000, [](Game& game) { MissionTick(game, 5); }},
-    {TimerId::tmFormClose,        "tmFormClose",        2000, &EndVirusEvent},
+    {TimerId::tSoftLoad,          "tSoftLoad",          150},
+    {TimerId::tFTPhack,           "tFTPhack",           1000},
+    {TimerId::tFTPnARChack,       "tFTPnARChack",       1000},
+    {TimerId::tCompHack,          "tCompHack",          1000},
+    {TimerId::tCompHacknDownload, "tCompHacknDownload", 1000},
+    {TimerId::tDeface,            "tDeface",            1000},
+    {TimerId::tmFormClose,        "tmFormClose",        2000},
 }};
 // clang-format on
 
@@ -42,7 +37,7 @@ TimerState& timerOf(GameState& state, TimerId id) {
 
 }  // namespace
 
-const std::array<TimerDefinition, kTimerCount>& timerTable() {
+const std::array<TimerDefinition, kTimerCount>& timerDefinitions() {
     return kTimers;
 }
 

@@ -6,8 +6,10 @@
 
 namespace tessaro {
 
-struct Game;
 struct GameState;
+
+// The game's unit of time: the day clock's tick.
+inline constexpr int kTickMilliseconds = 10;
 
 // Every timer of the game, in the order in which ticks that fall due together fire.
 enum class TimerId {
@@ -23,17 +25,16 @@ enum class TimerId {
 };
 inline constexpr std::size_t kTimerCount = 9;
 
-// One row of the timer table: the timer's name, its interval when the program starts, and
-// the rule that its tick runs. A timer whose rule has not been written yet has none, and no
-// rule starts it.
+// One timer: its name and its interval when the program starts. What its tick runs is the
+// game's (game/TimerTable.h).
 struct TimerDefinition {
     TimerId id;
     const char* name;
     int interval;  // milliseconds
-    void (*tick)(Game& game);
 };
 
-const std::array<TimerDefinition, kTimerCount>& timerTable();
+// One row per timer, in TimerId order.
+const std::array<TimerDefinition, kTimerCount>& timerDefinitions();
 const TimerDefinition& timerDefinition(TimerId id);
 
 // What the game knows of one timer. A rule that starts a stopped timer raises `starts`, so

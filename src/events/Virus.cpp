@@ -27,10 +27,6 @@ void VirusDayComes(Game& game) {
     game.window(WindowId::Form4).shown = true;
 }
 
-bool VirusEventUnderWay(const GameState& state) {
-    return state.window(WindowId::Form4).shown || state.timer(TimerId::tmFormClose).running;
-}
-
 void VirusShown(GameState& state) {
     if (!state.virus.choiceMade) {
         state.virus.killEnabled = state.AvId != 0;

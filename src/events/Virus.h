@@ -9,9 +9,6 @@ namespace tessaro {
 // window waits for the player over a disabled main window.
 void VirusDayComes(Game& game);
 
-// Whether a virus event is under way: the window waits for a choice, or shows its result.
-bool VirusEventUnderWay(const GameState& state);
-
 // The virus window is shown: the antivirus can be used only when one is installed.
 void VirusShown(GameState& state);
 

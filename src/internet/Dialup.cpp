@@ -1,7 +1,6 @@
 #include "internet/Dialup.h"
 
 #include "core/Navigation.h"
-#include "events/Virus.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"
 

@@ -14,10 +14,11 @@
 
 #include "app/QtShellPort.h"
 #include "core/Navigation.h"
-#include "core/TfMain.h"
 #include "events/Virus.h"
-#include "secondary/AboutAndCongratulations.h"
+#include "game/Activities.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
+#include "titles/AboutAndCongratulations.h"
 
 namespace tessaro::testing {
 

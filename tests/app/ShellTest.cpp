@@ -3,7 +3,7 @@
 
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {
@@ -35,7 +35,7 @@ class ShellTest : public QObject {
 
     void everyTimerOfTheTableRunsOnlyWhileTheGameSays() {
         TestProgram t;
-        for (const TimerDefinition& row : timerTable()) {
+        for (const TimerDefinition& row : timerDefinitions()) {
             QTimer& timer = t.program.shell().timer(row.id);
             QCOMPARE(timer.objectName(), QLatin1String(row.name));
             QCOMPARE(timer.interval(), row.interval);

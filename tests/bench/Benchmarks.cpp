@@ -8,13 +8,13 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "core/DayClock.h"
-#include "core/TfMain.h"
+#include "game/DayClock.h"
+#include "game/TfMain.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SavedGameFile.h"
-#include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
 #include "support/TestProgram.h"
+#include "titles/StartGame.h"
 
 namespace tessaro::testing {
 namespace {

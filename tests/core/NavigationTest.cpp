@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/Navigation.h"
-#include "core/NewGame.h"
-#include "secondary/AboutAndCongratulations.h"
+#include "game/Activities.h"
+#include "game/NewGame.h"
 #include "support/RecordingShell.h"
+#include "titles/AboutAndCongratulations.h"
 
 namespace tessaro {
 namespace {

@@ -6,10 +6,11 @@
 #include <functional>
 
 #include "core/Pictures.h"
+#include "game/MainPictures.h"
 #include "internet/InternetPictures.h"
-#include "secondary/AboutPictures.h"
 #include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
+#include "titles/AboutPictures.h"
 
 namespace tessaro::testing {
 

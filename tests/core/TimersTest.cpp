@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/DayClock.h"
 #include "core/Timers.h"
+#include "game/DayClock.h"
+#include "game/TimerTable.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
 
@@ -38,7 +39,7 @@ TEST(TimersTest, AtProgramStartEveryTimerIsStoppedWithTheIntervalOfItsRow) {
         EXPECT_FALSE(state.timer(row.id).running) << row.name;
         EXPECT_EQ(state.timer(row.id).starts, 0u) << row.name;
     }
-    EXPECT_EQ(timerDefinition(TimerId::tTime).tick, &DayClockTick);
+    EXPECT_EQ(timerTicks()[0].tick, &DayClockTick);
 }
 
 // What a rule does to a timer, and whether the real timer must count its interval afresh.
@@ -103,10 +104,10 @@ void tickOnce(Game& game) {
     setTimerInterval(game, TimerId::tConnect, 5);
 }
 
-const TimerDefinition kTestTable[] = {
-    {TimerId::tTime, "fast", 10, &tickFast},
-    {TimerId::tConnect, "slow", 25, &tickSlow},
-    {TimerId::tSoftLoad, "once", 30, &tickOnce},
+const TimerTick kTestTable[] = {
+    {TimerId::tTime, &tickFast},
+    {TimerId::tConnect, &tickSlow},
+    {TimerId::tSoftLoad, &tickOnce},
 };
 
 TEST(TimersTest, VirtualTimeFiresTheEarliestFirstAndTiesInTimerOrder) {

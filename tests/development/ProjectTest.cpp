@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/DayClock.h"
-#include "core/NewGame.h"
 #include "development/Project.h"
+#include "game/DayClock.h"
+#include "game/NewGame.h"
 #include "support/RecordingShell.h"
 
 namespace tessaro {

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "core/ActionLabel.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/NewGame.h"
 #include "education/Courses.h"
+#include "game/NewGame.h"
 #include "support/RecordingShell.h"
 
 namespace tessaro {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "core/DayClock.h"
 #include "core/Navigation.h"
-#include "core/NewGame.h"
 #include "development/Project.h"
 #include "events/Leisure.h"
 #include "events/Virus.h"
+#include "game/Activities.h"
+#include "game/DayClock.h"
+#include "game/NewGame.h"
 #include "internet/Market.h"
 #include "software/Installation.h"
 #include "support/RecordingShell.h"

@@ -7,9 +7,9 @@
 #include "longplay/RandomPlayer.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SavedGameFile.h"
-#include "secondary/NameValidator.h"
-#include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
+#include "titles/NameValidator.h"
+#include "titles/StartGame.h"
 
 namespace tessaro::testing {
 

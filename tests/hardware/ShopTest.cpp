@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "hardware/Shop.h"
 #include "support/RecordingShell.h"
 

@@ -3,7 +3,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "hardware/TfComputer.h"
 #include "support/TestProgram.h"
 

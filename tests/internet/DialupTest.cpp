@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/Navigation.h"
-#include "core/NewGame.h"
+#include "game/Activities.h"
+#include "game/NewGame.h"
 #include "internet/Dialup.h"
 #include "internet/InternetWindow.h"
 #include "support/RecordingShell.h"

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/Navigation.h"
-#include "core/NewGame.h"
+#include "game/Activities.h"
+#include "game/NewGame.h"
 #include "internet/Dialup.h"
 
 namespace tessaro::testing {

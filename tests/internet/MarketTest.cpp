@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/NewGame.h"
 #include "development/Project.h"
+#include "game/NewGame.h"
 #include "internet/Market.h"
 #include "support/RecordingShell.h"
 

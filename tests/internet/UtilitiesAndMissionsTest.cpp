@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/Navigation.h"
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "internet/Dialup.h"
 #include "internet/InternetWindow.h"
 #include "internet/Missions.h"

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "jobs/JobOffers.h"
 #include "support/RecordingShell.h"
 

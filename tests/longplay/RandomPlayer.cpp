@@ -8,6 +8,7 @@
 #include "education/Courses.h"
 #include "events/Leisure.h"
 #include "events/Virus.h"
+#include "game/Activities.h"
 #include "hardware/Shop.h"
 #include "internet/Dialup.h"
 #include "internet/Market.h"
@@ -15,9 +16,9 @@
 #include "internet/Utilities.h"
 #include "jobs/JobOffers.h"
 #include "persistence/SavedGame.h"
-#include "secondary/AboutAndCongratulations.h"
-#include "secondary/StartGame.h"
 #include "software/Installation.h"
+#include "titles/AboutAndCongratulations.h"
+#include "titles/StartGame.h"
 
 namespace tessaro::testing {
 

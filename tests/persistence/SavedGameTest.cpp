@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "persistence/SavedGame.h"
-#include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
+#include "titles/StartGame.h"
 
 namespace tessaro {
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "software/Installation.h"
 #include "support/RecordingShell.h"
 

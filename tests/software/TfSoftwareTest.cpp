@@ -4,7 +4,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
 

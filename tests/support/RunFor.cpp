@@ -2,13 +2,13 @@
 
 namespace tessaro::testing {
 
-VirtualTime::VirtualTime(Game& game, std::span<const TimerDefinition> table)
+VirtualTime::VirtualTime(Game& game, std::span<const TimerTick> table)
     : game_(game), table_(table) {
     follow();
 }
 
 void VirtualTime::follow() {
-    for (const TimerDefinition& row : table_) {
+    for (const TimerTick& row : table_) {
         const auto i = static_cast<std::size_t>(row.id);
         const TimerState& timer = game_.timers[i];
         if (!timer.running) {
@@ -27,11 +27,11 @@ void VirtualTime::runFor(int milliseconds) {
     const std::int64_t end = now_ + milliseconds;
     for (;;) {
         follow();
-        const TimerDefinition* next = nullptr;
-        for (const TimerDefinition& row : table_) {
+        const TimerTick* next = nullptr;
+        for (const TimerTick& row : table_) {
             const auto i = static_cast<std::size_t>(row.id);
             // Rows are in TimerId order, so the first of equal due times wins.
-            if (scheduled_[i] && row.tick != nullptr && due_[i] <= end &&
+            if (scheduled_[i] && due_[i] <= end &&
                 (next == nullptr || due_[i] < due_[static_cast<std::size_t>(next->id)])) {
                 next = &row;
             }

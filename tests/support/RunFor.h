@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/GameState.h"
+#include "game/TimerTable.h"
 
 namespace tessaro::testing {
 
@@ -13,7 +14,7 @@ namespace tessaro::testing {
 // the state as they change, and a timer started afresh counts its interval from that moment.
 class VirtualTime {
   public:
-    explicit VirtualTime(Game& game, std::span<const TimerDefinition> table = timerTable());
+    explicit VirtualTime(Game& game, std::span<const TimerTick> table = timerTicks());
 
     // Runs the timers for `milliseconds` of game time from now.
     void runFor(int milliseconds);
@@ -24,7 +25,7 @@ class VirtualTime {
     void follow();
 
     Game& game_;
-    std::span<const TimerDefinition> table_;
+    std::span<const TimerTick> table_;
     std::int64_t now_ = 0;
     std::array<std::int64_t, kTimerCount> due_{};
     std::array<bool, kTimerCount> scheduled_{};

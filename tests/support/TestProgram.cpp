@@ -8,7 +8,7 @@
 
 #include "app/Desktop.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 
 namespace tessaro::testing {
 

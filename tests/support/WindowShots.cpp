@@ -8,7 +8,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/RunFor.h"
 #include "support/TestProgram.h"
 

@@ -1,4 +1,4 @@
-#include "secondary/AboutPictures.h"
+#include "titles/AboutPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "secondary/TitleBar.h"
+#include "titles/TitleBar.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "core/DayClock.h"
+#include "game/DayClock.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "secondary/NameValidator.h"
+#include "titles/NameValidator.h"
 
 #include <QStringEncoder>
 

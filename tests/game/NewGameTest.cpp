@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 #include "support/RecordingShell.h"
 
 namespace tessaro {

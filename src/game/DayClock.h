@@ -4,7 +4,6 @@
 
 namespace tessaro {
 
-inline constexpr int kTickMilliseconds = 10;
 inline constexpr int kLastTickOfDay = 240;        // a day is 241 ticks
 inline constexpr int kLastTickOfMoodPoint = 180;  // a mood point is 181 ticks
 inline constexpr int kWinningExperience = 1000;   // the game is won above it

@@ -1,8 +1,9 @@
-#include "secondary/StartGame.h"
+#include "titles/StartGame.h"
 
 #include "core/Navigation.h"
-#include "core/NewGame.h"
 #include "core/Text.h"
+#include "game/Activities.h"
+#include "game/NewGame.h"
 #include "persistence/SavedGame.h"
 
 namespace tessaro {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "persistence/SavedGame.h"
-#include "secondary/AboutAndCongratulations.h"
-#include "secondary/StartGame.h"
 #include "support/RecordingShell.h"
+#include "titles/AboutAndCongratulations.h"
+#include "titles/StartGame.h"
 
 namespace tessaro {
 namespace {

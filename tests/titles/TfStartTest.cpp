@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QValidator>
 
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {

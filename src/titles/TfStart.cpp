@@ -1,4 +1,4 @@
-#include "secondary/TfStart.h"
+#include "titles/TfStart.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,9 +7,9 @@
 
 #include "core/Fonts.h"
 #include "core/Navigation.h"
-#include "secondary/NameValidator.h"
-#include "secondary/StartGame.h"
-#include "secondary/TitleBar.h"
+#include "titles/NameValidator.h"
+#include "titles/StartGame.h"
+#include "titles/TitleBar.h"
 
 namespace tessaro {
 

@@ -1,4 +1,4 @@
-#include "secondary/AboutAndCongratulations.h"
+#include "titles/AboutAndCongratulations.h"
 
 namespace tessaro {
 

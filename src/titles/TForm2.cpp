@@ -1,12 +1,12 @@
-#include "secondary/TForm2.h"
+#include "titles/TForm2.h"
 
 #include <QLabel>
 
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
-#include "secondary/AboutAndCongratulations.h"
-#include "secondary/AboutPictures.h"
-#include "secondary/TitleBar.h"
+#include "titles/AboutAndCongratulations.h"
+#include "titles/AboutPictures.h"
+#include "titles/TitleBar.h"
 
 namespace tessaro {
 

@@ -1,4 +1,4 @@
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 
 #include <QEvent>
 #include <QKeySequence>
@@ -13,8 +13,10 @@
 #include "core/Navigation.h"
 #include "core/PictureButton.h"
 #include "core/Pictures.h"
+#include "game/Activities.h"
+#include "game/MainPictures.h"
 #include "persistence/SavedGame.h"
-#include "secondary/AboutAndCongratulations.h"
+#include "titles/AboutAndCongratulations.h"
 
 namespace tessaro {
 

@@ -2,12 +2,12 @@
 #include <QTest>
 
 #include "core/ActionLabel.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {
 
-class SecondaryWindowsTest : public QObject {
+class TitleWindowsTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { prepareApplication(); }
@@ -76,5 +76,5 @@ class SecondaryWindowsTest : public QObject {
 
 }  // namespace tessaro::testing
 
-QTEST_MAIN(tessaro::testing::SecondaryWindowsTest)
-#include "SecondaryWindowsTest.moc"
+QTEST_MAIN(tessaro::testing::TitleWindowsTest)
+#include "TitleWindowsTest.moc"

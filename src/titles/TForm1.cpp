@@ -1,12 +1,12 @@
-#include "secondary/TForm1.h"
+#include "titles/TForm1.h"
 
 #include <QLabel>
 
 #include "core/ActionLabel.h"
 #include "core/Navigation.h"
 #include "core/Pictures.h"
-#include "secondary/AboutAndCongratulations.h"
-#include "secondary/TitleBar.h"
+#include "titles/AboutAndCongratulations.h"
+#include "titles/TitleBar.h"
 
 namespace tessaro {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "core/DayClock.h"
-#include "core/NewGame.h"
+#include "game/DayClock.h"
+#include "game/NewGame.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
 

@@ -7,7 +7,7 @@
 #include "core/ActionLabel.h"
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
-#include "core/TfMain.h"
+#include "game/TfMain.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {

@@ -1,4 +1,4 @@
-#include "core/NewGame.h"
+#include "game/NewGame.h"
 
 #include <string>
 

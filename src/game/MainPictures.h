@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QVector>
+
+#include "core/Pictures.h"
+
+namespace tessaro {
+
+inline constexpr int kButtonPictureCount = 16;
+
+// The sixteen pictures of the main window's buttons (the image list `iButtons`), in its order.
+QVector<QPixmap> drawButtonPictures(qreal ratio = screenRatio());
+
+enum class MenuIcon { NewGame, Save, Load };
+QIcon drawMenuIcon(MenuIcon icon);
+
+}  // namespace tessaro
