@@ -63,6 +63,12 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
         }
         parser.process(terminal);  // prints the answer and ends the program
     }
+    // The windows are small: drawing them through the X server's shared memory saves nothing,
+    // and every repaint would wake the program twice more, for the server's word that it has
+    // read the memory. Without it an idle game wakes only for the ticks the player sees.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     QApplication application(argc, argv);
     prepareDesktop();
 

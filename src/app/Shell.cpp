@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWindow>
+#include <algorithm>
+#include <climits>
 
 #include "app/WindowTable.h"
 #include "game/TimerTable.h"
@@ -10,17 +12,39 @@
 namespace tessaro {
 
 Shell::Shell(ShellPort& outside) : outside_(outside) {
-    for (const TimerDefinition& row : timerDefinitions()) {
-        auto timer = std::make_unique<QTimer>();
-        timer->setObjectName(QLatin1String(row.name));
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(row.interval);
-        connect(timer.get(), &QTimer::timeout, this, [this, id = row.id] { tick(id); });
-        timers_[static_cast<std::size_t>(row.id)] = std::move(timer);
+    elapsed_.start();
+    wake_.setObjectName(QStringLiteral("gameClock"));
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    connect(&wake_, &QTimer::timeout, this, &Shell::wake);
+    // Every event passes here first, so that none finds a tick overdue.
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->installEventFilter(this);
     }
 }
 
+void Shell::setGame(Game& game) {
+    game_ = &game;
+    scheduler_ = std::make_unique<Scheduler>(game);
+    scheduler_->runUntil(now());
+}
+
+bool Shell::Timer::isActive() const {
+    return shell_.scheduler_ != nullptr && !shell_.ended_ && shell_.scheduler_->scheduled(id_);
+}
+
+int Shell::Timer::interval() const {
+    return shell_.game_->timer(id_).interval;
+}
+
+std::int64_t Shell::Timer::remainingTime() const {
+    return isActive() ? std::max<std::int64_t>(0, shell_.scheduler_->due(id_) - shell_.now()) : -1;
+}
+
 Shell::~Shell() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
     // A window going away can activate another, whose handler must not reach a half-gone
     // shell.
     ended_ = true;
@@ -50,6 +74,24 @@ void Shell::tick(TimerId id) {
     sync();
 }
 
+void Shell::catchUp() {
+    // While the screen is brought in line, the next event or wake runs what falls due.
+    if (ended_ || scheduler_ == nullptr || syncing_) {
+        return;
+    }
+    if (scheduler_->runUntil(now()) > 0) {
+        sync();
+    }
+}
+
+void Shell::wake() {
+    catchUp();
+    // Nothing was due yet (a real timer may wake a moment early): sleep again.
+    if (!ended_ && !syncing_) {
+        syncTimers();
+    }
+}
+
 void Shell::sync() {
     if (game_ == nullptr || ended_) {
         return;
@@ -70,22 +112,14 @@ void Shell::sync() {
 }
 
 void Shell::syncTimers() {
-    for (std::size_t i = 0; i < kTimerCount; ++i) {
-        const TimerState& wanted = game_->timers[i];
-        QTimer& timer = *timers_[i];
-        if (!wanted.running) {
-            if (timer.isActive()) {
-                timer.stop();
-            }
-            continue;
-        }
-        // A timer that the game started afresh counts its full interval from now.
-        if (!timer.isActive() || startsSeen_[i] != wanted.starts) {
-            timer.setInterval(wanted.interval);
-            timer.start();
-            startsSeen_[i] = wanted.starts;
-        }
+    scheduler_->follow(now());
+    const std::optional<std::int64_t> next = scheduler_->nextVisibleTick();
+    if (!next) {
+        wake_.stop();
+        return;
     }
+    const std::int64_t wait = std::clamp<std::int64_t>(*next - now(), 0, INT_MAX);
+    wake_.start(static_cast<int>(wait));
 }
 
 void Shell::syncWindows() {
@@ -134,7 +168,6 @@ GameWindow* Shell::create(std::size_t index) {
     windows_[index] = windowTable()[index].create(*game_);
     GameWindow* window = windows_[index].get();
     connect(window, &GameWindow::gameChanged, this, &Shell::sync);
-    window->installEventFilter(this);
     return window;
 }
 
@@ -175,6 +208,31 @@ QWidget* Shell::dialogOwner() const {
 }
 
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::InputMethod:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Close:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            catchUp();
+            break;
+        default:
+            break;
+    }
     // A click on a greyed window (the main window under an activity, the congratulations
     // window under the about window) activates it; the window in play comes forward instead,
     // so that the player never loses it behind the window that waits.
@@ -201,11 +259,15 @@ void Shell::message(const std::string& text, const std::string& title, MessageIc
     // a timer that the rule stopped cannot fire while the box is open.
     sync();
     outside_.message(text, title, icon);
+    catchUp();
 }
 
 std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
     sync();
-    return outside_.chooseFile(choice);
+    std::optional<std::string> chosen = outside_.chooseFile(choice);
+    // The answer comes at a moment of its own: the rule that asked goes on from there.
+    catchUp();
+    return chosen;
 }
 
 std::optional<std::string> Shell::writeSavedGame(const std::string& path,
@@ -218,15 +280,9 @@ std::optional<std::string> Shell::readSavedGame(const std::string& path,
     return outside_.readSavedGame(path, lines);
 }
 
-void Shell::stopTimers() {
-    for (auto& timer : timers_) {
-        timer->stop();
-    }
-}
-
 void Shell::endProgram() {
     ended_ = true;
-    stopTimers();
+    wake_.stop();
     for (auto& window : windows_) {
         if (window != nullptr) {
             window->hide();
@@ -237,7 +293,7 @@ void Shell::endProgram() {
 
 void Shell::restartProgram() {
     ended_ = true;
-    stopTimers();
+    wake_.stop();
     outside_.restartProgram();
 }
 

@@ -1,29 +1,53 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/GameWindow.h"
 #include "core/ShellPort.h"
+#include "game/Scheduler.h"
 
 namespace tessaro {
 
-// Keeps the windows and the real timers in line with the game state. It makes a window the
-// first time the game shows it, and one QTimer per row of the timer table. The rules' requests
-// to the outside pass through it: it brings the screen in line first, then hands them on.
+// Keeps the windows and the game's clock in line with the game state. It makes a window the
+// first time the game shows it. The game's timers run in a scheduler that one real timer wakes
+// only when a tick that the player can see falls due; before the program handles a click, a
+// key or a window event, every tick due by then has run. The rules' requests to the outside
+// pass through it: it brings the screen in line first, then hands them on.
 class Shell : public QObject, public ShellPort {
     Q_OBJECT
   public:
     explicit Shell(ShellPort& outside);
     ~Shell() override;
 
-    void setGame(Game& game) { game_ = &game; }
+    void setGame(Game& game);
+
+    // What the clock holds of one of the game's timers.
+    class Timer {
+      public:
+        Timer(const Shell& shell, TimerId id) : shell_(shell), id_(id) {}
+        bool isActive() const;
+        int interval() const;
+        // Milliseconds until its next tick; -1 while it does not run.
+        std::int64_t remainingTime() const;
+
+      private:
+        const Shell& shell_;
+        TimerId id_;
+    };
 
     // The window, or nullptr while the game has not shown it yet or after it is gone.
     GameWindow* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
-    QTimer& timer(TimerId id) { return *timers_[static_cast<std::size_t>(id)]; }
+    Timer timer(TimerId id) const { return Timer(*this, id); }
+    // The one real timer, armed for the next tick that the player can see.
+    const QTimer& wakeTimer() const { return wake_; }
+    // The game's time in milliseconds: the real clock since the shell began, or a test's own.
+    std::int64_t now() const { return clock_ ? clock_() : elapsed_.elapsed(); }
+    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
     // The window the player plays in: the one that holds the game while the others wait
     // (the virus window over everything, then the about and congratulations windows, the open
     // activity window, the main window, the start window); nullptr before any shows. Message
@@ -34,8 +58,10 @@ class Shell : public QObject, public ShellPort {
     QWidget* dialogOwner() const;
     bool ended() const { return ended_; }
 
-    // A tick of a running timer: its rule, then the screen.
+    // A tick of a running timer, now rather than when it falls due: its rule, then the screen.
     void tick(TimerId id);
+    // Runs every tick due by now, so that what happens next sees them.
+    void catchUp();
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
@@ -55,20 +81,22 @@ class Shell : public QObject, public ShellPort {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The real timer's wake: the ticks due by now, then the screen.
+    void wake();
     void syncTimers();
     void keepAboveMainWindow(GameWindow& window);
     void bringWindowInPlayForward();
     void syncWindows();
     GameWindow* create(std::size_t index);
     void retire(std::unique_ptr<GameWindow>& window);
-    void stopTimers();
 
     ShellPort& outside_;
     Game* game_ = nullptr;
     std::array<std::unique_ptr<GameWindow>, kWindowCount> windows_{};
-    std::array<std::unique_ptr<QTimer>, kTimerCount> timers_{};
-    // The start count of each timer when its real timer was last started.
-    std::array<std::uint32_t, kTimerCount> startsSeen_{};
+    std::unique_ptr<Scheduler> scheduler_;
+    QTimer wake_;
+    QElapsedTimer elapsed_;
+    std::function<std::int64_t()> clock_;
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;

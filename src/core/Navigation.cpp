@@ -15,17 +15,24 @@ bool softwarePartsInstalled(const GameState& state) {
 
 }  // namespace
 
-void ApplyUnlockRule(GameState& game, int internetThreshold) {
-    // Once a button is unlocked the rule has nothing left to do for it; the day clock runs it
-    // a hundred times a second.
+UnlockChange unlockRuleChange(const GameState& game, int internetThreshold) {
+    // Once a button is unlocked the rule has nothing left to do for it.
+    UnlockChange change;
     const bool softwareUnlocked = game.SoftwareOpen && game.main.bSoftwareImageEnabled;
-    if (!softwareUnlocked && softwarePartsInstalled(game)) {
+    change.software = !softwareUnlocked && softwarePartsInstalled(game);
+    const bool internetUnlocked = game.InternetOpen && game.main.bInternetImageEnabled;
+    change.internet = !internetUnlocked && (game.SoftwareOpen || change.software) &&
+                      game.PartLevel[kModem] != 0 && game.StatusLevel > internetThreshold;
+    return change;
+}
+
+void ApplyUnlockRule(GameState& game, int internetThreshold) {
+    const UnlockChange change = unlockRuleChange(game, internetThreshold);
+    if (change.software) {
         game.SoftwareOpen = true;
         game.main.bSoftwareImageEnabled = true;
     }
-    const bool internetUnlocked = game.InternetOpen && game.main.bInternetImageEnabled;
-    if (!internetUnlocked && game.SoftwareOpen && game.PartLevel[kModem] != 0 &&
-        game.StatusLevel > internetThreshold) {
+    if (change.internet) {
         game.InternetOpen = true;
         game.main.bInternetImageEnabled = true;
     }

@@ -8,6 +8,14 @@ namespace tessaro {
 // button once a modem is in and the status is above `internetThreshold`. Never locks again.
 void ApplyUnlockRule(GameState& game, int internetThreshold);
 
+// What the unlock rule would unlock now; nothing when it has nothing to do.
+struct UnlockChange {
+    bool software = false;
+    bool internet = false;
+    bool any() const { return software || internet; }
+};
+UnlockChange unlockRuleChange(const GameState& game, int internetThreshold);
+
 // Whether a virus event is under way: the window waits for a choice, or shows its result.
 // It holds the main window and the day clock until its end.
 bool VirusEventUnderWay(const GameState& state);

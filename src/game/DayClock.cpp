@@ -1,5 +1,6 @@
 #include "game/DayClock.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/MainLabels.h"
@@ -95,6 +96,24 @@ void DayClockTick(Game& game) {
     } else {
         ++game.DayTicks;
     }
+}
+
+int quietDayClockTicks(const GameState& state) {
+    if (state.Experience > kWinningExperience || state.Mood == 0 || state.Money < 0 ||
+        state.Experience != state.main.shownExperience || unlockRuleChange(state, 1).any()) {
+        return 0;
+    }
+    // A counter outside its range (a tick that was never run) is left to the tick itself.
+    if (state.MoodTicks < 0 || state.MoodTicks >= kLastTickOfMoodPoint || state.DayTicks < 0 ||
+        state.DayTicks >= kLastTickOfDay) {
+        return 0;
+    }
+    return std::min(kLastTickOfMoodPoint - state.MoodTicks, kLastTickOfDay - state.DayTicks);
+}
+
+void runQuietDayClockTicks(GameState& state, int count) {
+    state.MoodTicks += count;
+    state.DayTicks += count;
 }
 
 void EndOfDay(Game& game) {

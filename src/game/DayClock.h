@@ -21,6 +21,15 @@ void ApplyStatusTable(GameState& state);
 // 241st tick the end of the day.
 void DayClockTick(Game& game);
 
+// How many ticks of the day clock from now change nothing but its own two counters: no win,
+// no loss, nothing to unlock, no experience to show, no mood point lost and no day ended.
+// The clock may run that many at once (`runQuietDayClockTicks`) and sleep until the next
+// tick that the player can see. A rule that changes the state can end the quiet early, so
+// the count holds only until the next rule.
+int quietDayClockTicks(const GameState& state);
+// Runs `count` quiet ticks at once, with the same result as `count` calls of DayClockTick.
+void runQuietDayClockTicks(GameState& state, int count);
+
 // The end of a game day, in the game's order: the virus day, the Linux programmer's
 // experience, the day number, the wage, and the project in development.
 void EndOfDay(Game& game);

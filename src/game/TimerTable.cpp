@@ -12,7 +12,7 @@ namespace {
 
 // clang-format off
 constexpr std::array<TimerTick, kTimerCount> kTicks = {{
-    {TimerId::tTime,              &DayClockTick},
+    {TimerId::tTime,              &DayClockTick, &quietDayClockTicks, &runQuietDayClockTicks},
     {TimerId::tConnect,           &DialTick},
     {TimerId::tSoftLoad,          &DownloadTick},
     {TimerId::tFTPhack,           [](Game& game) { MissionTick(game, 1); }},

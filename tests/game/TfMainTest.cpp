@@ -123,7 +123,7 @@ class TfMainTest : public WindowTestCase {
     }
 
     void eachActivityWindowOpensAndReturnsToTheMainWindow() {
-        QTimer& clock = t->program.shell().timer(TimerId::tTime);
+        const auto clock = t->program.shell().timer(TimerId::tTime);
         for (const Activity& activity : kActivities) {
             for (bool byReturnLabel : {true, false}) {
                 const QString which = QString::fromUtf8(activity.caption) +
@@ -181,7 +181,7 @@ class TfMainTest : public WindowTestCase {
     }
 
     void theAboutWindowFromTheMenuPausesTheDay() {
-        QTimer& clock = t->program.shell().timer(TimerId::tTime);
+        const auto clock = t->program.shell().timer(TimerId::tTime);
         menuAction("mAbout")->trigger();
         QVERIFY(t->shown(WindowId::Form2));
         QVERIFY(!clock.isActive());
