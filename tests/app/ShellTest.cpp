@@ -50,6 +50,35 @@ class ShellTest : public QObject {
         QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
     }
 
+    // The program sleeps until the next tick the player can see, and a click finds every tick
+    // due by its moment already run, the visible ones among them.
+    void theClockSleepsUntilAVisibleTickAndAClickFindsItCaughtUp() {
+        TestProgram t;
+        std::int64_t now = 100000;
+        t.program.shell().setClock([&now] { return now; });
+        t.startGame();
+        const QTimer& wake = t.program.shell().wakeTimer();
+        QVERIFY(wake.isActive());
+        QCOMPARE(wake.interval(), 10);  // the first tick shows the experience
+
+        now += 10;
+        t.program.shell().catchUp();
+        t.program.shell().sync();
+        QCOMPARE(t.game().DayTicks, 1);
+        QCOMPARE(wake.interval(), 1800);  // then the first mood point, 180 ticks on
+
+        const int mood = t.game().Mood;
+        now += 1990;
+        QCOMPARE(t.game().DayTicks, 1);
+        QTest::mouseClick(t.find<PictureButton>(WindowId::fMain, "bComputerImage"), Qt::LeftButton);
+        QVERIFY(t.shown(WindowId::fComputer));
+        QCOMPARE(t.game().DayTicks, 200);
+        QCOMPARE(t.game().MoodTicks, 19);
+        QCOMPARE(int(t.game().Mood), mood - 1);
+        QVERIFY(!running(t.game(), TimerId::tTime));
+        QVERIFY(!wake.isActive());
+    }
+
     void aTimerStartedAfreshCountsItsWholeInterval() {
         TestProgram t;
         t.startGame();

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/Timers.h"
 #include "game/DayClock.h"
+#include "game/NewGame.h"
 #include "game/TimerTable.h"
+#include "internet/Dialup.h"
+#include "internet/InternetWindow.h"
+#include "internet/Missions.h"
+#include "internet/Utilities.h"
+#include "support/ClockStates.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
 
@@ -143,6 +150,75 @@ TEST(TimersTest, VirtualTimeFiresTheEarliestFirstAndTiesInTimerOrder) {
     startTimer(game, TimerId::tTime);
     time.runFor(10);
     EXPECT_EQ(firings, "FS");
+}
+
+// The game's own table with every tick run one by one, as a clock that never sleeps runs it.
+std::vector<TimerTick> tickByTick() {
+    std::vector<TimerTick> table(timerTicks().begin(), timerTicks().end());
+    for (TimerTick& row : table) {
+        row.quietTicks = nullptr;
+        row.runQuietTicks = nullptr;
+    }
+    return table;
+}
+
+// The clock that sleeps through quiet ticks against the clock that runs every one: the same
+// game at every step, whatever the step, with the download, the dialling and a mission ticking
+// beside the day clock, over games drawn from every edge of the day clock.
+TEST(TimersTest, TheSleepingClockPlaysTheGameTickForTick) {
+    const std::vector<TimerTick> everyTick = tickByTick();
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE(round);
+        std::mt19937 random(static_cast<std::uint32_t>(round));
+        TestGame sleeping(7);
+        TestGame awake(7);
+        for (TestGame* t : {&sleeping, &awake}) {
+            testing::openInternetWindow(t->game);
+            std::mt19937 same(static_cast<std::uint32_t>(round));
+            testing::scatterClockState(t->game, same);
+            t->game.Money = 5000;
+            t->game.Mood = 200;
+            if (round % 4 != 0) {  // the others may win at once
+                t->game.Experience = t->game.main.shownExperience = 400;
+            }
+            if (round % 2 == 0) {
+                ConnectClick(t->game);  // the dialling runs its ten ticks beside the clock
+            } else {
+                t->game.Connected = true;
+                BuyUtility(t->game, 3);
+                t->game.ToolOwned.fill(true);
+                t->game.Knowledge.fill(true);
+                t->game.internet.missionEnabled.fill(true);
+                StartMission(t->game, 1 + round / 2 % 5);
+            }
+            startTimer(t->game, TimerId::tTime);
+        }
+        VirtualTime sleepingTime(sleeping.game);
+        VirtualTime awakeTime(awake.game, everyTick);
+        for (int step = 0; step < 40; ++step) {
+            const int milliseconds = std::uniform_int_distribution<int>(1, 900)(random);
+            sleepingTime.runFor(milliseconds);
+            awakeTime.runFor(milliseconds);
+            ASSERT_TRUE(sleeping.game == awake.game) << "step " << step;
+            ASSERT_EQ(sleeping.shell.messages.size(), awake.shell.messages.size());
+        }
+    }
+}
+
+// A game day lasts 241 ticks of 10 ms however long the clock sleeps between them.
+TEST(TimersTest, TheSleepingClockKeepsThePaceOfADay) {
+    TestGame t;
+    NewGame(t.game);
+    t.game.Mood = 255;
+    t.game.VirusDay = -1;
+    VirtualTime time(t.game);
+    const int firstDay = t.game.Day;
+    for (int day = 1; day <= 50; ++day) {
+        time.runUntil(std::int64_t{day} * 2410 - 1);
+        ASSERT_EQ(t.game.Day, firstDay + day - 1);
+        time.runFor(1);
+        ASSERT_EQ(t.game.Day, firstDay + day);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "game/DayClock.h"
 #include "game/NewGame.h"
+#include "support/ClockStates.h"
 #include "support/RecordingShell.h"
 #include "support/RunFor.h"
 
@@ -259,6 +260,40 @@ TEST_F(DayClockTest, TheClockUnlocksTheInternetOnlyFromProgrammerOn) {
     Tick(1);
     EXPECT_TRUE(game.InternetOpen);
     EXPECT_TRUE(game.main.bInternetImageEnabled);
+}
+
+// The clock sleeps through the ticks that the rule calls quiet: they must leave the game as the
+// same ticks one by one, show nothing on the way, and end where a tick shows something.
+TEST(QuietTicksTest, RunTogetherTheyEqualTheTicksOneByOneAndEndAtAVisibleTick) {
+    std::mt19937 random(2026);
+    for (int round = 0; round < 3000; ++round) {
+        SCOPED_TRACE(round);
+        TestGame byOne;
+        NewGame(byOne.game);
+        testing::scatterClockState(byOne.game, random);
+        TestGame together;
+        static_cast<GameState&>(together.game) = byOne.game;
+
+        const int quiet = quietDayClockTicks(byOne.game);
+        const GameState start = byOne.game;
+        for (int tick = 1; tick <= quiet; ++tick) {
+            DayClockTick(byOne.game);
+            GameState counted = start;
+            counted.MoodTicks += tick;
+            counted.DayTicks += tick;
+            ASSERT_TRUE(byOne.game == counted) << "tick " << tick << " of " << quiet;
+        }
+        runQuietDayClockTicks(together.game, quiet);
+        ASSERT_TRUE(together.game == byOne.game);
+
+        // The next tick shows something, or ends the game.
+        const GameState beforeVisible = byOne.game;
+        DayClockTick(byOne.game);
+        GameState counted = beforeVisible;
+        ++counted.MoodTicks;
+        ++counted.DayTicks;
+        EXPECT_TRUE(!(byOne.game == counted) || !byOne.shell.messages.empty());
+    }
 }
 
 }  // namespace
