@@ -52,7 +52,7 @@ void nameTheProgram() {
 
 }  // namespace
 
-int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& started) {
+int runDesktop(int argc, char* argv[]) {
     if (asksHelpOrVersion(argc, argv)) {
         // No window is needed, so no screen either: the application of a terminal program.
         QCoreApplication terminal(argc, argv);
@@ -86,9 +86,6 @@ int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& star
     Program program(outside, &clockSeed);
     outside.setDialogOwner([&program] { return program.shell().dialogOwner(); });
     program.start(files.isEmpty() ? std::string() : files.front().toStdString());
-    if (started) {
-        started(program);
-    }
     return QApplication::exec();
 }
 

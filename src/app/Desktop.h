@@ -1,15 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 namespace tessaro {
 
-class Program;
-
 // The program on the desktop: the application, the game and its start window, until the game
-// ends. `started`, when given, sees the program once the start window is shown.
-int runDesktop(int argc, char* argv[], const std::function<void(Program&)>& started = {});
+// ends.
+int runDesktop(int argc, char* argv[]);
 
 // What the program sets up before its first window: its name, its style and the game's
 // fonts. The tests' application gets the same.
