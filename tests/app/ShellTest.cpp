@@ -79,6 +79,29 @@ class ShellTest : public QObject {
         QVERIFY(!wake.isActive());
     }
 
+    // The sleeping clock wakes for the day's end, whose wage leaves the player in debt, and
+    // the tick after it loses the game: one message, with every timer stopped, then the end.
+    void aDayEndThatRuinsThePlayerWakesTheClockForItsMessage() {
+        TestProgram t;
+        std::int64_t now = 100000;
+        t.program.shell().setClock([&now] { return now; });
+        t.startGame();
+        t.game().Money = 2;
+        t.game().Wage = -4;
+        t.game().DayTicks = 200;
+        t.program.shell().sync();
+        now += 410;  // the end of the day
+        t.program.shell().catchUp();
+        QCOMPARE(t.game().Money, -2);
+        QVERIFY(t.shell.messages.empty());
+        now += 10;
+        t.program.shell().catchUp();
+        QCOMPARE(t.shell.messages.size(), std::size_t{1});
+        QCOMPARE(t.shell.messages[0].timersRunning, (std::array<bool, kTimerCount>{}));
+        QCOMPARE(t.shell.ends, 1);
+        QVERIFY(!t.program.shell().wakeTimer().isActive());
+    }
+
     void aTimerStartedAfreshCountsItsWholeInterval() {
         TestProgram t;
         t.startGame();
