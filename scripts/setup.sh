@@ -5,7 +5,7 @@
 #   scripts/setup.sh [PACKAGE...]
 set -euo pipefail
 packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgtest-dev
-  libbenchmark-dev fonts-wine clang-format
+  libbenchmark-dev libfontconfig-dev fonts-wine clang-format
   dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base
   xvfb openbox x11-utils xdotool)
 missing=()

@@ -1,11 +1,13 @@
 #include "app/Desktop.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStyleFactory>
 #include <chrono>
 #include <cstdio>
 #include <string_view>
+#include <thread>
 
 #include "app/Program.h"
 #include "app/QtShellPort.h"
@@ -69,7 +71,12 @@ int runDesktop(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    // Reading the desktop's font configuration is the longest step before the start window,
+    // and connecting to the display does not need it: a second thread reads it meanwhile, and
+    // Qt finds it read.
+    std::thread fontConfiguration(&FcInit);
     QApplication application(argc, argv);
+    fontConfiguration.join();
     prepareDesktop();
 
     QCommandLineParser parser;
