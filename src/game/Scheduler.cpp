@@ -94,17 +94,6 @@ int Scheduler::runUntil(std::int64_t time) {
     return ticks;
 }
 
-std::optional<std::int64_t> Scheduler::nextTick() const {
-    std::optional<std::int64_t> next;
-    for (const TimerTick& row : table_) {
-        const std::size_t i = index(row.id);
-        if (scheduled_[i] && (!next || due_[i] < *next)) {
-            next = due_[i];
-        }
-    }
-    return next;
-}
-
 std::optional<std::int64_t> Scheduler::nextVisibleTick() const {
     std::optional<std::int64_t> next;
     for (const TimerTick& row : table_) {

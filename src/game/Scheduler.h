@@ -32,8 +32,6 @@ class Scheduler {
     // runs. Ticks due before it may be run later, together, or whenever something else
     // happens first.
     std::optional<std::int64_t> nextVisibleTick() const;
-    // When the next tick of any timer is due.
-    std::optional<std::int64_t> nextTick() const;
 
     bool scheduled(TimerId id) const { return scheduled_[index(id)]; }
     std::int64_t due(TimerId id) const { return due_[index(id)]; }
