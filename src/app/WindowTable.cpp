@@ -1,5 +1,6 @@
 #include "app/WindowTable.h"
 
+#include "core/Tables.h"
 #include "development/TfDeveloper.h"
 #include "education/TfEducation.h"
 #include "events/TForm3.h"
@@ -37,15 +38,7 @@ constexpr std::array<WindowRow, kWindowCount> kWindows = {{
     {WindowId::Form4, &make<TForm4>},
 }};
 
-constexpr bool rowsFollowTheIds() {
-    for (std::size_t i = 0; i < kWindows.size(); ++i) {
-        if (static_cast<std::size_t>(kWindows[i].id) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(rowsFollowTheIds(), "one row per window, in WindowId order");
+static_assert(rowsFollowTheirIds(kWindows), "one row per window, in WindowId order");
 
 }  // namespace
 

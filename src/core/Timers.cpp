@@ -1,6 +1,7 @@
 #include "core/Timers.h"
 
 #include "core/GameState.h"
+#include "core/Tables.h"
 
 namespace tessaro {
 
@@ -21,15 +22,16 @@ constexpr std::array<TimerDefinition, kTimerCount> kTimers = {{
 }};
 // clang-format on
 
-constexpr bool rowsFollowTheIds() {
-    for (std::size_t i = 0; i < kTimers.size(); ++i) {
-        if (static_cast<std::size_t>(kTimers[i].id) != i || kTimers[i].interval <= 0) {
+constexpr bool everyIntervalIsSet() {
+    for (const TimerDefinition& row : kTimers) {
+        if (row.interval <= 0) {
             return false;
         }
     }
     return true;
 }
-static_assert(rowsFollowTheIds(), "one row per timer, in TimerId order, each with an interval");
+static_assert(rowsFollowTheirIds(kTimers), "one row per timer, in TimerId order");
+static_assert(everyIntervalIsSet(), "every timer has an interval");
 
 TimerState& timerOf(GameState& state, TimerId id) {
     return state.timers[static_cast<std::size_t>(id)];

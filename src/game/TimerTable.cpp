@@ -1,5 +1,6 @@
 #include "game/TimerTable.h"
 
+#include "core/Tables.h"
 #include "events/Virus.h"
 #include "game/DayClock.h"
 #include "internet/Dialup.h"
@@ -24,15 +25,7 @@ constexpr std::array<TimerTick, kTimerCount> kTicks = {{
 }};
 // clang-format on
 
-constexpr bool rowsFollowTheIds() {
-    for (std::size_t i = 0; i < kTicks.size(); ++i) {
-        if (static_cast<std::size_t>(kTicks[i].id) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(rowsFollowTheIds(), "one row per timer, in TimerId order");
+static_assert(rowsFollowTheirIds(kTicks), "one row per timer, in TimerId order");
 
 }  // namespace
 
