@@ -13,14 +13,12 @@ scripts/setup.sh xvfb
 configure_normal_build >/dev/null
 cmake --build build --target tessaro bare_timer_probe -j"$(nproc)" >/dev/null
 
-display=:$((100 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source scripts/virtual-screen.sh
 work=$(mktemp -d)
 pids=()
-trap 'kill "${pids[@]}" $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb HOME=$work
+trap 'kill "${pids[@]}" 2>/dev/null; stop_virtual_screen; rm -rf "$work"' EXIT
+start_virtual_screen
+export HOME=$work
 
 # An early game: mood and money last the minute, and the virus day is weeks away.
 cp tests/fuzz/corpus/saved/early.tso "$work/idle.tso"

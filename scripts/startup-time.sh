@@ -14,14 +14,12 @@ scripts/setup.sh xvfb libxcb1-dev
 configure_normal_build >/dev/null
 cmake --build build --target tessaro map_watch bare_window_probe -j"$(nproc)" >/dev/null
 
-display=:$((100 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source scripts/virtual-screen.sh
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+trap 'stop_virtual_screen; rm -rf "$work"' EXIT
+start_virtual_screen
 # A home of its own: no saved games or settings of the machine's user.
-export DISPLAY=$display QT_QPA_PLATFORM=xcb HOME=$work
+export HOME=$work
 
 # Milliseconds from launching a program until its first window is mapped.
 elapsed() { build/tests/map_watch "$@" 2>/dev/null; }

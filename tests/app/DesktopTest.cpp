@@ -142,6 +142,8 @@ class DesktopTest : public QObject {
     void initTestCase() {
         prepareApplication();
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY2(!rootWindows("_NET_SUPPORTING_WM_CHECK").isEmpty(),
+                 "no window manager runs on this screen");
     }
 
     // The main window waits greyed while a window holds the game: a click on it must not

@@ -1,0 +1,53 @@
+# shellcheck shell=bash
+# Sourced by the scripts and the desktop test: a virtual X screen of their own, and on it, where
+# asked, the openbox window manager. Xvfb picks a display number that no other server holds
+# and says it once it accepts connections, so that two screens started at once never share
+# one; the window manager counts as started only once it has said so on the screen.
+#
+#   start_virtual_screen          Xvfb at 1024x768; exports DISPLAY and QT_QPA_PLATFORM=xcb
+#   start_window_manager          openbox with no session or configuration of the user's
+#   stop_virtual_screen           ends both (call it from the caller's EXIT trap)
+
+virtual_screen_pids=()
+virtual_screen_dir=
+
+start_virtual_screen() {
+  virtual_screen_dir=$(mktemp -d)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    3>"$virtual_screen_dir/display" >"$virtual_screen_dir/xvfb.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  local number=
+  for _ in $(seq 200); do
+    number=$(head -n 1 "$virtual_screen_dir/display")
+    [ -n "$number" ] && break
+    kill -0 "${virtual_screen_pids[-1]}" 2>/dev/null || break
+    sleep 0.05
+  done
+  if [ -z "$number" ]; then
+    echo "the virtual X screen did not start:" >&2
+    cat "$virtual_screen_dir/xvfb.log" >&2
+    return 1
+  fi
+  export DISPLAY=:$number QT_QPA_PLATFORM=xcb
+}
+
+start_window_manager() {
+  HOME=$virtual_screen_dir openbox --sm-disable >"$virtual_screen_dir/openbox.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  for _ in $(seq 400); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "${virtual_screen_pids[-1]}" 2>/dev/null || break
+    sleep 0.05
+  done
+  echo "the window manager did not start on $DISPLAY:" >&2
+  cat "$virtual_screen_dir/openbox.log" >&2
+  return 1
+}
+
+stop_virtual_screen() {
+  local pid
+  for pid in "${virtual_screen_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${virtual_screen_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  [ -n "$virtual_screen_dir" ] && rm -rf "$virtual_screen_dir"
+  virtual_screen_pids=()
+}
