@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QStyleFactory>
 #include <chrono>
 #include <cstdio>
@@ -18,12 +19,19 @@ namespace tessaro {
 
 namespace {
 
+const QCommandLineOption& languageOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("language"),
+        QStringLiteral("The language of the game: ru or en (by default the desktop's)."),
+        QStringLiteral("code"));
+    return option;
+}
+
 // Reads the command line; a line it cannot read is said on the terminal.
 bool readCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(languageOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A saved game (.tso) to start from."),
                                  QStringLiteral("[file]"));
@@ -31,7 +39,20 @@ bool readCommandLine(QCommandLineParser& parser) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return false;
     }
+    if (parser.isSet(languageOption()) && !languageNamed(parser.value(languageOption()))) {
+        std::fprintf(stderr, "Unknown language: %s (the game speaks ru and en).\n",
+                     qPrintable(parser.value(languageOption())));
+        return false;
+    }
     return true;
+}
+
+// The language that the command line names, or else the desktop's.
+ScreenLanguage chosenLanguage(const QCommandLineParser& parser) {
+    if (parser.isSet(languageOption())) {
+        return *languageNamed(parser.value(languageOption()));
+    }
+    return desktopLanguage(QLocale::system().uiLanguages());
 }
 
 // Whether the command line asks for the help or the version, which a terminal without a
@@ -63,6 +84,9 @@ int runDesktop(int argc, char* argv[]) {
         if (!readCommandLine(parser)) {
             return 2;
         }
+        useLanguage(chosenLanguage(parser));
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "tessaro", "Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
         parser.process(terminal);  // prints the answer and ends the program
     }
     // The windows are small: drawing them through the X server's shared memory saves nothing,
@@ -77,12 +101,12 @@ int runDesktop(int argc, char* argv[]) {
     std::thread fontConfiguration(&FcInit);
     QApplication application(argc, argv);
     fontConfiguration.join();
-    prepareDesktop();
-
     QCommandLineParser parser;
     if (!readCommandLine(parser)) {
         return 2;
     }
+    prepareDesktop(chosenLanguage(parser));
+
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fprintf(stderr, "%s\n", "Only one saved game can be started.");
@@ -96,8 +120,11 @@ int runDesktop(int argc, char* argv[]) {
     return QApplication::exec();
 }
 
-void prepareDesktop() {
+void prepareDesktop(ScreenLanguage language) {
     nameTheProgram();
+    // Before the first window and the first dialog: a window takes its texts when it is made,
+    // and a dialog's reason of an error would otherwise change language once one had opened.
+    useLanguage(language);
     // Every window carries the program's icon; the desktop finds the entry it was started from.
     QApplication::setWindowIcon(programIcon());
     QApplication::setDesktopFileName(QStringLiteral(TESSARO_APP_ID));

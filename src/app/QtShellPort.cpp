@@ -4,13 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QTreeView>
 
+#include "core/ScreenLanguage.h"
 #include "persistence/SavedGameFile.h"
 
 namespace tessaro {
@@ -30,26 +29,15 @@ QString savedGamesFolder() {
 
 }  // namespace
 
-QtShellPort::QtShellPort() {
-    // Mapped, not read: a few tenths of a millisecond at start-up. Loaded later, the reason of
-    // an error message would change language once the first dialog had opened.
-    auto* qtTexts = new QTranslator(QCoreApplication::instance());
-    if (qtTexts->load(QStringLiteral("qtbase_ru"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qtTexts);
-    }
-}
-
 void QtShellPort::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
-                    QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
-                    owner());
+                    gameText(title), gameText(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
 std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
-    const QString title = QString::fromStdString(choice.title);
-    const QString filter = QString::fromStdString(choice.filter);
+    const QString title = gameText(choice.title);
+    const QString filter = gameText(choice.filter);
     const QString start = choice.rememberedName.empty()
                               ? savedGamesFolder()
                               : QString::fromStdString(choice.rememberedName);

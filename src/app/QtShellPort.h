@@ -12,10 +12,6 @@ namespace tessaro {
 // of saved games, and the process itself.
 class QtShellPort : public ShellPort {
   public:
-    // Qt's own texts (the dialogs, the platform's reasons in error messages) speak Russian
-    // from the start, as the game does.
-    QtShellPort();
-
     // The window that message boxes and file dialogs belong to, asked anew for each: a window
     // manager keeps them above it.
     void setDialogOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }

@@ -12,8 +12,8 @@ ActivityWindow::ActivityWindow(Game& game, WindowId id, const QString& caption, 
                                const QString& returnLabelName, ReturnLook look)
     : GameWindow(game, id, caption, clientSize),
       returnLabel_(look == ReturnLook::Grey
-                       ? new ActionLabel(returnLabelName, QStringLiteral("Вернуться"), 12, client())
-                       : new ActionLabel(returnLabelName, QStringLiteral("Вернуться"), 12, client(),
+                       ? new ActionLabel(returnLabelName, tr("Вернуться"), 12, client())
+                       : new ActionLabel(returnLabelName, tr("Вернуться"), 12, client(),
                                          kActionWhite, kActionBlack)) {
     returnLabel_->setAlignment(Qt::AlignCenter);
     if (look == ReturnLook::WhiteOnHighlight) {

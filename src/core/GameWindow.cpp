@@ -13,6 +13,7 @@
 #include "core/Fonts.h"
 #include "core/Navigation.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
 
 namespace tessaro {
 
@@ -94,6 +95,10 @@ void GameWindow::render() {
 }
 
 void GameWindow::bind(QLabel* label, const std::string& source) {
+    bindValue(source, [label](const std::string& text) { label->setText(gameText(text)); });
+}
+
+void GameWindow::bindName(QLabel* label, const std::string& source) {
     bindValue(source,
               [label](const std::string& text) { label->setText(QString::fromStdString(text)); });
 }

@@ -96,7 +96,10 @@ class GameWindow : public QWidget {
             }
         });
     }
+    // A label that shows a text of the rules in the player's language, or a name that the
+    // player typed as it stands.
     void bind(QLabel* label, const std::string& source);
+    void bindName(QLabel* label, const std::string& source);
     void bindEnabled(QWidget* widget, const bool& source);
     void bindVisible(QWidget* widget, const bool& source);
     void bindColour(QLabel* label, const Rgb& source);

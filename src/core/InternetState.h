@@ -9,7 +9,7 @@ namespace tessaro {
 
 inline constexpr int kToolCount = 5;
 inline constexpr int kMissionCount = 5;
-inline constexpr const char* kConnectCaption = "Подключиться";
+inline constexpr const char* kConnectCaption = GAME_TEXT("Подключиться");
 
 // The internet window's part of the game state: everything of it that the rules write.
 struct InternetCaptions {

@@ -2,13 +2,13 @@
 
 #include "core/Fonts.h"
 #include "core/GameWindow.h"
+#include "core/ScreenLanguage.h"
 
 namespace tessaro {
 
 ActionLabel* ItemList::add(int index, const char* control, const char* caption, QWidget* parent,
                            const QRect& geometry, int pixelSize) {
-    auto* label =
-        new ActionLabel(QLatin1String(control), QString::fromUtf8(caption), pixelSize, parent);
+    auto* label = new ActionLabel(QLatin1String(control), gameText(caption), pixelSize, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(geometry);
     connect(label, &ActionLabel::mouseMoved, this, [this, index] { emit pointerMoved(index); });

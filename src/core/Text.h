@@ -2,13 +2,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+// Marks a text that the player reads. The rules keep the game's own Russian, and the screen shows
+// it in the player's language; the translation tools find the texts to translate by this mark.
+#define GAME_TEXT(text) text
 
 namespace tessaro {
 
 // What every empty slot of the main window and every project label shows.
-inline constexpr const char* kNone = "Нет";
+inline constexpr const char* kNone = GAME_TEXT("Нет");
 
 // The first `count` characters of a UTF-8 text (the whole text if it is shorter).
 std::string firstCharacters(const std::string& utf8, std::size_t count);
@@ -20,6 +25,9 @@ bool holdsControlCharacter(std::string_view utf8);
 // At most the first `count` characters of a text, with an ellipsis when some were left off:
 // how a message quotes what the player gave it.
 std::string shortQuote(const std::string& utf8, std::size_t count);
+
+// A text composed from a template: each %1 .. %9 in it replaced by the value of that number.
+std::string fillIn(std::string_view textTemplate, std::initializer_list<std::string_view> values);
 
 // Writes a text or a number in decimal into a caption, touching it only when it differs:
 // the day clock rewrites captions a hundred times a second, nearly always with what they

@@ -8,14 +8,14 @@ namespace {
 
 // clang-format off
 constexpr std::array<ProjectKindInfo, kProjectKindCount> kKinds = {{
-    {1, "devPlayer", "Медиа проигрыватель", "Медиа проигрыватель", 5, 5},
-    {2, "devEditor", "Текстовый редактор", "Текстовый редактор", 5, 10},
-    {3, "devFileManager", "Файловый менеджер", "Файловый менеджер", 10, 10},
-    {4, "Label4", "Менеджер закачек", "Менеджер закачек", 10, 20},
-    {5, "devAntivirus", "Антивирус", "Антивирус", 5, 30},
-    {6, "devBrowser", "Интернет-браузер", "Интернет браузер", 20, 30},
-    {7, "devOS", "Операционная система", "Операционная система", 30, 30},
-    {8, "devHomepage", "Web-сайт", "Web-сайт", 10, 50},
+    {1, "devPlayer", GAME_TEXT("Медиа проигрыватель"), GAME_TEXT("Медиа проигрыватель"), 5, 5},
+    {2, "devEditor", GAME_TEXT("Текстовый редактор"), GAME_TEXT("Текстовый редактор"), 5, 10},
+    {3, "devFileManager", GAME_TEXT("Файловый менеджер"), GAME_TEXT("Файловый менеджер"), 10, 10},
+    {4, "Label4", GAME_TEXT("Менеджер закачек"), GAME_TEXT("Менеджер закачек"), 10, 20},
+    {5, "devAntivirus", GAME_TEXT("Антивирус"), GAME_TEXT("Антивирус"), 5, 30},
+    {6, "devBrowser", GAME_TEXT("Интернет-браузер"), GAME_TEXT("Интернет браузер"), 20, 30},
+    {7, "devOS", GAME_TEXT("Операционная система"), GAME_TEXT("Операционная система"), 30, 30},
+    {8, "devHomepage", GAME_TEXT("Web-сайт"), GAME_TEXT("Web-сайт"), 10, 50},
 }};
 
 constexpr std::array<Language, kLanguageCount> kLanguages = {{
@@ -74,7 +74,8 @@ void StartProject(Game& game, int kind) {
         return;
     }
     if (game.ProjectKind != 0) {
-        game.shell.message("Необходимо продать старый проект", "", MessageIcon::Question);
+        game.shell.message(GAME_TEXT("Необходимо продать старый проект"), "",
+                           MessageIcon::Question);
         return;
     }
     const ProjectKindInfo& info = kKinds[static_cast<std::size_t>(kind - 1)];

@@ -7,6 +7,7 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
+#include "core/ScreenLanguage.h"
 #include "development/Project.h"
 
 namespace tessaro {
@@ -21,18 +22,17 @@ constexpr int kColumnWidth = 152;
 }  // namespace
 
 TfDeveloper::TfDeveloper(Game& game)
-    : ActivityWindow(game, WindowId::fDeveloper, QStringLiteral("Разработка программ"),
+    : ActivityWindow(game, WindowId::fDeveloper, tr("Разработка программ"),
                      QSize(kClientWidth, kClientHeight), QStringLiteral("lReturn")),
       projects_(new ItemList(this)) {
     setObjectName(QStringLiteral("fDeveloper"));
     DeveloperCaptions& developer = game_.developer;
 
-    addHeader(QStringLiteral("Язык разработки"), client(),
-              QRect(3, 3, kClientWidth - 6, kHeaderHeight));
+    addHeader(tr("Язык разработки"), client(), QRect(3, 3, kClientWidth - 6, kHeaderHeight));
     QFrame* languageBox = addBox(client(), QRect(3, 3 + kHeaderHeight, kClientWidth - 6, 54));
     for (int i = 0; i < kLanguageCount; ++i) {
         const Language& language = languages()[static_cast<std::size_t>(i)];
-        auto* radio = new QRadioButton(QString::fromUtf8(language.caption), languageBox);
+        auto* radio = new QRadioButton(gameText(language.caption), languageBox);
         radio->setObjectName(QLatin1String(language.control));
         radio->setFont(gameFont(9));
         radio->setGeometry(6 + (i % 2) * kColumnWidth, 3 + (i / 2) * 16, kColumnWidth - 8, 16);
@@ -47,7 +47,7 @@ TfDeveloper::TfDeveloper(Game& game)
     });
 
     const int projectsY = languageBox->geometry().bottom() + 4;
-    addHeader(QStringLiteral("Объект разработки"), client(),
+    addHeader(tr("Объект разработки"), client(),
               QRect(3, projectsY, kClientWidth - 6, kHeaderHeight));
     QFrame* projectBox =
         addBox(client(), QRect(3, projectsY + kHeaderHeight, kClientWidth - 6, 4 * 13 + 6));
@@ -61,7 +61,7 @@ TfDeveloper::TfDeveloper(Game& game)
     connect(projects_, &ItemList::clicked, this, &TfDeveloper::ProjectClick);
 
     const int nowY = projectBox->geometry().bottom() + 6;
-    auto* nowCaption = new QLabel(QStringLiteral("Имеющийся проект:"), client());
+    auto* nowCaption = new QLabel(tr("Имеющийся проект:"), client());
     nowCaption->setFont(gameFont(9));
     nowCaption->setGeometry(8, nowY, 104, 15);
     auto* lNowProject = new QLabel(client());

@@ -5,6 +5,7 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
+#include "core/ScreenLanguage.h"
 #include "education/Courses.h"
 
 namespace tessaro {
@@ -34,21 +35,20 @@ QLabel* addLine(const char* name, QWidget* parent, const QRect& geometry, bool r
 }  // namespace
 
 TfEducation::TfEducation(Game& game)
-    : ActivityWindow(game, WindowId::fEducation, QStringLiteral("Обучение"),
-                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label21"),
-                     ReturnLook::WhiteOnHighlight),
+    : ActivityWindow(game, WindowId::fEducation, tr("Обучение"), QSize(kClientWidth, kClientHeight),
+                     QStringLiteral("Label21"), ReturnLook::WhiteOnHighlight),
       courses_(new ItemList(this)) {
     setObjectName(QStringLiteral("fEducation"));
 
-    addGroup(QStringLiteral("Операционные системы"), 0, 3, QRect(kLeftX, 3, kLeftWidth, 0));
-    addGroup(QStringLiteral("Среда разработки"), 3, 4, QRect(kLeftX, 69, kLeftWidth, 0));
-    addGroup(QStringLiteral("Web-технологии"), 7, 5, QRect(kRightX, 3, kRightWidth, 0));
-    addGroup(QStringLiteral("Другое"), 12, 5, QRect(kRightX, 93, kRightWidth, 0));
+    addGroup(tr("Операционные системы"), 0, 3, QRect(kLeftX, 3, kLeftWidth, 0));
+    addGroup(tr("Среда разработки"), 3, 4, QRect(kLeftX, 69, kLeftWidth, 0));
+    addGroup(tr("Web-технологии"), 7, 5, QRect(kRightX, 3, kRightWidth, 0));
+    addGroup(tr("Другое"), 12, 5, QRect(kRightX, 93, kRightWidth, 0));
     placeReturnLabel(QRect(kLeftX, 147, kLeftWidth, 28));
 
     QFrame* panel =
         addBox(client(), QRect(kLeftX, kPanelY, kClientWidth - 6, kClientHeight - kPanelY - 3));
-    auto* title = new QLabel(QStringLiteral("Требования"), panel);
+    auto* title = new QLabel(tr("Требования"), panel);
     title->setFont(gameFont(11, true));
     title->setGeometry(8, 4, 120, 17);
     lAllowed_ = addLine("lAllowed", panel, QRect(130, 4, panel->width() - 138, 17), true);
@@ -87,9 +87,9 @@ void TfEducation::FormShow() {
 void TfEducation::CourseMouseMove(int index) {
     const Course& course = courseCatalogue()[static_cast<std::size_t>(index)];
     const auto lines = CourseLines(course);
-    lLine1_->setText(QString::fromStdString(lines[0]));
-    lLine2_->setText(QString::fromStdString(lines[1]));
-    lAllowed_->setText(QString::fromStdString(CourseVerdict(game_, course)));
+    lLine1_->setText(gameText(lines[0]));
+    lLine2_->setText(gameText(lines[1]));
+    lAllowed_->setText(gameText(CourseVerdict(game_, course)));
 }
 
 void TfEducation::CourseMouseLeave(int /*index*/) {

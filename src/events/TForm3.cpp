@@ -5,6 +5,7 @@
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
 #include "events/Leisure.h"
 
 namespace tessaro {
@@ -17,12 +18,12 @@ constexpr int kClientHeight = 275;
 }  // namespace
 
 TForm3::TForm3(Game& game)
-    : ActivityWindow(game, WindowId::Form3, QStringLiteral("Отдых"),
-                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label2")),
+    : ActivityWindow(game, WindowId::Form3, tr("Отдых"), QSize(kClientWidth, kClientHeight),
+                     QStringLiteral("Label2")),
       activities_(new ItemList(this)) {
     setObjectName(QStringLiteral("Form3"));
 
-    addHeader(QStringLiteral("Отдых"), client(), QRect(3, 3, kClientWidth - 6, 18));
+    addHeader(tr("Отдых"), client(), QRect(3, 3, kClientWidth - 6, 18));
     QFrame* box = addBox(client(), QRect(3, 21, kClientWidth - 6, kActivityCount * 15 + 6));
     for (int i = 0; i < kActivityCount; ++i) {
         const Activity& activity = activities()[static_cast<std::size_t>(i)];
@@ -50,7 +51,7 @@ TForm3::TForm3(Game& game)
 }
 
 void TForm3::ActivityMouseMove(int index) {
-    lCost_->setText(QString::fromUtf8(activities()[static_cast<std::size_t>(index)].costText));
+    lCost_->setText(gameText(activities()[static_cast<std::size_t>(index)].costText));
 }
 
 void TForm3::ActivityMouseLeave(int /*index*/) {

@@ -10,7 +10,7 @@
 namespace tessaro {
 
 TForm4::TForm4(Game& game)
-    : GameWindow(game, WindowId::Form4, QStringLiteral("Обнаружен вирус..."), QSize(319, 143)) {
+    : GameWindow(game, WindowId::Form4, tr("Обнаружен вирус..."), QSize(319, 143)) {
     setObjectName(QStringLiteral("Form4"));
     paintBackground(client(), Qt::white);
 
@@ -27,13 +27,12 @@ TForm4::TForm4(Game& game)
     lKill->setGeometry(116, 24, 196, 48);
     bind(lKill, game_.virus.lKill);
 
-    auto* kill = new ActionLabel(QStringLiteral("Label1"), QStringLiteral("Уничтожить антивирусом"),
-                                 11, client());
+    auto* kill =
+        new ActionLabel(QStringLiteral("Label1"), tr("Уничтожить антивирусом"), 11, client());
     kill->setGeometry(116, 82, 196, 18);
     bindEnabled(kill, game_.virus.killEnabled);
     connect(kill, &ActionLabel::clicked, this, &TForm4::Label1Click);
-    auto* leave =
-        new ActionLabel(QStringLiteral("Label2"), QStringLiteral("Оставить"), 11, client());
+    auto* leave = new ActionLabel(QStringLiteral("Label2"), tr("Оставить"), 11, client());
     leave->setGeometry(116, 104, 196, 18);
     bindEnabled(leave, game_.virus.leaveEnabled);
     connect(leave, &ActionLabel::clicked, this, &TForm4::Label2Click);

@@ -55,7 +55,7 @@ void KillVirus(Game& game) {
     if (game.VirusKillDraw == 1) {
         VirusStrike(game);
     } else {
-        game.virus.lKill = "Вам удалось уничтожить вирус.";
+        game.virus.lKill = GAME_TEXT("Вам удалось уничтожить вирус.");
     }
     startTimer(game, TimerId::tmFormClose);
 }
@@ -78,10 +78,10 @@ void CloseVirusWindow(Game& game) {
 
 void VirusStrike(Game& game) {
     if (game.OsId == 0) {
-        game.virus.lKill = "Вирус не причинил вреда.";
+        game.virus.lKill = GAME_TEXT("Вирус не причинил вреда.");
         return;
     }
-    game.virus.lKill = "Накрылась операционная система.";
+    game.virus.lKill = GAME_TEXT("Накрылась операционная система.");
     loseSystem(game);
     loseProject(game);
 }

@@ -36,7 +36,8 @@ void loseGame(Game& game, const std::string& text) {
 
 void ApplyStatusTable(GameState& state) {
     // The rows are tested in order and the last that matches wins; at exactly 150 none does.
-    static constexpr std::string_view kTitles[] = {"Ламер", "Пользователь", "Программист", "Хакер"};
+    static constexpr std::string_view kTitles[] = {GAME_TEXT("Ламер"), GAME_TEXT("Пользователь"),
+                                                   GAME_TEXT("Программист"), GAME_TEXT("Хакер")};
     int level = -1;
     if (state.Experience < 150) {
         level = 0;
@@ -61,11 +62,11 @@ void DayClockTick(Game& game) {
         winGame(game);
     }
     if (game.Mood == 0) {
-        loseGame(game, "У вас плохое настроение. К сожалению вы проиграли");
+        loseGame(game, GAME_TEXT("У вас плохое настроение. К сожалению вы проиграли"));
         return;
     }
     if (game.Money < 0) {
-        loseGame(game, "Закончились все деньги. К сожалению вы проиграли");
+        loseGame(game, GAME_TEXT("Закончились все деньги. К сожалению вы проиграли"));
         return;
     }
 

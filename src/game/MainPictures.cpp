@@ -8,6 +8,8 @@
 
 #include "core/Fonts.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
+#include "core/Text.h"
 
 namespace tessaro {
 
@@ -26,22 +28,22 @@ struct ButtonPicture {
 
 // The image list's order: each button's pictures sit where the main window looks for them.
 const ButtonPicture kButtonPictures[kButtonPictureCount] = {
-    {"РАЗРАБОТКА", QColor(170, 200, 235), Look::Resting},
-    {"РАЗРАБОТКА", QColor(170, 200, 235), Look::Highlighted},
-    {"ОБУЧЕНИЕ", QColor(235, 215, 160), Look::Resting},
-    {"ОБУЧЕНИЕ", QColor(235, 215, 160), Look::Highlighted},
-    {"ОТДЫХ", QColor(175, 225, 175), Look::Resting},
-    {"ОТДЫХ", QColor(175, 225, 175), Look::Highlighted},
+    {GAME_TEXT("РАЗРАБОТКА"), QColor(170, 200, 235), Look::Resting},
+    {GAME_TEXT("РАЗРАБОТКА"), QColor(170, 200, 235), Look::Highlighted},
+    {GAME_TEXT("ОБУЧЕНИЕ"), QColor(235, 215, 160), Look::Resting},
+    {GAME_TEXT("ОБУЧЕНИЕ"), QColor(235, 215, 160), Look::Highlighted},
+    {GAME_TEXT("ОТДЫХ"), QColor(175, 225, 175), Look::Resting},
+    {GAME_TEXT("ОТДЫХ"), QColor(175, 225, 175), Look::Highlighted},
     {"INTERNET", QColor(160, 220, 230), Look::Resting},
     {"INTERNET", QColor(160, 220, 230), Look::Locked},
     {"INTERNET", QColor(160, 220, 230), Look::Highlighted},
-    {"РАБОТА", QColor(230, 190, 160), Look::Resting},
-    {"РАБОТА", QColor(230, 190, 160), Look::Highlighted},
-    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Resting},
-    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Locked},
-    {"ПРОГРАММЫ", QColor(205, 185, 230), Look::Highlighted},
-    {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Resting},
-    {"КОМПЬЮТЕР", QColor(200, 210, 220), Look::Highlighted},
+    {GAME_TEXT("РАБОТА"), QColor(230, 190, 160), Look::Resting},
+    {GAME_TEXT("РАБОТА"), QColor(230, 190, 160), Look::Highlighted},
+    {GAME_TEXT("ПРОГРАММЫ"), QColor(205, 185, 230), Look::Resting},
+    {GAME_TEXT("ПРОГРАММЫ"), QColor(205, 185, 230), Look::Locked},
+    {GAME_TEXT("ПРОГРАММЫ"), QColor(205, 185, 230), Look::Highlighted},
+    {GAME_TEXT("КОМПЬЮТЕР"), QColor(200, 210, 220), Look::Resting},
+    {GAME_TEXT("КОМПЬЮТЕР"), QColor(200, 210, 220), Look::Highlighted},
 };
 
 QColor greyed(const QColor& colour) {
@@ -74,7 +76,7 @@ QPixmap drawButtonPicture(const ButtonPicture& picture, qreal ratio) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawBackground(painter, picture.tint, picture.look == Look::Locked);
 
-    const QString word = QString::fromUtf8(picture.word);
+    const QString word = gameText(picture.word);
     QFont font = gameFont(18, true);
     font.setItalic(true);
     while (QFontMetrics(font).horizontalAdvance(word) > kPictureWidth - 12 &&

@@ -12,7 +12,7 @@ void NewGame(GameState& game) {
     game.Day = 1;
     game.Experience = 0;
     game.StatusLevel = 0;
-    game.Status = "Ламер";
+    game.Status = GAME_TEXT("Ламер");
 
     game.InternetOpen = false;
     game.SoftwareOpen = false;
@@ -45,7 +45,7 @@ void NewGame(GameState& game) {
     MainCaptions& main = game.main;
     main.lStatus = game.Status;
     showExperience(game);
-    main.lJob = "Пособие по безработице $1/день";
+    main.lJob = GAME_TEXT("Пособие по безработице $1/день");
     setCaption(main.lMoney, game.Money);
     main.gMood = 100;
     main.hardware.fill(kNone);

@@ -13,6 +13,8 @@
 #include "core/Navigation.h"
 #include "core/PictureButton.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
+#include "core/Text.h"
 #include "game/Activities.h"
 #include "game/MainPictures.h"
 #include "persistence/SavedGame.h"
@@ -80,35 +82,33 @@ QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, 
 void TfMain::createDataPanel() {
     QWidget* heading =
         makeBar(QStringLiteral("dataHeading"), client(), QRect(4, 4, kPanelWidth - 4, 18));
-    addLabel(QStringLiteral("Ваши данные"), heading, QRect(6, 0, 200, 18), 11, true);
+    addLabel(tr("Ваши данные"), heading, QRect(6, 0, 200, 18), 11, true);
 
     MainCaptions& main = game_.main;
     int y = 25;
-    bind(addRow(QStringLiteral("Имя:"), QStringLiteral("lName"), y, kValueX), main.lName);
+    bindName(addRow(tr("Имя:"), QStringLiteral("lName"), y, kValueX), main.lName);
     y += kRowHeight;
-    bind(addRow(QStringLiteral("Статус:"), QStringLiteral("lStatus"), y, kValueX), main.lStatus);
+    bind(addRow(tr("Статус:"), QStringLiteral("lStatus"), y, kValueX), main.lStatus);
     y += kRowHeight;
-    bind(addRow(QStringLiteral("Опыт:"), QStringLiteral("lExpansion"), y, kValueX),
-         main.lExpansion);
+    bind(addRow(tr("Опыт:"), QStringLiteral("lExpansion"), y, kValueX), main.lExpansion);
     y += kRowHeight;
-    bind(addRow(QStringLiteral("Работа:"), QStringLiteral("lJob"), y, kValueX), main.lJob);
+    bind(addRow(tr("Работа:"), QStringLiteral("lJob"), y, kValueX), main.lJob);
     y += kRowHeight;
     // The dollar sign stands in a label of its own in front of the figure.
-    QLabel* money = addRow(QStringLiteral("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8);
+    QLabel* money = addRow(tr("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8);
     bind(money, main.lMoney);
     // A screen reader reads the value with what it is.
     bindValue(main.lMoney, [money](const std::string& value) {
-        money->setAccessibleName(QStringLiteral("Деньги: $") + QString::fromStdString(value));
+        money->setAccessibleName(tr("Деньги: $%1").arg(QString::fromStdString(value)));
     });
     addLabel(QStringLiteral("$"), client(), QRect(kValueX, y, 8, kRowHeight), 9, true);
     y += kRowHeight;
-    addLabel(QStringLiteral("Настроение:"), client(), QRect(10, y, kValueX - 12, kRowHeight), 9);
+    addLabel(tr("Настроение:"), client(), QRect(10, y, kValueX - 12, kRowHeight), 9);
     gMood_ = addGauge(QStringLiteral("gMood"), client(), QRect(kValueX, y + 2, 150, kRowHeight - 3),
                       main.gMood);
     // Values above 100 show as a full gauge; a screen reader reads the value itself.
-    bindValue(main.gMood, [this](int mood) {
-        gMood_->setAccessibleName(QStringLiteral("Настроение: %1").arg(mood));
-    });
+    bindValue(main.gMood,
+              [this](int mood) { gMood_->setAccessibleName(tr("Настроение: %1").arg(mood)); });
 }
 
 void TfMain::createComputerPanel() {
@@ -118,38 +118,36 @@ void TfMain::createComputerPanel() {
     icon->setObjectName(QStringLiteral("computerIcon"));
     icon->setPixmap(drawComputerIcon());
     icon->setGeometry(4, 1, 16, 16);
-    addLabel(QStringLiteral("Компьютер"), heading, QRect(24, 0, 200, 18), 11, true);
+    addLabel(tr("Компьютер"), heading, QRect(24, 0, 200, 18), 11, true);
 
     struct Row {
         const char* caption;
         const char* name;
     };
     static constexpr Row kHardwareRows[kSlotCount] = {
-        {"Системная плата:", "lMotherboard"},
-        {"Процессор:", "lProcessor"},
-        {"Оперативная память:", "lMemory"},
-        {"Жесткий диск:", "lHDD"},
-        {"Видеокарта:", "lVideo"},
-        {"Звуковая карта:", "lSound"},
-        {"Монитор:", "lMonitor"},
-        {"CD/DVD-Устройство:", "lCDDVDD"},
-        {"Модем:", "lModem"},
+        {GAME_TEXT("Системная плата:"), "lMotherboard"},
+        {GAME_TEXT("Процессор:"), "lProcessor"},
+        {GAME_TEXT("Оперативная память:"), "lMemory"},
+        {GAME_TEXT("Жесткий диск:"), "lHDD"},
+        {GAME_TEXT("Видеокарта:"), "lVideo"},
+        {GAME_TEXT("Звуковая карта:"), "lSound"},
+        {GAME_TEXT("Монитор:"), "lMonitor"},
+        {GAME_TEXT("CD/DVD-Устройство:"), "lCDDVDD"},
+        {GAME_TEXT("Модем:"), "lModem"},
     };
     MainCaptions& main = game_.main;
     int y = 139;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        bind(addRow(QString::fromUtf8(kHardwareRows[slot].caption),
-                    QLatin1String(kHardwareRows[slot].name), y, kValueX),
+        bind(addRow(gameText(kHardwareRows[slot].caption), QLatin1String(kHardwareRows[slot].name),
+                    y, kValueX),
              main.hardware[slot]);
         y += kRowHeight;
     }
-    bind(addRow(QStringLiteral("Операционная система:"), QStringLiteral("lOS"), y, kValueX),
-         main.lOS);
+    bind(addRow(tr("Операционная система:"), QStringLiteral("lOS"), y, kValueX), main.lOS);
     y += kRowHeight;
-    bind(addRow(QStringLiteral("Среда разработки:"), QStringLiteral("lIDE"), y, kValueX),
-         main.lIDE);
+    bind(addRow(tr("Среда разработки:"), QStringLiteral("lIDE"), y, kValueX), main.lIDE);
     y += kRowHeight;
-    bind(addRow(QStringLiteral("Антивирус:"), QStringLiteral("lAV"), y, kValueX), main.lAV);
+    bind(addRow(tr("Антивирус:"), QStringLiteral("lAV"), y, kValueX), main.lAV);
 }
 
 void TfMain::createButtonColumn() {
@@ -166,23 +164,23 @@ void TfMain::createButtonColumn() {
         void (TfMain::*click)();
     };
     static constexpr Definition kButtons[7] = {
-        {"bJobImage", "РАБОТА", WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
-        {"bComputerImage", "КОМПЬЮТЕР", WindowId::fComputer, 14, 15, -1,
+        {"bJobImage", GAME_TEXT("РАБОТА"), WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
+        {"bComputerImage", GAME_TEXT("КОМПЬЮТЕР"), WindowId::fComputer, 14, 15, -1,
          &TfMain::bComputerImageClick},
-        {"bSoftwareImage", "ПРОГРАММЫ", WindowId::fSoftware, 11, 13, 12,
+        {"bSoftwareImage", GAME_TEXT("ПРОГРАММЫ"), WindowId::fSoftware, 11, 13, 12,
          &TfMain::bSoftwareImageClick},
-        {"bEducationImage", "ОБУЧЕНИЕ", WindowId::fEducation, 2, 3, -1,
+        {"bEducationImage", GAME_TEXT("ОБУЧЕНИЕ"), WindowId::fEducation, 2, 3, -1,
          &TfMain::bEducationImageClick},
         {"bInternetImage", "INTERNET", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
-        {"bDeveloperImage", "РАЗРАБОТКА", WindowId::fDeveloper, 0, 1, -1,
+        {"bDeveloperImage", GAME_TEXT("РАЗРАБОТКА"), WindowId::fDeveloper, 0, 1, -1,
          &TfMain::bDeveloperImageClick},
-        {"bRestImage", "ОТДЫХ", WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
+        {"bRestImage", GAME_TEXT("ОТДЫХ"), WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
     };
     const int x = (column->width() - 102) / 2;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Definition& definition = kButtons[i];
-        auto* control = new PictureButton(QLatin1String(definition.name),
-                                          QString::fromUtf8(definition.word), column);
+        auto* control =
+            new PictureButton(QLatin1String(definition.name), gameText(definition.word), column);
         control->move(x, 6 + static_cast<int>(i) * 38);
         buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
                        definition.locked};
@@ -195,8 +193,7 @@ void TfMain::createButtonColumn() {
         connect(control, &PictureButton::focusLeft, this, [this] { redrawButtons(nullptr); });
     }
 
-    QLabel* dayCaption =
-        addLabel(QStringLiteral("ДЕНЬ"), column, QRect(0, 274, column->width(), 16), 11, true);
+    QLabel* dayCaption = addLabel(tr("ДЕНЬ"), column, QRect(0, 274, column->width(), 16), 11, true);
     dayCaption->setObjectName(QStringLiteral("dayCaption"));
     dayCaption->setAlignment(Qt::AlignCenter);
     QLabel* day = addLabel(QString(), column, QRect(), 16, true);
@@ -208,7 +205,7 @@ void TfMain::createButtonColumn() {
     day->setGeometry((column->width() - 57) / 2, 292, 57, 30);
     bind(day, game_.main.lDay);
     bindValue(game_.main.lDay, [day](const std::string& value) {
-        day->setAccessibleName(QStringLiteral("День ") + QString::fromStdString(value));
+        day->setAccessibleName(tr("День %1").arg(QString::fromStdString(value)));
     });
 }
 
@@ -219,24 +216,22 @@ void TfMain::createMenu() {
     // The underlined letters open the menu with Alt. Saving, loading and the about window get
     // the platform's shortcuts; "Новая" and "Выход" end the game without asking, so a slip of
     // the fingers must not reach them.
-    QMenu* gameMenu = menu_->addMenu(QStringLiteral("&Игра"));
-    gameMenu
-        ->addAction(drawMenuIcon(MenuIcon::NewGame), QStringLiteral("&Новая"), this,
-                    &TfMain::mNewClick)
+    QMenu* gameMenu = menu_->addMenu(tr("&Игра"));
+    gameMenu->addAction(drawMenuIcon(MenuIcon::NewGame), tr("&Новая"), this, &TfMain::mNewClick)
         ->setObjectName(QStringLiteral("mNew"));
-    QAction* save = gameMenu->addAction(drawMenuIcon(MenuIcon::Save), QStringLiteral("&Сохранить"),
-                                        this, &TfMain::mSaveClick);
+    QAction* save = gameMenu->addAction(drawMenuIcon(MenuIcon::Save), tr("&Сохранить"), this,
+                                        &TfMain::mSaveClick);
     save->setObjectName(QStringLiteral("mSave"));
     save->setShortcut(QKeySequence::Save);
-    QAction* load = gameMenu->addAction(drawMenuIcon(MenuIcon::Load), QStringLiteral("&Загрузить"),
-                                        this, &TfMain::mLoadClick);
+    QAction* load = gameMenu->addAction(drawMenuIcon(MenuIcon::Load), tr("&Загрузить"), this,
+                                        &TfMain::mLoadClick);
     load->setObjectName(QStringLiteral("mLoad"));
     load->setShortcut(QKeySequence::Open);
     gameMenu->addSeparator();
-    gameMenu->addAction(QStringLiteral("В&ыход"), this, &TfMain::mExitClick)
+    gameMenu->addAction(tr("В&ыход"), this, &TfMain::mExitClick)
         ->setObjectName(QStringLiteral("mExit"));
-    QMenu* help = menu_->addMenu(QStringLiteral("&Помощь"));
-    QAction* about = help->addAction(QStringLiteral("&О программе..."), this, &TfMain::mAboutClick);
+    QMenu* help = menu_->addMenu(tr("&Помощь"));
+    QAction* about = help->addAction(tr("&О программе..."), this, &TfMain::mAboutClick);
     about->setObjectName(QStringLiteral("mAbout"));
     about->setShortcut(QKeySequence(Qt::Key_F1));
 }

@@ -68,15 +68,15 @@ constexpr std::array<PartModel, kPartModelCount> kCatalogue = {{
 // clang-format on
 
 constexpr std::array<SlotInfo, kSlotCount> kSlots = {{
-    {"Системная плата", "старую"},
-    {"Процессор", "старый"},
-    {"Память", "старую"},
-    {"Жесткий диск", "старый"},
-    {"Видео карта", "старую"},
-    {"Звуковая карта", "старую"},
-    {"Монитор", "старый"},
-    {"CD/DVD-Привод", "старый"},
-    {"Модем", "старый"},
+    {GAME_TEXT("Системная плата"), GAME_TEXT("старую")},
+    {GAME_TEXT("Процессор"), GAME_TEXT("старый")},
+    {GAME_TEXT("Память"), GAME_TEXT("старую")},
+    {GAME_TEXT("Жесткий диск"), GAME_TEXT("старый")},
+    {GAME_TEXT("Видео карта"), GAME_TEXT("старую")},
+    {GAME_TEXT("Звуковая карта"), GAME_TEXT("старую")},
+    {GAME_TEXT("Монитор"), GAME_TEXT("старый")},
+    {GAME_TEXT("CD/DVD-Привод"), GAME_TEXT("старый")},
+    {GAME_TEXT("Модем"), GAME_TEXT("старый")},
 }};
 
 // Where each slot's models begin in the catalogue, and where the last slot's end.

@@ -2,6 +2,7 @@
 
 #include "core/MainLabels.h"
 #include "core/Saturating.h"
+#include "core/Templates.h"
 
 namespace tessaro {
 
@@ -43,13 +44,17 @@ bool mayTakeLastDollar(Slot slot) {
     return slot == kMotherboard || slot == kProcessor || slot == kHardDisk;
 }
 
+// Apart from the rule: the translation tools take a text inside a function that returns a
+// std::string for a text of std's.
+constexpr const char* kAnyBoardNeeded = GAME_TEXT("Необходима любая системная плата");
+
 std::string boardRefusal(const GameState& state, const PartModel& model) {
     const int board = state.PartLevel[kMotherboard];
     if (model.boardTest == kAnyBoard && board == 0) {
-        return "Необходима любая системная плата";
+        return kAnyBoardNeeded;
     }
     if (model.boardTest > 0 && board != model.boardTest) {
-        return std::string("Необходима системная плата с ") + socketName(model.socket);
+        return fillIn(kBoardWithSocketText, {socketName(model.socket)});
     }
     return {};
 }
@@ -98,8 +103,8 @@ std::string OfferText(const PartModel& model) {
 }
 
 std::string TradeInText(const GameState& state, const PartModel& model) {
-    return std::string("Если продать ") + slotDescription(model.slot).oldWord + ", то " +
-           model.infoName + " - $" + std::to_string(NetPrice(state, model));
+    return fillIn(kTradeInText, {slotDescription(model.slot).oldWord, model.infoName,
+                                 std::to_string(NetPrice(state, model))});
 }
 
 std::string InfoText(const GameState& state, const PartModel& model) {
@@ -116,8 +121,9 @@ void Buy(Game& game, const PartModel& model) {
     const int net = NetPrice(game, model);
     const bool refused = mayTakeLastDollar(model.slot) ? net > game.Money : net >= game.Money;
     if (refused) {
-        game.shell.message("У вас не хватает $" + std::to_string(std::int64_t{net} - game.Money),
-                           kGameTitle, MessageIcon::None);
+        game.shell.message(
+            fillIn(kShortOfMoneyText, {std::to_string(std::int64_t{net} - game.Money)}), kGameTitle,
+            MessageIcon::None);
         return;
     }
     const std::string refusal = boardRefusal(game, model);

@@ -5,6 +5,7 @@
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
 #include "hardware/PartsCatalogue.h"
 #include "hardware/Shop.h"
 
@@ -28,7 +29,7 @@ struct Column {
 }  // namespace
 
 TfComputer::TfComputer(Game& game)
-    : ActivityWindow(game, WindowId::fComputer, QStringLiteral("Покупка комплектующих"),
+    : ActivityWindow(game, WindowId::fComputer, tr("Покупка комплектующих"),
                      QSize(kClientWidth, kClientHeight), QStringLiteral("Label6")),
       models_(new ItemList(this)) {
     setObjectName(QStringLiteral("fComputer"));
@@ -47,7 +48,7 @@ TfComputer::TfComputer(Game& game)
     }
 
     QFrame* infoBar = addBox(client(), QRect(3, kBottomY, 373, kClientHeight - kBottomY - 3));
-    lInfo_ = new InfoLine(QStringLiteral("lInfo"), QString::fromUtf8(kDefaultInfo), infoBar);
+    lInfo_ = new InfoLine(QStringLiteral("lInfo"), gameText(kDefaultInfo), infoBar);
     lInfo_->setFont(gameFont(8, true));
     lInfo_->setAlignment(Qt::AlignCenter);
     lInfo_->setGeometry(infoBar->rect().adjusted(4, 2, -4, -2));
@@ -63,7 +64,7 @@ TfComputer::TfComputer(Game& game)
 }
 
 int TfComputer::addGroup(Slot slot, int x, int y, int width) {
-    addHeader(QString::fromUtf8(slotDescription(slot).groupTitle), client(),
+    addHeader(gameText(slotDescription(slot).groupTitle), client(),
               QRect(x, y, width, kTitleHeight));
     const auto models = modelsOf(slot);
     QFrame* box = addBox(client(), QRect(x, y + kTitleHeight, width,
@@ -82,7 +83,7 @@ void TfComputer::FormActivate() {
 
 void TfComputer::ModelMouseMove(int index) {
     const PartModel& model = partsCatalogue()[index];
-    lInfo_->describe(QString::fromStdString(InfoText(game_, model)), QColor(255, 0, 0));
+    lInfo_->describe(gameText(InfoText(game_, model)), QColor(255, 0, 0));
 }
 
 void TfComputer::ModelMouseLeave(int /*index*/) {

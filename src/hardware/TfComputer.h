@@ -2,6 +2,7 @@
 
 #include "core/ActivityWindow.h"
 #include "core/GameState.h"
+#include "core/Text.h"
 
 namespace tessaro {
 
@@ -16,7 +17,7 @@ class TfComputer : public ActivityWindow {
     explicit TfComputer(Game& game);
 
     static constexpr const char* kDefaultInfo =
-        "Здесь можно приобрести комплектующие для компьютера";
+        GAME_TEXT("Здесь можно приобрести комплектующие для компьютера");
 
   public slots:
     void FormShow() override;

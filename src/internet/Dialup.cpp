@@ -59,7 +59,7 @@ void ConnectClick(Game& game) {
     if (!game.Connected) {
         startTimer(game, TimerId::tConnect);
         game.internet.lConnectEnabled = false;
-        game.internet.lConnectInfo = "Набор номера...";
+        game.internet.lConnectInfo = GAME_TEXT("Набор номера...");
         game.Randomize();
         game.DialDraw = static_cast<std::uint8_t>(1 + game.Random(4));
         return;
@@ -74,7 +74,7 @@ void DialTick(Game& game) {
     ++game.DialStep;
     if (game.DialDraw == kBusyLine) {
         if (game.DialStep > kFirstAnswer) {
-            internet.lConnectInfo = "Телефонная линия занята";
+            internet.lConnectInfo = GAME_TEXT("Телефонная линия занята");
         }
         if (game.DialStep > kBusyHangUp) {
             offerDialAgain(internet);
@@ -83,16 +83,16 @@ void DialTick(Game& game) {
         return;
     }
     if (game.DialStep > kFirstAnswer) {
-        internet.lConnectInfo = "Проверка имени пользователя и пароля...";
+        internet.lConnectInfo = GAME_TEXT("Проверка имени пользователя и пароля...");
     }
     if (game.DialStep > kRegistering) {
-        internet.lConnectInfo = "Регистрация компьютера в сети...";
+        internet.lConnectInfo = GAME_TEXT("Регистрация компьютера в сети...");
     }
     if (game.DialStep > kConnected) {
         internet.lConnectInfo.clear();
         game.Connected = true;
         game.Wage -= kOnlineWageCost;
-        internet.lConnect = "Отключить";
+        internet.lConnect = GAME_TEXT("Отключить");
         internet.lConnectEnabled = true;
         stopTimer(game, TimerId::tConnect);
         // Days pass while online, unless a virus holds the game until its end.

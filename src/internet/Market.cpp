@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Saturating.h"
+#include "core/Templates.h"
 #include "development/Project.h"
 
 namespace tessaro {
@@ -24,12 +25,12 @@ void TrySell(Game& game) {
         // Not changeMoney: the sale leaves the main window's money label alone; the day clock
         // shows the new sum when it next refreshes the label.
         addSaturating(game.Money, game.ProjectPrice);
-        game.shell.message(
-            "Вам удалось продать этот проект за $" + std::to_string(game.ProjectPrice), kGameTitle,
-            MessageIcon::None);
+        game.shell.message(fillIn(kProjectSoldText, {std::to_string(game.ProjectPrice)}),
+                           kGameTitle, MessageIcon::None);
     } else {
-        game.shell.message("Вам не удалось продать этот проект и у вас понизилось настроение",
-                           kGameTitle, MessageIcon::Question);
+        game.shell.message(
+            GAME_TEXT("Вам не удалось продать этот проект и у вас понизилось настроение"),
+            kGameTitle, MessageIcon::Question);
         // A mood below 5 stops at 0 rather than wrapping to 250; the day clock then ends the
         // game.
         game.Mood = static_cast<std::uint8_t>(std::max(0, game.Mood - kMoodLost));

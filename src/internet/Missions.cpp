@@ -2,6 +2,7 @@
 
 #include "core/MainLabels.h"
 #include "core/Saturating.h"
+#include "core/Templates.h"
 
 namespace tessaro {
 
@@ -26,32 +27,32 @@ struct Timeline {
     Branch success;
 };
 
-constexpr const char* kBrutus = "Используем Brutus AET2...";
-constexpr const char* kCracking = "Попытка взлома пароля...";
-constexpr const char* kScanningPorts = "Сканируем порты...";
-constexpr const char* kIpTools = "Применяем IP Tools 1.1...";
-constexpr const char* kFtpStart = "Подключаемся ftp.filearchive.example...";
+constexpr const char* kBrutus = GAME_TEXT("Используем Brutus AET2...");
+constexpr const char* kCracking = GAME_TEXT("Попытка взлома пароля...");
+constexpr const char* kScanningPorts = GAME_TEXT("Сканируем порты...");
+constexpr const char* kIpTools = GAME_TEXT("Применяем IP Tools 1.1...");
+constexpr const char* kFtpStart = GAME_TEXT("Подключаемся ftp.filearchive.example...");
 
 // clang-format off
 constexpr std::array<MissionInfo, kMissionCount> kMissions = {{
-    {1, "FTPhack", "Взлом FTP-сервера", TimerId::tFTPhack, {0, -1, -1, -1}, false,
-     {"Требуется Brutus AET2", "", "", ""}, kFtpStart, 1, 100, 50},
-    {2, "FTPnARCHack", "Взломать FTP-сервер и вскрыть запароленный файл", TimerId::tFTPnARChack,
+    {1, "FTPhack", GAME_TEXT("Взлом FTP-сервера"), TimerId::tFTPhack, {0, -1, -1, -1}, false,
+     {GAME_TEXT("Требуется Brutus AET2"), "", "", ""}, kFtpStart, 1, 100, 50},
+    {2, "FTPnARCHack", GAME_TEXT("Взломать FTP-сервер и вскрыть запароленный файл"), TimerId::tFTPnARChack,
      {0, 2, -1, -1}, false,
-     {"Требуется Brutus AET2", "Требуется Advanced Archive Password Recovery", "", ""},
+     {GAME_TEXT("Требуется Brutus AET2"), GAME_TEXT("Требуется Advanced Archive Password Recovery"), "", ""},
      kFtpStart, 1, 150, 70},
-    {3, "CompHack", "Получить доступ к удаленному компьютеру", TimerId::tCompHack,
+    {3, "CompHack", GAME_TEXT("Получить доступ к удаленному компьютеру"), TimerId::tCompHack,
      {1, 3, 4, -1}, false,
-     {"Требуется X-Sharez", "Требуется LANguard Port Scanner", "Требуется IP Tools 1.1", ""},
-     "Сканируем сеть...", 1, 150, 70},
-    {4, "CompHacknDownload", "Получить доступ к компьютеру и взломать архив",
+     {GAME_TEXT("Требуется X-Sharez"), GAME_TEXT("Требуется LANguard Port Scanner"), GAME_TEXT("Требуется IP Tools 1.1"), ""},
+     GAME_TEXT("Сканируем сеть..."), 1, 150, 70},
+    {4, "CompHacknDownload", GAME_TEXT("Получить доступ к компьютеру и взломать архив"),
      TimerId::tCompHacknDownload, {1, 3, 4, 2}, false,
-     {"Требуется X-Sharez", "Требуется LANguard Port Scanner", "Требуется IP Tools 1.1",
-      "Требуется Advanced Archive Password Recovery"},
-     "Сканируем сеть...", 1, 200, 120},
-    {5, "lDeface", "Взлом web-сайта", TimerId::tDeface, {-1, -1, -1, -1}, true,
-     {"Требуется знание Perl", "Требуется знание PHP", "Требуется знание HTML", ""},
-     "Тестируем CGI на уязвимость...", 2, 200, 60},
+     {GAME_TEXT("Требуется X-Sharez"), GAME_TEXT("Требуется LANguard Port Scanner"), GAME_TEXT("Требуется IP Tools 1.1"),
+      GAME_TEXT("Требуется Advanced Archive Password Recovery")},
+     GAME_TEXT("Сканируем сеть..."), 1, 200, 120},
+    {5, "lDeface", GAME_TEXT("Взлом web-сайта"), TimerId::tDeface, {-1, -1, -1, -1}, true,
+     {GAME_TEXT("Требуется знание Perl"), GAME_TEXT("Требуется знание PHP"), GAME_TEXT("Требуется знание HTML"), ""},
+     GAME_TEXT("Тестируем CGI на уязвимость..."), 2, 200, 60},
 }};
 
 constexpr std::array<Timeline, kMissionCount> kTimelines = {{
@@ -64,7 +65,7 @@ constexpr std::array<Timeline, kMissionCount> kTimelines = {{
     {{{}, 0, 4, 5},
      {{{{4, kScanningPorts}, {7, kIpTools}, {10, kCracking}}}, 3, 14, 15}},
     {{{}, 0, 8, 9},
-     {{{{9, "Дефейс главной страницы..."}}}, 1, 11, 12}},
+     {{{{9, GAME_TEXT("Дефейс главной страницы...")}}}, 1, 11, 12}},
 }};
 // clang-format on
 
@@ -95,7 +96,7 @@ void applyOutcome(Game& game, const MissionInfo& mission, bool detected) {
     game.Randomize();
     if (detected) {
         game.MissionAmount = static_cast<std::uint8_t>(mission.fineBase + game.Random(kFineRange));
-        game.internet.hLine6 = "Вас обнаружили. Штраф $" + std::to_string(game.MissionAmount);
+        game.internet.hLine6 = fillIn(kMissionFineText, {std::to_string(game.MissionAmount)});
         changeMoney(game, -game.MissionAmount);
         // Only the first mission lets the player start another during its last second.
         if (mission.number == 1) {
@@ -104,8 +105,7 @@ void applyOutcome(Game& game, const MissionInfo& mission, bool detected) {
         return;
     }
     game.MissionAmount = static_cast<std::uint8_t>(mission.rewardBase + game.Random(kRewardRange));
-    game.internet.hLine6 =
-        "Задание выполнено. На ваш счет переведено $" + std::to_string(game.MissionAmount);
+    game.internet.hLine6 = fillIn(kMissionRewardText, {std::to_string(game.MissionAmount)});
     changeMoney(game, game.MissionAmount);
     addSaturating(game.Experience, kMissionExperience);
 }

@@ -6,6 +6,7 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
+#include "core/ScreenLanguage.h"
 #include "internet/Dialup.h"
 #include "internet/InternetPictures.h"
 #include "internet/Market.h"
@@ -38,8 +39,8 @@ QWidget* addSite(const char* name, QWidget* parent, const QRect& geometry) {
 }  // namespace
 
 TfInternet::TfInternet(Game& game)
-    : ActivityWindow(game, WindowId::fInternet, QStringLiteral("Интернет"),
-                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6")),
+    : ActivityWindow(game, WindowId::fInternet, tr("Интернет"), QSize(kClientWidth, kClientHeight),
+                     QStringLiteral("Label6")),
       utilities_(new ItemList(this)),
       missions_(new ItemList(this)) {
     setObjectName(QStringLiteral("fInternet"));
@@ -49,7 +50,7 @@ TfInternet::TfInternet(Game& game)
     const QRect siteArea(kRightX, 3, kRightWidth, 112);
     bindVisible(createToolsSite(siteArea), internet.grToolsVisible);
     bindVisible(createMarketSite(siteArea), internet.grMarketVisible);
-    addHeader(QStringLiteral("Взлом"), client(),
+    addHeader(tr("Взлом"), client(),
               QRect(kRightX, siteArea.bottom() + 4, kRightWidth, kHeaderHeight));
     bindVisible(createMissions(QRect(kRightX, siteArea.bottom() + 4 + kHeaderHeight, kRightWidth,
                                      kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
@@ -73,7 +74,7 @@ void TfInternet::createConnection() {
     info->setWordWrap(true);
     bind(info, internet.lConnectInfo);
 
-    addHeader(QStringLiteral("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
+    addHeader(tr("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
     // The two sites, named by addresses of the game's own internet.
     const struct {
         const char* control;
@@ -104,8 +105,8 @@ void TfInternet::createConnection() {
 QWidget* TfInternet::createToolsSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grTools", client(), area);
-    QLabel* heading = addLabel(QStringLiteral("Скачать утилиты"), site,
-                               QRect(0, 3, area.width(), 16), 11, true, kRed);
+    QLabel* heading =
+        addLabel(tr("Скачать утилиты"), site, QRect(0, 3, area.width(), 16), 11, true, kRed);
     heading->setAlignment(Qt::AlignCenter);
     for (const Utility& utility : utilities()) {
         ActionLabel* label =
@@ -132,8 +133,8 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
 QWidget* TfInternet::createMarketSite(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* site = addSite("grMarket", client(), area);
-    QLabel* heading = addLabel(QStringLiteral("Имеющийся проект"), site,
-                               QRect(0, 3, area.width(), 16), 11, true, kBlack);
+    QLabel* heading =
+        addLabel(tr("Имеющийся проект"), site, QRect(0, 3, area.width(), 16), 11, true, kBlack);
     heading->setAlignment(Qt::AlignCenter);
     QLabel* project = addLabel(QString(), site, QRect(4, 28, area.width() - 8, 15), 9, false,
                                QColor(128, 128, 128));
@@ -141,9 +142,8 @@ QWidget* TfInternet::createMarketSite(const QRect& area) {
     project->setAlignment(Qt::AlignCenter);
     bind(project, internet.lNowProject);
 
-    auto* sell =
-        new ActionLabel(QStringLiteral("lSell"), QStringLiteral("Попытаться продать проект"), 9,
-                        site, kActionGrey, kRed);
+    auto* sell = new ActionLabel(QStringLiteral("lSell"), tr("Попытаться продать проект"), 9, site,
+                                 kActionGrey, kRed);
     sell->setAlignment(Qt::AlignCenter);
     sell->setGeometry(4, 56, area.width() - 8, 16);
     bindVisible(sell, internet.saleVisible);
@@ -156,7 +156,7 @@ QWidget* TfInternet::createMissions(const QRect& area) {
     InternetCaptions& internet = game_.internet;
     QWidget* group = addSite("grHack", client(), area);
     QLabel* heading =
-        addLabel(QStringLiteral("Задания"), group, QRect(0, 2, area.width(), 14), 9, true, kBlack);
+        addLabel(tr("Задания"), group, QRect(0, 2, area.width(), 14), 9, true, kBlack);
     heading->setAlignment(Qt::AlignCenter);
     for (const MissionInfo& mission : missions()) {
         const int index = mission.number - 1;
@@ -205,7 +205,7 @@ void TfInternet::surfMarketClick() {
 }
 
 void TfInternet::UtilityMouseMove(int index) {
-    lCost_->setText(QString::fromUtf8(utilities()[static_cast<std::size_t>(index)].costText));
+    lCost_->setText(gameText(utilities()[static_cast<std::size_t>(index)].costText));
     lCost_->show();
 }
 

@@ -10,11 +10,11 @@ namespace {
 
 // clang-format off
 constexpr std::array<Utility, kToolCount> kUtilities = {{
-    {0, "lBrutus", "Brutus AET2", "Стоимость: $300", 300, 5},
-    {1, "lXsharez", "X-Sharez", "Стоимость: $500", 500, 10},
-    {2, "lAAPR", "Advanced Archive Password Recovery", "Стоимость: $500", 500, 10},
-    {3, "lLPS", "LANguard Port Scanner", "Стоимость: $500", 500, 10},
-    {4, "Label5", "IP Tools 1.1", "Стоимость: $500", 500, 10},
+    {0, "lBrutus", "Brutus AET2", GAME_TEXT("Стоимость: $300"), 300, 5},
+    {1, "lXsharez", "X-Sharez", GAME_TEXT("Стоимость: $500"), 500, 10},
+    {2, "lAAPR", "Advanced Archive Password Recovery", GAME_TEXT("Стоимость: $500"), 500, 10},
+    {3, "lLPS", "LANguard Port Scanner", GAME_TEXT("Стоимость: $500"), 500, 10},
+    {4, "Label5", "IP Tools 1.1", GAME_TEXT("Стоимость: $500"), 500, 10},
 }};
 // clang-format on
 

@@ -5,6 +5,7 @@
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
 #include "jobs/JobOffers.h"
 
 namespace tessaro {
@@ -25,14 +26,13 @@ const QColor kRed(255, 0, 0);
 }  // namespace
 
 TfJob::TfJob(Game& game)
-    : ActivityWindow(game, WindowId::fJob, QStringLiteral("Поиск работы"),
-                     QSize(kClientWidth, kClientHeight), QStringLiteral("Label6"),
-                     ReturnLook::WhiteOnHighlight),
+    : ActivityWindow(game, WindowId::fJob, tr("Поиск работы"), QSize(kClientWidth, kClientHeight),
+                     QStringLiteral("Label6"), ReturnLook::WhiteOnHighlight),
       offers_(new ItemList(this)) {
     setObjectName(QStringLiteral("fJob"));
 
-    addHeader(QStringLiteral("Доступные предложения"), client(),
-              QRect(kLeftX, 3, kLeftWidth, kHeaderHeight), HeaderLook::WhiteOnHighlight, 11);
+    addHeader(tr("Доступные предложения"), client(), QRect(kLeftX, 3, kLeftWidth, kHeaderHeight),
+              HeaderLook::WhiteOnHighlight, 11);
     QFrame* box =
         addBox(client(), QRect(kLeftX, 3 + kHeaderHeight, kLeftWidth, kJobCount * kLineStep + 6));
     for (const JobOffer& offer : jobOffers()) {
@@ -42,7 +42,7 @@ TfJob::TfJob(Game& game)
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // The label is as wide as its caption, so the wage stands just right of it.
         caption->resize(caption->fontMetrics().horizontalAdvance(caption->text()) + 2, kLineStep);
-        auto* wage = new QLabel(QString::fromUtf8(offer.wageText), box);
+        auto* wage = new QLabel(gameText(offer.wageText), box);
         wage->setObjectName(QLatin1String(offer.wageLabel));
         wage->setFont(gameFont(8, true));
         setTextColour(wage, kRed);
@@ -54,7 +54,7 @@ TfJob::TfJob(Game& game)
     placeReturnLabel(QRect(kLeftX, box->geometry().bottom() + 4, kLeftWidth,
                            kClientHeight - box->geometry().bottom() - 7));
 
-    auto* title = new QLabel(QStringLiteral("Требования"), client());
+    auto* title = new QLabel(tr("Требования"), client());
     title->setFont(gameFont(11, true));
     setTextColour(title, kRed);
     title->setAlignment(Qt::AlignCenter);
@@ -97,9 +97,9 @@ void TfJob::OfferMouseMove(int index) {
     const JobOffer& offer = jobOffers()[static_cast<std::size_t>(index)];
     wages_[static_cast<std::size_t>(index)]->show();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        lines_[i]->setText(QString::fromUtf8(offer.lines[i]));
+        lines_[i]->setText(gameText(offer.lines[i]));
     }
-    lInfo_->setText(QString::fromStdString(JobVerdict(game_, offer)));
+    lInfo_->setText(gameText(JobVerdict(game_, offer)));
 }
 
 void TfJob::OfferMouseLeave(int index) {

@@ -339,8 +339,9 @@ std::string SavedGameFileName(const std::string& chosen) {
 }
 
 void SaveGame(Game& game) {
-    const auto chosen = game.shell.chooseFile(
-        {FileChoice::Purpose::Save, "Сохранение игры", kSavedGameFilter, game.dialogs.sdSaveGame});
+    const auto chosen =
+        game.shell.chooseFile({FileChoice::Purpose::Save, GAME_TEXT("Сохранение игры"),
+                               kSavedGameFilter, game.dialogs.sdSaveGame});
     if (!chosen || chosen->empty()) {
         return;
     }
@@ -352,8 +353,9 @@ void SaveGame(Game& game) {
 }
 
 void LoadGame(Game& game) {
-    const auto chosen = game.shell.chooseFile(
-        {FileChoice::Purpose::Open, "Загрузка игры", kSavedGameFilter, game.dialogs.odOpenGame});
+    const auto chosen =
+        game.shell.chooseFile({FileChoice::Purpose::Open, GAME_TEXT("Загрузка игры"),
+                               kSavedGameFilter, game.dialogs.odOpenGame});
     if (!chosen || chosen->empty()) {
         return;
     }

@@ -11,7 +11,7 @@
 namespace tessaro {
 
 inline constexpr int kSavedLineCount = 120;
-inline constexpr const char* kSavedGameFilter = "Файл игры Tessaro 1.0 (*.tso)";
+inline constexpr const char* kSavedGameFilter = GAME_TEXT("Файл игры Tessaro 1.0 (*.tso)");
 
 // How a line of the saved game holds its value.
 enum class Encoding {

@@ -6,6 +6,7 @@
 
 #include "core/Fonts.h"
 #include "core/ItemList.h"
+#include "core/ScreenLanguage.h"
 #include "software/Installation.h"
 #include "software/SoftwareCatalogue.h"
 #include "software/SoftwarePictures.h"
@@ -26,18 +27,17 @@ constexpr int kPanelY = 178;
 }  // namespace
 
 TfSoftware::TfSoftware(Game& game)
-    : ActivityWindow(game, WindowId::fSoftware, QStringLiteral("Установка программ"),
+    : ActivityWindow(game, WindowId::fSoftware, tr("Установка программ"),
                      QSize(kClientWidth, kClientHeight), QStringLiteral("Label3")),
       items_(new ItemList(this)),
       cdPictures_(drawCdPictures()) {
     setObjectName(QStringLiteral("fSoftware"));
 
-    addGroup(QStringLiteral("Операционная система"), {osW98, osW2K, osWXP, osL9, osLH},
+    addGroup(tr("Операционная система"), {osW98, osW2K, osWXP, osL9, osLH},
              QRect(kLeftX, 3, kColumnWidth, 0));
-    addGroup(QStringLiteral("Среда разработки"), {dvD7, dvCB, dvKL, dvVB},
-             QRect(kRightX, 3, kColumnWidth, 0));
-    addGroup(QStringLiteral("Антивирус"), {avDW, avNA, avKA}, QRect(kRightX, 80, kColumnWidth, 0));
-    addGroup(QStringLiteral("Другое"), {lFlash, lDreamweaver, lOffice, l3dsmax, lPhotoshop},
+    addGroup(tr("Среда разработки"), {dvD7, dvCB, dvKL, dvVB}, QRect(kRightX, 3, kColumnWidth, 0));
+    addGroup(tr("Антивирус"), {avDW, avNA, avKA}, QRect(kRightX, 80, kColumnWidth, 0));
+    addGroup(tr("Другое"), {lFlash, lDreamweaver, lOffice, l3dsmax, lPhotoshop},
              QRect(kLeftX, 92, kColumnWidth, 0));
     placeReturnLabel(QRect(kRightX, 142, kColumnWidth, 33));
     createRequirementsPanel();
@@ -70,7 +70,7 @@ void TfSoftware::createRequirementsPanel() {
     auto* decoration = new QLabel(panel);
     decoration->setPixmap(drawProgramIcon(16));
     decoration->setGeometry(6, 4, 16, 16);
-    auto* title = new QLabel(QStringLiteral("Системные требования"), panel);
+    auto* title = new QLabel(tr("Системные требования"), panel);
     title->setFont(gameFont(11, true));
     title->setGeometry(26, 3, 200, 17);
 
@@ -89,7 +89,7 @@ void TfSoftware::createRequirementsPanel() {
     imCD_->setGeometry(250, 30, 47, 47);
     imCD_->setPixmap(cdPictures_[kCdNeutral]);
 
-    auto* spaceTitle = new QLabel(QStringLiteral("Свободное дисковое пространство"), panel);
+    auto* spaceTitle = new QLabel(tr("Свободное дисковое пространство"), panel);
     spaceTitle->setFont(gameFont(9, true));
     spaceTitle->setGeometry(8, 96, 290, 13);
     gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), panel, QRect(8, 111, 290, 14),
@@ -98,7 +98,7 @@ void TfSoftware::createRequirementsPanel() {
 
 void TfSoftware::setLines(const std::array<const char*, 6>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        lines_[i]->setText(QString::fromUtf8(lines[i]));
+        lines_[i]->setText(gameText(lines[i]));
     }
 }
 

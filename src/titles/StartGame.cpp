@@ -14,7 +14,7 @@ void ShowStartWindow(GameState& state) {
 
 bool StartGame(Game& game, const std::string& typedName) {
     if (typedName.empty()) {
-        game.shell.message("Необходимо ввести имя", kGameTitle, MessageIcon::Question);
+        game.shell.message(GAME_TEXT("Необходимо ввести имя"), kGameTitle, MessageIcon::Question);
         return false;
     }
     NewGame(game);

@@ -11,7 +11,7 @@
 namespace tessaro {
 
 TForm1::TForm1(Game& game)
-    : GameWindow(game, WindowId::Form1, QStringLiteral("Поздравляем!"), QSize(323, 192)) {
+    : GameWindow(game, WindowId::Form1, tr("Поздравляем!"), QSize(323, 192)) {
     setObjectName(QStringLiteral("Form1"));
     paintBackground(client(), Qt::white);
 
@@ -22,10 +22,9 @@ TForm1::TForm1(Game& game)
     picture->setPixmap(loadPicture(QStringLiteral("congratulations")));
     picture->setGeometry(11, TitleBar::kHeight + 8, 300, 100);
 
-    auto* about =
-        new ActionLabel(QStringLiteral("bAbout"), QStringLiteral("О программе..."), 11, client());
+    auto* about = new ActionLabel(QStringLiteral("bAbout"), tr("О программе..."), 11, client());
     about->setGeometry(12, 166, 120, 18);
-    auto* quit = new ActionLabel(QStringLiteral("bQuit"), QStringLiteral("Выход"), 11, client());
+    auto* quit = new ActionLabel(QStringLiteral("bQuit"), tr("Выход"), 11, client());
     quit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     quit->setGeometry(323 - 12 - 60, 166, 60, 18);
     connect(about, &ActionLabel::clicked, this, &TForm1::bAboutClick);

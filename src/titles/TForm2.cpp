@@ -11,7 +11,7 @@
 namespace tessaro {
 
 TForm2::TForm2(Game& game)
-    : GameWindow(game, WindowId::Form2, QStringLiteral("О программе..."), QSize(274, 164)) {
+    : GameWindow(game, WindowId::Form2, tr("О программе..."), QSize(274, 164)) {
     setObjectName(QStringLiteral("Form2"));
     paintBackground(client(), Qt::white);
 
@@ -29,9 +29,9 @@ TForm2::TForm2(Game& game)
     logo->setPixmap(drawTeamLogo());
     logo->setGeometry(240, top, 24, 24);
 
-    addLabel(QStringLiteral("Разработчик:"), client(), QRect(84, top + 54, 70, 14), 8, false);
-    QLabel* developer = addLabel(QStringLiteral("Команда Tessaro"), client(),
-                                 QRect(154, top + 54, 116, 14), 8, true);
+    addLabel(tr("Разработчик:"), client(), QRect(84, top + 54, 70, 14), 8, false);
+    QLabel* developer =
+        addLabel(tr("Команда Tessaro"), client(), QRect(154, top + 54, 116, 14), 8, true);
     developer->setObjectName(QStringLiteral("lDeveloper"));
     addLabel(QStringLiteral("E-mail:"), client(), QRect(84, top + 68, 70, 14), 8, false);
     QLabel* email = addLabel(QStringLiteral("team@tessaro.example.org"), client(),
@@ -39,7 +39,7 @@ TForm2::TForm2(Game& game)
     email->setObjectName(QStringLiteral("lEmail"));
     setTextColour(email, QColor(0, 0, 128));
 
-    auto* quit = new ActionLabel(QStringLiteral("Label8"), QStringLiteral("Выход"), 11, client());
+    auto* quit = new ActionLabel(QStringLiteral("Label8"), tr("Выход"), 11, client());
     quit->setAlignment(Qt::AlignCenter);
     quit->setGeometry(107, 142, 60, 18);
     connect(quit, &ActionLabel::clicked, this, &TForm2::Label8Click);

@@ -22,20 +22,20 @@ TfStart::TfStart(Game& game)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(6, TitleBar::kHeight + 5, 293, 121 - TitleBar::kHeight - 11);
 
-    auto* prompt = new QLabel(QStringLiteral("Введите ваше имя:"), panel);
+    auto* prompt = new QLabel(tr("Введите ваше имя:"), panel);
     prompt->setFont(gameFont(11));
     prompt->setGeometry(8, 9, 110, 18);
 
     eName_ = new QLineEdit(panel);
     eName_->setObjectName(QStringLiteral("eName"));
-    eName_->setAccessibleName(QStringLiteral("Введите ваше имя:"));
+    eName_->setAccessibleName(tr("Введите ваше имя:"));
     eName_->setFont(gameFont(9, true));
     eName_->setValidator(new NameValidator(eName_));
     eName_->setGeometry(120, 7, 165, 22);
     // The name is typed at once.
     eName_->setFocus();
 
-    button1_ = new QPushButton(QStringLiteral("Начать игру"), panel);
+    button1_ = new QPushButton(tr("Начать игру"), panel);
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setFont(gameFont(11));
     button1_->setGeometry(8, 36, 277, 26);

@@ -23,7 +23,7 @@ TitleBar::TitleBar(const QString& version, int width, QWidget* parent) : QWidget
     QLabel* number = addLabel(version, this, QRect(), 12, false, Qt::white);
     number->adjustSize();
     number->move(name->x() + name->width() + 4, 13);
-    QLabel* year = addLabel(QStringLiteral("Версия 2003"), this, QRect(), 8, false, Qt::white);
+    QLabel* year = addLabel(tr("Версия 2003"), this, QRect(), 8, false, Qt::white);
     year->adjustSize();
     year->move(width - year->width() - 8, 16);
 }

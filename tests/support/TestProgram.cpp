@@ -78,8 +78,8 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-void prepareApplication() {
-    prepareDesktop();
+void prepareApplication(ScreenLanguage language) {
+    prepareDesktop(language);
 }
 
 void WindowTestCase::initTestCase() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/Program.h"
+#include "core/ScreenLanguage.h"
 #include "support/RecordingShell.h"
 
 namespace tessaro::testing {
@@ -80,6 +81,6 @@ bool waitUntilActive(QWidget* window);
 void typeText(QWidget* widget, const QString& text);
 
 // The fonts and style of the real program, for the test's QApplication.
-void prepareApplication();
+void prepareApplication(ScreenLanguage language = ScreenLanguage::Russian);
 
 }  // namespace tessaro::testing
