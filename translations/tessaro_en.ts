@@ -5,1033 +5,1125 @@
     <name>tessaro</name>
     <message>
         <source>Подключиться</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>Стоимость обучения: $%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Course fee: $%1</translation>
     </message>
     <message>
         <source>Необходима системная плата с %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Needs a motherboard with %1</translation>
     </message>
     <message>
         <source>Если продать %1, то %2 - $%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Trading in %1: %2 - $%3</translation>
     </message>
     <message>
         <source>У вас не хватает $%1</source>
-        <translation type="unfinished"></translation>
+        <translation>You are $%1 short</translation>
     </message>
     <message>
         <source>Вам удалось продать этот проект за $%1</source>
-        <translation type="unfinished"></translation>
+        <translation>You sold this project for $%1</translation>
     </message>
     <message>
         <source>Вас обнаружили. Штраф $%1</source>
-        <translation type="unfinished"></translation>
+        <translation>You were caught. Fined $%1</translation>
     </message>
     <message>
         <source>Задание выполнено. На ваш счет переведено $%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mission complete. $%1 paid to your account</translation>
     </message>
     <message>
         <source>Нет</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Медиа проигрыватель</source>
-        <translation type="unfinished"></translation>
+        <translation>Media player</translation>
     </message>
     <message>
         <source>Текстовый редактор</source>
-        <translation type="unfinished"></translation>
+        <translation>Text editor</translation>
     </message>
     <message>
         <source>Файловый менеджер</source>
-        <translation type="unfinished"></translation>
+        <translation>File manager</translation>
     </message>
     <message>
         <source>Менеджер закачек</source>
-        <translation type="unfinished"></translation>
+        <translation>Download manager</translation>
     </message>
     <message>
         <source>Антивирус</source>
-        <translation type="unfinished"></translation>
+        <translation>Antivirus</translation>
     </message>
     <message>
         <source>Интернет-браузер</source>
-        <translation type="unfinished"></translation>
+        <translation>Web browser</translation>
     </message>
     <message>
         <source>Интернет браузер</source>
-        <translation type="unfinished"></translation>
+        <translation>Web browser</translation>
     </message>
     <message>
         <source>Операционная система</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system</translation>
     </message>
     <message>
         <source>Web-сайт</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Необходимо продать старый проект</source>
-        <translation type="unfinished"></translation>
+        <translation>Sell your current project first</translation>
     </message>
     <message>
         <source>Установить Borland Delphi 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Borland Delphi 7.0</translation>
     </message>
     <message>
         <source>Установить Borland C++ Builder 6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Borland C++ Builder 6.0</translation>
     </message>
     <message>
         <source>Установить Borland Kylix 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Borland Kylix 1.0</translation>
     </message>
     <message>
         <source>Установить Microsoft Visual Basic.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Microsoft Visual Basic.net</translation>
     </message>
     <message>
         <source>Установить Macromedia Dreamweaver MX</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Macromedia Dreamweaver MX</translation>
     </message>
     <message>
         <source>Установить Macromedia Flash MX</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Macromedia Flash MX</translation>
     </message>
     <message>
         <source>Установить Adobe Photoshop 7.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Adobe Photoshop 7.0</translation>
     </message>
     <message>
         <source>Установить 3D Studio MAX 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Install 3D Studio MAX 5.0</translation>
     </message>
     <message>
         <source>Установить Microsoft Office 98</source>
-        <translation type="unfinished"></translation>
+        <translation>Install Microsoft Office 98</translation>
     </message>
     <message>
         <source>Обучение возможно</source>
-        <translation type="unfinished"></translation>
+        <translation>You can take this course</translation>
     </message>
     <message>
         <source>Обучение невозможно</source>
-        <translation type="unfinished"></translation>
+        <translation>You cannot take this course</translation>
     </message>
     <message>
         <source>Не все условия были выполнены</source>
-        <translation type="unfinished"></translation>
+        <translation>Not every requirement is met</translation>
     </message>
     <message>
         <source>Сходить в компьютерный клуб</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to a computer club</translation>
     </message>
     <message>
         <source>Стоимость: $5</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $5</translation>
     </message>
     <message>
         <source>Посетить с друзьями кафе</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to a café with friends</translation>
     </message>
     <message>
         <source>Стоимость: $10</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $10</translation>
     </message>
     <message>
         <source>Покататься на скейте в скейтпарке</source>
-        <translation type="unfinished"></translation>
+        <translation>Skateboard in the skate park</translation>
     </message>
     <message>
         <source>Стоимость: $20</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $20</translation>
     </message>
     <message>
         <source>Сходить на дискотеку</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to a disco</translation>
     </message>
     <message>
         <source>Стоимость: $30</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $30</translation>
     </message>
     <message>
         <source>Заняться киберсексом</source>
-        <translation type="unfinished"></translation>
+        <translation>Have cybersex</translation>
     </message>
     <message>
         <source>Стоимость: $50</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $50</translation>
     </message>
     <message>
         <source>Вам удалось уничтожить вирус.</source>
-        <translation type="unfinished"></translation>
+        <translation>You destroyed the virus.</translation>
     </message>
     <message>
         <source>Вирус не причинил вреда.</source>
-        <translation type="unfinished"></translation>
+        <translation>The virus did no harm.</translation>
     </message>
     <message>
         <source>Накрылась операционная система.</source>
-        <translation type="unfinished"></translation>
+        <translation>The operating system is wrecked.</translation>
     </message>
     <message>
         <source>Ламер</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamer</translation>
     </message>
     <message>
         <source>Пользователь</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Программист</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer</translation>
     </message>
     <message>
         <source>Хакер</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacker</translation>
     </message>
     <message>
         <source>У вас плохое настроение. К сожалению вы проиграли</source>
-        <translation type="unfinished"></translation>
+        <translation>You are in a bad mood. Sorry, you have lost</translation>
     </message>
     <message>
         <source>Закончились все деньги. К сожалению вы проиграли</source>
-        <translation type="unfinished"></translation>
+        <translation>You have run out of money. Sorry, you have lost</translation>
     </message>
     <message>
         <source>Пособие по безработице $1/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Unemployment benefit $1/day</translation>
     </message>
     <message>
         <source>Системная плата</source>
-        <translation type="unfinished"></translation>
+        <translation>Motherboard</translation>
     </message>
     <message>
         <source>старую</source>
-        <translation type="unfinished"></translation>
+        <translation>the old one</translation>
     </message>
     <message>
         <source>Процессор</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor</translation>
     </message>
     <message>
         <source>старый</source>
-        <translation type="unfinished"></translation>
+        <translation>the old one</translation>
     </message>
     <message>
         <source>Память</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory</translation>
     </message>
     <message>
         <source>Жесткий диск</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard disk</translation>
     </message>
     <message>
         <source>Видео карта</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card</translation>
     </message>
     <message>
         <source>Звуковая карта</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound card</translation>
     </message>
     <message>
         <source>Монитор</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>CD/DVD-Привод</source>
-        <translation type="unfinished"></translation>
+        <translation>CD/DVD drive</translation>
     </message>
     <message>
         <source>Модем</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem</translation>
     </message>
     <message>
         <source>Необходима любая системная плата</source>
-        <translation type="unfinished"></translation>
+        <translation>Needs a motherboard</translation>
     </message>
     <message>
         <source>Набор номера...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialling...</translation>
     </message>
     <message>
         <source>Телефонная линия занята</source>
-        <translation type="unfinished"></translation>
+        <translation>The line is busy</translation>
     </message>
     <message>
         <source>Проверка имени пользователя и пароля...</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking user name and password...</translation>
     </message>
     <message>
         <source>Регистрация компьютера в сети...</source>
-        <translation type="unfinished"></translation>
+        <translation>Registering your computer on the network...</translation>
     </message>
     <message>
         <source>Отключить</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect</translation>
     </message>
     <message>
         <source>Вам не удалось продать этот проект и у вас понизилось настроение</source>
-        <translation type="unfinished"></translation>
+        <translation>Nobody bought this project, and your mood has dropped</translation>
     </message>
     <message>
         <source>Используем Brutus AET2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Running Brutus AET2...</translation>
     </message>
     <message>
         <source>Попытка взлома пароля...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trying to crack the password...</translation>
     </message>
     <message>
         <source>Сканируем порты...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning ports...</translation>
     </message>
     <message>
         <source>Применяем IP Tools 1.1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Running IP Tools 1.1...</translation>
     </message>
     <message>
         <source>Подключаемся ftp.filearchive.example...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting to ftp.filearchive.example...</translation>
     </message>
     <message>
         <source>Взлом FTP-сервера</source>
-        <translation type="unfinished"></translation>
+        <translation>Hack an FTP server</translation>
     </message>
     <message>
         <source>Требуется Brutus AET2</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires Brutus AET2</translation>
     </message>
     <message>
         <source>Взломать FTP-сервер и вскрыть запароленный файл</source>
-        <translation type="unfinished"></translation>
+        <translation>Hack an FTP server and crack a locked file</translation>
     </message>
     <message>
         <source>Требуется Advanced Archive Password Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires Advanced Archive Password Recovery</translation>
     </message>
     <message>
         <source>Получить доступ к удаленному компьютеру</source>
-        <translation type="unfinished"></translation>
+        <translation>Get into a remote computer</translation>
     </message>
     <message>
         <source>Требуется X-Sharez</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires X-Sharez</translation>
     </message>
     <message>
         <source>Требуется LANguard Port Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires LANguard Port Scanner</translation>
     </message>
     <message>
         <source>Требуется IP Tools 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires IP Tools 1.1</translation>
     </message>
     <message>
         <source>Сканируем сеть...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning the network...</translation>
     </message>
     <message>
         <source>Получить доступ к компьютеру и взломать архив</source>
-        <translation type="unfinished"></translation>
+        <translation>Get into a computer and crack an archive</translation>
     </message>
     <message>
         <source>Взлом web-сайта</source>
-        <translation type="unfinished"></translation>
+        <translation>Hack a website</translation>
     </message>
     <message>
         <source>Требуется знание Perl</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires Perl</translation>
     </message>
     <message>
         <source>Требуется знание PHP</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires PHP</translation>
     </message>
     <message>
         <source>Требуется знание HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Requires HTML</translation>
     </message>
     <message>
         <source>Тестируем CGI на уязвимость...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probing the CGI scripts for holes...</translation>
     </message>
     <message>
         <source>Дефейс главной страницы...</source>
-        <translation type="unfinished"></translation>
+        <translation>Defacing the home page...</translation>
     </message>
     <message>
         <source>Стоимость: $300</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $300</translation>
     </message>
     <message>
         <source>Стоимость: $500</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost: $500</translation>
     </message>
     <message>
         <source>Верстальщик</source>
-        <translation type="unfinished"></translation>
+        <translation>Typesetter</translation>
     </message>
     <message>
         <source>Верстальщик $3/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Typesetter $3/day</translation>
     </message>
     <message>
         <source>$3/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$3/day</translation>
     </message>
     <message>
         <source>Знать Microsoft Office 98</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Microsoft Office 98</translation>
     </message>
     <message>
         <source>Программист $5/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer $5/day</translation>
     </message>
     <message>
         <source>$5/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$5/day</translation>
     </message>
     <message>
         <source>Знать Borlad Delphi</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Borland Delphi</translation>
     </message>
     <message>
         <source>Знать Microsoft Windows 9x/Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Microsoft Windows 9x/Me</translation>
     </message>
     <message>
         <source>Web-дизайнер</source>
-        <translation type="unfinished"></translation>
+        <translation>Web designer</translation>
     </message>
     <message>
         <source>Web-дизайнер $7/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Web designer $7/day</translation>
     </message>
     <message>
         <source>$7/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$7/day</translation>
     </message>
     <message>
         <source>Знать Macromedia Flash</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Macromedia Flash</translation>
     </message>
     <message>
         <source>Знать Macromedia Dreamweaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Macromedia Dreamweaver</translation>
     </message>
     <message>
         <source>Владеть технологией HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Master HTML</translation>
     </message>
     <message>
         <source>Программист $10/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer $10/day</translation>
     </message>
     <message>
         <source>$10/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$10/day</translation>
     </message>
     <message>
         <source>Знать Borland C++ Buider</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Borland C++ Builder</translation>
     </message>
     <message>
         <source>Знать Microsoft Windows 2000/XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Microsoft Windows 2000/XP</translation>
     </message>
     <message>
         <source>Дизайнер</source>
-        <translation type="unfinished"></translation>
+        <translation>Designer</translation>
     </message>
     <message>
         <source>Дизайнер $12/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Designer $12/day</translation>
     </message>
     <message>
         <source>$12/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$12/day</translation>
     </message>
     <message>
         <source>Знать 3D Studio MAX</source>
-        <translation type="unfinished"></translation>
+        <translation>Know 3D Studio MAX</translation>
     </message>
     <message>
         <source>Знать Adobe Photoshop</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Adobe Photoshop</translation>
     </message>
     <message>
         <source>Web-программист</source>
-        <translation type="unfinished"></translation>
+        <translation>Web programmer</translation>
     </message>
     <message>
         <source>Web-программист $15/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Web programmer $15/day</translation>
     </message>
     <message>
         <source>$15/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$15/day</translation>
     </message>
     <message>
         <source>Владеть технологией PHP</source>
-        <translation type="unfinished"></translation>
+        <translation>Master PHP</translation>
     </message>
     <message>
         <source>Владеть технологией Perl</source>
-        <translation type="unfinished"></translation>
+        <translation>Master Perl</translation>
     </message>
     <message>
         <source>Знать MySQL Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Know MySQL Server</translation>
     </message>
     <message>
         <source>Знать Apache Web Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Apache Web Server</translation>
     </message>
     <message>
         <source>Программист $17/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer $17/day</translation>
     </message>
     <message>
         <source>$17/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$17/day</translation>
     </message>
     <message>
         <source>Знать Microsoft Visual Basic.net</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Microsoft Visual Basic.net</translation>
     </message>
     <message>
         <source>Web-мастер</source>
-        <translation type="unfinished"></translation>
+        <translation>Webmaster</translation>
     </message>
     <message>
         <source>Web-мастер $20/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Webmaster $20/day</translation>
     </message>
     <message>
         <source>$20/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$20/day</translation>
     </message>
     <message>
         <source>Владеть всеми web-технологии</source>
-        <translation type="unfinished"></translation>
+        <translation>Master every web technology</translation>
     </message>
     <message>
         <source>Linux-программист</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux programmer</translation>
     </message>
     <message>
         <source>Linux-программист $25/день</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux programmer $25/day</translation>
     </message>
     <message>
         <source>$25/день</source>
-        <translation type="unfinished"></translation>
+        <translation>$25/day</translation>
     </message>
     <message>
         <source>Знать Linux Mandrake 9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Linux Mandrake 9.0</translation>
     </message>
     <message>
         <source>Знать Borland Kylix 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Know Borland Kylix 2.0</translation>
     </message>
     <message>
         <source>Вы можете получить эту работу</source>
-        <translation type="unfinished"></translation>
+        <translation>You can get this job</translation>
     </message>
     <message>
         <source>С вашими знаниями эта работа недоступна</source>
-        <translation type="unfinished"></translation>
+        <translation>You lack the skills for this job</translation>
     </message>
     <message>
         <source>У плохое настроение. Вы не прошли собеседовние</source>
-        <translation type="unfinished"></translation>
+        <translation>You are in a bad mood. You failed the interview</translation>
     </message>
     <message>
         <source>Сохранение игры</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Game</translation>
     </message>
     <message>
         <source>Загрузка игры</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Game</translation>
     </message>
     <message>
         <source>Файл игры Tessaro 1.0 (*.tso)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro 1.0 saved game (*.tso)</translation>
     </message>
     <message>
         <source>Процессор: Intel Pentium 166MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor: Intel Pentium 166MHz</translation>
     </message>
     <message>
         <source>Системная память: 32MB RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>System memory: 32MB RAM</translation>
     </message>
     <message>
         <source>Видеокарта: Voodoo 4MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: Voodoo 4MB</translation>
     </message>
     <message>
         <source>Монитор: ViewSonic 15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor: ViewSonic 15&quot;</translation>
     </message>
     <message>
         <source>Свободное пространство: 200MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 200MB</translation>
     </message>
     <message>
         <source>Процессор: Intel Pentium II 366MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor: Intel Pentium II 366MHz</translation>
     </message>
     <message>
         <source>Системная память: 64MB RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>System memory: 64MB RAM</translation>
     </message>
     <message>
         <source>Видеокарта: Voodoo III 16MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: Voodoo III 16MB</translation>
     </message>
     <message>
         <source>Свободное пространство: 700MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 700MB</translation>
     </message>
     <message>
         <source>Звуковая карта: Creative SB Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound card: Creative SB Live</translation>
     </message>
     <message>
         <source>Процессор: Intel Pentium III 700MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor: Intel Pentium III 700MHz</translation>
     </message>
     <message>
         <source>Системная память: 128MB RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>System memory: 128MB RAM</translation>
     </message>
     <message>
         <source>Видеокарта: GeForce II 32MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: GeForce II 32MB</translation>
     </message>
     <message>
         <source>Монитор: LG Flatron 17&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor: LG Flatron 17&quot;</translation>
     </message>
     <message>
         <source>Свободное пространство: 1200MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 1200MB</translation>
     </message>
     <message>
         <source>Системная память: 256MB RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>System memory: 256MB RAM</translation>
     </message>
     <message>
         <source>Свободное пространство: 2200MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 2200MB</translation>
     </message>
     <message>
         <source>Процессор: Intel Pentium IV 3GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor: Intel Pentium IV 3GHz</translation>
     </message>
     <message>
         <source>Системная память: 512MB RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>System memory: 512MB RAM</translation>
     </message>
     <message>
         <source>Видеокарта: GeForce III 64MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: GeForce III 64MB</translation>
     </message>
     <message>
         <source>Монитор: SONY 21&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor: SONY 21&quot;</translation>
     </message>
     <message>
         <source>Свободное пространство: 3200MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 3200MB</translation>
     </message>
     <message>
         <source>Звуковая карта: Creative SB Audigy</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound card: Creative SB Audigy</translation>
     </message>
     <message>
         <source>Операционная система: Windows 98</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Windows 98</translation>
     </message>
     <message>
         <source>Свободное пространство: 600MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 600MB</translation>
     </message>
     <message>
         <source>Операционная система: Windows XP</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Windows XP</translation>
     </message>
     <message>
         <source>Свободное пространство: 1500MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 1500MB</translation>
     </message>
     <message>
         <source>Операционная система: Linux Mandrake 9.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Linux Mandrake 9.0</translation>
     </message>
     <message>
         <source>Свободное пространство: 800MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 800MB</translation>
     </message>
     <message>
         <source>Операционная система Windows 98</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Windows 98</translation>
     </message>
     <message>
         <source>Видеокарта Voodoo II 12MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: Voodoo II 12MB</translation>
     </message>
     <message>
         <source>Свободное пространство: 50MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 50MB</translation>
     </message>
     <message>
         <source>Процессор AMD K6-2 233MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Processor: AMD K6-2 233MHz</translation>
     </message>
     <message>
         <source>Свободное пространство: 400MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 400MB</translation>
     </message>
     <message>
         <source>Операционная система Windows 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Windows 2000</translation>
     </message>
     <message>
         <source>Видеокарта GeForce II 32MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Video card: GeForce II 32MB</translation>
     </message>
     <message>
         <source>Свободное пространство: 150MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 150MB</translation>
     </message>
     <message>
         <source>Свободное пространство: 5MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 5MB</translation>
     </message>
     <message>
         <source>Операционная система: Windows 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system: Windows 2000</translation>
     </message>
     <message>
         <source>Свободное пространство: 20MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 20MB</translation>
     </message>
     <message>
         <source>Свободное пространство: 10MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Free space: 10MB</translation>
     </message>
     <message>
         <source>Необходимо ввести имя</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter your name</translation>
+    </message>
+    <message>
+        <source>Tessaro 1.1: from «Ламер» to «Хакер», a life simulation.</source>
+        <translation>Tessaro 1.1: from «Lamer» to «Hacker», a life simulation.</translation>
+    </message>
+    <message>
+        <source>РАЗРАБОТКА</source>
+        <translation>DEVELOPMENT</translation>
+    </message>
+    <message>
+        <source>ОБУЧЕНИЕ</source>
+        <translation>COURSES</translation>
+    </message>
+    <message>
+        <source>ОТДЫХ</source>
+        <translation>LEISURE</translation>
+    </message>
+    <message>
+        <source>РАБОТА</source>
+        <translation>JOBS</translation>
+    </message>
+    <message>
+        <source>ПРОГРАММЫ</source>
+        <translation>SOFTWARE</translation>
+    </message>
+    <message>
+        <source>КОМПЬЮТЕР</source>
+        <translation>COMPUTER</translation>
     </message>
 </context>
 <context>
     <name>tessaro::ActivityWindow</name>
     <message>
         <source>Вернуться</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TForm1</name>
     <message>
         <source>Поздравляем!</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulations!</translation>
     </message>
     <message>
         <source>О программе...</source>
-        <translation type="unfinished"></translation>
+        <translation>About...</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TForm2</name>
     <message>
         <source>О программе...</source>
-        <translation type="unfinished"></translation>
+        <translation>About...</translation>
     </message>
     <message>
         <source>Разработчик:</source>
-        <translation type="unfinished"></translation>
+        <translation>Developer:</translation>
     </message>
     <message>
         <source>Команда Tessaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro team</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TForm3</name>
     <message>
         <source>Отдых</source>
-        <translation type="unfinished"></translation>
+        <translation>Leisure</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TForm4</name>
     <message>
         <source>Обнаружен вирус...</source>
-        <translation type="unfinished"></translation>
+        <translation>Virus detected...</translation>
     </message>
     <message>
         <source>Уничтожить антивирусом</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove with the antivirus</translation>
     </message>
     <message>
         <source>Оставить</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave it</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfComputer</name>
     <message>
         <source>Покупка комплектующих</source>
-        <translation type="unfinished"></translation>
+        <translation>Buying parts</translation>
+    </message>
+    <message>
+        <source>Здесь можно приобрести комплектующие для компьютера</source>
+        <translation>Buy parts for your computer here</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfDeveloper</name>
     <message>
         <source>Разработка программ</source>
-        <translation type="unfinished"></translation>
+        <translation>Software development</translation>
     </message>
     <message>
         <source>Язык разработки</source>
-        <translation type="unfinished"></translation>
+        <translation>Programming language</translation>
     </message>
     <message>
         <source>Объект разработки</source>
-        <translation type="unfinished"></translation>
+        <translation>What to develop</translation>
     </message>
     <message>
         <source>Имеющийся проект:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current project:</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfEducation</name>
     <message>
         <source>Обучение</source>
-        <translation type="unfinished"></translation>
+        <translation>Education</translation>
     </message>
     <message>
         <source>Операционные системы</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating systems</translation>
     </message>
     <message>
         <source>Среда разработки</source>
-        <translation type="unfinished"></translation>
+        <translation>Development tools</translation>
     </message>
     <message>
         <source>Web-технологии</source>
-        <translation type="unfinished"></translation>
+        <translation>Web technologies</translation>
     </message>
     <message>
         <source>Другое</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Требования</source>
-        <translation type="unfinished"></translation>
+        <translation>Requirements</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfInternet</name>
     <message>
         <source>Интернет</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Взлом</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacking</translation>
     </message>
     <message>
         <source>Web-серфинг</source>
-        <translation type="unfinished"></translation>
+        <translation>Web surfing</translation>
     </message>
     <message>
         <source>Скачать утилиты</source>
-        <translation type="unfinished"></translation>
+        <translation>Download tools</translation>
     </message>
     <message>
         <source>Имеющийся проект</source>
-        <translation type="unfinished"></translation>
+        <translation>Current project</translation>
     </message>
     <message>
         <source>Попытаться продать проект</source>
-        <translation type="unfinished"></translation>
+        <translation>Try to sell the project</translation>
     </message>
     <message>
         <source>Задания</source>
-        <translation type="unfinished"></translation>
+        <translation>Missions</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfJob</name>
     <message>
         <source>Поиск работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Job search</translation>
     </message>
     <message>
         <source>Доступные предложения</source>
-        <translation type="unfinished"></translation>
+        <translation>Available offers</translation>
     </message>
     <message>
         <source>Требования</source>
-        <translation type="unfinished"></translation>
+        <translation>Requirements</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfMain</name>
     <message>
         <source>Ваши данные</source>
-        <translation type="unfinished"></translation>
+        <translation>Your details</translation>
     </message>
     <message>
         <source>Имя:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Статус:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Опыт:</source>
-        <translation type="unfinished"></translation>
+        <translation>Experience:</translation>
     </message>
     <message>
         <source>Работа:</source>
-        <translation type="unfinished"></translation>
+        <translation>Job:</translation>
     </message>
     <message>
         <source>Деньги:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Деньги: $</source>
-        <translation type="unfinished"></translation>
+        <translation>Money:</translation>
     </message>
     <message>
         <source>Настроение:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mood:</translation>
     </message>
     <message>
         <source>Настроение: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mood: %1</translation>
     </message>
     <message>
         <source>Компьютер</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Операционная система:</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system:</translation>
     </message>
     <message>
         <source>Среда разработки:</source>
-        <translation type="unfinished"></translation>
+        <translation>Development tool:</translation>
     </message>
     <message>
         <source>Антивирус:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antivirus:</translation>
     </message>
     <message>
         <source>ДЕНЬ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>День </source>
-        <translation type="unfinished"></translation>
+        <translation>DAY</translation>
     </message>
     <message>
         <source>&amp;Игра</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Game</translation>
     </message>
     <message>
         <source>&amp;Новая</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>&amp;Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>&amp;Загрузить</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Load</translation>
     </message>
     <message>
         <source>В&amp;ыход</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Помощь</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;О программе...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Деньги: $%1</source>
+        <translation>Money: $%1</translation>
+    </message>
+    <message>
+        <source>Системная плата:</source>
+        <translation>Motherboard:</translation>
+    </message>
+    <message>
+        <source>Процессор:</source>
+        <translation>Processor:</translation>
+    </message>
+    <message>
+        <source>Оперативная память:</source>
+        <translation>Memory:</translation>
+    </message>
+    <message>
+        <source>Жесткий диск:</source>
+        <translation>Hard disk:</translation>
+    </message>
+    <message>
+        <source>Видеокарта:</source>
+        <translation>Video card:</translation>
+    </message>
+    <message>
+        <source>Звуковая карта:</source>
+        <translation>Sound card:</translation>
+    </message>
+    <message>
+        <source>Монитор:</source>
+        <translation>Monitor:</translation>
+    </message>
+    <message>
+        <source>CD/DVD-Устройство:</source>
+        <translation>CD/DVD drive:</translation>
+    </message>
+    <message>
+        <source>Модем:</source>
+        <translation>Modem:</translation>
+    </message>
+    <message>
+        <source>РАБОТА</source>
+        <translation>JOBS</translation>
+    </message>
+    <message>
+        <source>КОМПЬЮТЕР</source>
+        <translation>COMPUTER</translation>
+    </message>
+    <message>
+        <source>ПРОГРАММЫ</source>
+        <translation>SOFTWARE</translation>
+    </message>
+    <message>
+        <source>ОБУЧЕНИЕ</source>
+        <translation>COURSES</translation>
+    </message>
+    <message>
+        <source>РАЗРАБОТКА</source>
+        <translation>DEVELOPMENT</translation>
+    </message>
+    <message>
+        <source>ОТДЫХ</source>
+        <translation>LEISURE</translation>
+    </message>
+    <message>
+        <source>День %1</source>
+        <translation>Day %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfSoftware</name>
     <message>
         <source>Установка программ</source>
-        <translation type="unfinished"></translation>
+        <translation>Installing software</translation>
     </message>
     <message>
         <source>Операционная система</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system</translation>
     </message>
     <message>
         <source>Среда разработки</source>
-        <translation type="unfinished"></translation>
+        <translation>Development tools</translation>
     </message>
     <message>
         <source>Антивирус</source>
-        <translation type="unfinished"></translation>
+        <translation>Antivirus</translation>
     </message>
     <message>
         <source>Другое</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Системные требования</source>
-        <translation type="unfinished"></translation>
+        <translation>System requirements</translation>
     </message>
     <message>
         <source>Свободное дисковое пространство</source>
-        <translation type="unfinished"></translation>
+        <translation>Free disk space</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfStart</name>
     <message>
         <source>Введите ваше имя:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter your name:</translation>
     </message>
     <message>
         <source>Начать игру</source>
-        <translation type="unfinished"></translation>
+        <translation>Start game</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TitleBar</name>
     <message>
         <source>Версия 2003</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2003</translation>
     </message>
 </context>
 </TS>
