@@ -13,8 +13,6 @@
 #include "core/Navigation.h"
 #include "core/PictureButton.h"
 #include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
-#include "core/Text.h"
 #include "game/Activities.h"
 #include "game/MainPictures.h"
 #include "persistence/SavedGame.h"
@@ -125,21 +123,21 @@ void TfMain::createComputerPanel() {
         const char* name;
     };
     static constexpr Row kHardwareRows[kSlotCount] = {
-        {GAME_TEXT("Системная плата:"), "lMotherboard"},
-        {GAME_TEXT("Процессор:"), "lProcessor"},
-        {GAME_TEXT("Оперативная память:"), "lMemory"},
-        {GAME_TEXT("Жесткий диск:"), "lHDD"},
-        {GAME_TEXT("Видеокарта:"), "lVideo"},
-        {GAME_TEXT("Звуковая карта:"), "lSound"},
-        {GAME_TEXT("Монитор:"), "lMonitor"},
-        {GAME_TEXT("CD/DVD-Устройство:"), "lCDDVDD"},
-        {GAME_TEXT("Модем:"), "lModem"},
+        {QT_TR_NOOP("Системная плата:"), "lMotherboard"},
+        {QT_TR_NOOP("Процессор:"), "lProcessor"},
+        {QT_TR_NOOP("Оперативная память:"), "lMemory"},
+        {QT_TR_NOOP("Жесткий диск:"), "lHDD"},
+        {QT_TR_NOOP("Видеокарта:"), "lVideo"},
+        {QT_TR_NOOP("Звуковая карта:"), "lSound"},
+        {QT_TR_NOOP("Монитор:"), "lMonitor"},
+        {QT_TR_NOOP("CD/DVD-Устройство:"), "lCDDVDD"},
+        {QT_TR_NOOP("Модем:"), "lModem"},
     };
     MainCaptions& main = game_.main;
     int y = 139;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        bind(addRow(gameText(kHardwareRows[slot].caption), QLatin1String(kHardwareRows[slot].name),
-                    y, kValueX),
+        bind(addRow(tr(kHardwareRows[slot].caption), QLatin1String(kHardwareRows[slot].name), y,
+                    kValueX),
              main.hardware[slot]);
         y += kRowHeight;
     }
@@ -164,23 +162,23 @@ void TfMain::createButtonColumn() {
         void (TfMain::*click)();
     };
     static constexpr Definition kButtons[7] = {
-        {"bJobImage", GAME_TEXT("РАБОТА"), WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
-        {"bComputerImage", GAME_TEXT("КОМПЬЮТЕР"), WindowId::fComputer, 14, 15, -1,
+        {"bJobImage", QT_TR_NOOP("РАБОТА"), WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
+        {"bComputerImage", QT_TR_NOOP("КОМПЬЮТЕР"), WindowId::fComputer, 14, 15, -1,
          &TfMain::bComputerImageClick},
-        {"bSoftwareImage", GAME_TEXT("ПРОГРАММЫ"), WindowId::fSoftware, 11, 13, 12,
+        {"bSoftwareImage", QT_TR_NOOP("ПРОГРАММЫ"), WindowId::fSoftware, 11, 13, 12,
          &TfMain::bSoftwareImageClick},
-        {"bEducationImage", GAME_TEXT("ОБУЧЕНИЕ"), WindowId::fEducation, 2, 3, -1,
+        {"bEducationImage", QT_TR_NOOP("ОБУЧЕНИЕ"), WindowId::fEducation, 2, 3, -1,
          &TfMain::bEducationImageClick},
         {"bInternetImage", "INTERNET", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
-        {"bDeveloperImage", GAME_TEXT("РАЗРАБОТКА"), WindowId::fDeveloper, 0, 1, -1,
+        {"bDeveloperImage", QT_TR_NOOP("РАЗРАБОТКА"), WindowId::fDeveloper, 0, 1, -1,
          &TfMain::bDeveloperImageClick},
-        {"bRestImage", GAME_TEXT("ОТДЫХ"), WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
+        {"bRestImage", QT_TR_NOOP("ОТДЫХ"), WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
     };
     const int x = (column->width() - 102) / 2;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Definition& definition = kButtons[i];
         auto* control =
-            new PictureButton(QLatin1String(definition.name), gameText(definition.word), column);
+            new PictureButton(QLatin1String(definition.name), tr(definition.word), column);
         control->move(x, 6 + static_cast<int>(i) * 38);
         buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
                        definition.locked};

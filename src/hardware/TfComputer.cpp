@@ -48,7 +48,7 @@ TfComputer::TfComputer(Game& game)
     }
 
     QFrame* infoBar = addBox(client(), QRect(3, kBottomY, 373, kClientHeight - kBottomY - 3));
-    lInfo_ = new InfoLine(QStringLiteral("lInfo"), gameText(kDefaultInfo), infoBar);
+    lInfo_ = new InfoLine(QStringLiteral("lInfo"), tr(kDefaultInfo), infoBar);
     lInfo_->setFont(gameFont(8, true));
     lInfo_->setAlignment(Qt::AlignCenter);
     lInfo_->setGeometry(infoBar->rect().adjusted(4, 2, -4, -2));

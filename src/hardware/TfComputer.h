@@ -2,7 +2,6 @@
 
 #include "core/ActivityWindow.h"
 #include "core/GameState.h"
-#include "core/Text.h"
 
 namespace tessaro {
 
@@ -17,7 +16,7 @@ class TfComputer : public ActivityWindow {
     explicit TfComputer(Game& game);
 
     static constexpr const char* kDefaultInfo =
-        GAME_TEXT("Здесь можно приобрести комплектующие для компьютера");
+        QT_TR_NOOP("Здесь можно приобрести комплектующие для компьютера");
 
   public slots:
     void FormShow() override;

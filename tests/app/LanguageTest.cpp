@@ -1,0 +1,225 @@
+// The game in the player's language. In English, no Russian letter is left on screen but in the
+// player's name, in every window and state that a player meets; in either language every text
+// fits its control; a saved game does not depend on the language it was played in.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "core/ActionLabel.h"
+#include "core/ScreenLanguage.h"
+#include "game/TfMain.h"
+#include "persistence/SavedGame.h"
+#include "support/WindowWalk.h"
+
+namespace tessaro::testing {
+
+namespace {
+
+bool holdsRussian(const QString& text) {
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(cyrillic);
+}
+
+// What is wrong with the texts of a window as it stands: a Russian letter in English, and any
+// text wider than its control.
+class TextInspector {
+  public:
+    explicit TextInspector(ScreenLanguage language) : language_(language) {}
+
+    void inspect(GameWindow* window, const QString& state) {
+        read(window->windowTitle(), state + QStringLiteral(" caption"));
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            // The player's name stands as he typed it.
+            if (!label->isVisibleTo(window) || label->objectName() == QLatin1String("lName")) {
+                continue;
+            }
+            const QString where = state + QLatin1Char(' ') + label->objectName();
+            read(label->text(), where);
+            read(label->accessibleName(), where);
+            const int width = label->fontMetrics().horizontalAdvance(label->text());
+            if (!label->wordWrap() && width > label->contentsRect().width()) {
+                fault(QStringLiteral("%1: «%2» is %3 px wide in %4 px")
+                          .arg(where, label->text())
+                          .arg(width)
+                          .arg(label->contentsRect().width()));
+            }
+        }
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QString where = state + QLatin1Char(' ') + button->objectName();
+            read(button->text(), where);
+            if (button->isVisibleTo(window) && button->sizeHint().width() > button->width()) {
+                fault(QStringLiteral("%1: «%2» needs %3 px of %4")
+                          .arg(where, button->text())
+                          .arg(button->sizeHint().width())
+                          .arg(button->width()));
+            }
+        }
+        for (QAction* action : window->findChildren<QAction*>()) {
+            read(action->text(), state + QStringLiteral(" menu"));
+        }
+    }
+
+    // A text the game hands to a message box or a file dialog.
+    void read(const QString& text, const QString& where) {
+        if (language_ == ScreenLanguage::English && holdsRussian(text)) {
+            fault(QStringLiteral("%1: «%2» is Russian").arg(where, text));
+        }
+    }
+
+    QString faults() const { return faults_.join(QLatin1Char('\n')); }
+    bool clean() const { return faults_.isEmpty(); }
+
+  private:
+    void fault(const QString& text) {
+        if (!faults_.contains(text)) {
+            faults_.append(text);
+        }
+    }
+
+    ScreenLanguage language_;
+    QStringList faults_;
+};
+
+QString languageName(ScreenLanguage language) {
+    return language == ScreenLanguage::English ? QStringLiteral("English")
+                                               : QStringLiteral("Russian");
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+    void cleanup() { useLanguage(ScreenLanguage::Russian); }
+
+    void everyTextOnScreenIsInTheLanguageAndFits_data() {
+        QTest::addColumn<ScreenLanguage>("language");
+        for (ScreenLanguage language : {ScreenLanguage::Russian, ScreenLanguage::English}) {
+            QTest::newRow(qPrintable(languageName(language))) << language;
+        }
+    }
+
+    // Each window in the states of the window pictures, and again with each of its items under
+    // the pointer, which writes the item's lines; then the messages and dialogs the walk asked.
+    void everyTextOnScreenIsInTheLanguageAndFits() {
+        QFETCH(ScreenLanguage, language);
+        useLanguage(language);
+        TestProgram t(seedDrawing(4, 1));
+        for (WindowId id : {WindowId::fStart, WindowId::Form2, WindowId::Form1}) {
+            t.show(id)->hide();
+        }
+        TextInspector inspector(language);
+        for (WindowId id : {WindowId::fStart, WindowId::Form2, WindowId::Form1}) {
+            inspector.inspect(t.window(id), QStringLiteral("title window"));
+        }
+        t.startGame(QStringLiteral("Иван"));
+        walkTheWindows(t, [&inspector](GameWindow* window, const QString& state) {
+            inspector.inspect(window, state);
+            for (ActionLabel* item : window->findChildren<ActionLabel*>()) {
+                if (item->isVisibleTo(window)) {
+                    sendPointerOver(item);
+                    inspector.inspect(window, state + QLatin1Char('/') + item->objectName());
+                    sendPointerLeave(item);
+                }
+            }
+        });
+        for (const RecordedMessage& message : t.shell.messages) {
+            inspector.read(gameText(message.text), QStringLiteral("message"));
+            inspector.read(gameText(message.title), QStringLiteral("message title"));
+        }
+        SaveGame(t.game());
+        for (const FileChoice& choice : t.shell.fileChoices) {
+            inspector.read(gameText(choice.title) + gameText(choice.filter),
+                           QStringLiteral("file dialog"));
+        }
+        QVERIFY2(!t.shell.fileChoices.empty(), "the save dialog was asked for");
+        QVERIFY2(inspector.clean(), qPrintable(inspector.faults()));
+    }
+
+    // The first of the desktop's languages that the game speaks; Russian where it speaks none.
+    void theGameFollowsTheDesktopsLanguages() {
+        const struct {
+            QStringList desktop;
+            ScreenLanguage chosen;
+        } kDesktops[] = {
+            {{QStringLiteral("en-GB")}, ScreenLanguage::English},
+            {{QStringLiteral("de-DE"), QStringLiteral("en-US"), QStringLiteral("ru-RU")},
+             ScreenLanguage::English},
+            {{QStringLiteral("de"), QStringLiteral("ru_RU"), QStringLiteral("en")},
+             ScreenLanguage::Russian},
+            {{QStringLiteral("C")}, ScreenLanguage::Russian},
+            {{QStringLiteral("fr-FR"), QStringLiteral("uk")}, ScreenLanguage::Russian},
+            {{}, ScreenLanguage::Russian},
+        };
+        for (const auto& desktop : kDesktops) {
+            QVERIFY2(desktopLanguage(desktop.desktop) == desktop.chosen,
+                     qPrintable(desktop.desktop.join(QLatin1Char(','))));
+        }
+    }
+
+    // The rules' texts composed from a template read in English with their values, each value
+    // translated where it is a text of the game; a name or a number stays as it is.
+    void aComposedTextIsTranslatedByItsTemplate() {
+        useLanguage(ScreenLanguage::English);
+        const struct {
+            const char* russian;
+            const char* english;
+        } kTexts[] = {
+            {"Стоимость обучения: $1000", "Course fee: $1000"},
+            {"Если продать старую, то ASUS A7V (Socket A) - $55",
+             "Trading in the old one: ASUS A7V (Socket A) - $55"},
+            {"Задание выполнено. На ваш счет переведено $%2",
+             "Mission complete. $%2 paid to your account"},
+            {"Ламер", "Lamer"},
+            {"Иван", "Иван"},
+        };
+        for (const auto& text : kTexts) {
+            QCOMPARE(gameText(text.russian), QString::fromUtf8(text.english));
+        }
+        useLanguage(ScreenLanguage::Russian);
+        QCOMPARE(gameText("Ламер"), QStringLiteral("Ламер"));
+    }
+
+    // The file keeps the game's own texts: the same play writes the same file in either
+    // language, and each language loads it.
+    void aSavedGameIsTheSameInEitherLanguage() {
+        std::vector<std::string> files[2];
+        for (ScreenLanguage language : {ScreenLanguage::Russian, ScreenLanguage::English}) {
+            useLanguage(language);
+            TestProgram t(7);
+            // Only the ticks given here pass: the two games play alike to the tick.
+            t.program.shell().setClock([] { return std::int64_t{0}; });
+            t.startGame(QStringLiteral("Иван"));
+            QVERIFY(t.openFromMain("bComputerImage", WindowId::fComputer));
+            t.find<ActionLabel>(WindowId::fComputer, "mbP2")->clicked();
+            t.window(WindowId::fComputer)->close();
+            t.tick(TimerId::tTime, 241 * 3);
+            t.shell.fileAnswers.push_back(std::string("game.tso"));
+            SaveGame(t.game());
+            files[language == ScreenLanguage::English] = t.shell.files.at("game.tso");
+        }
+        QVERIFY(files[0] == files[1]);
+        for (ScreenLanguage language : {ScreenLanguage::Russian, ScreenLanguage::English}) {
+            useLanguage(language);
+            TestProgram t;
+            t.startGame();
+            t.shell.files["game.tso"] = files[0];
+            t.shell.fileAnswers.push_back(std::string("game.tso"));
+            LoadGame(t.game());
+            QVERIFY2(t.shell.messages.empty(), qPrintable(languageName(language)));
+            QCOMPARE(t.game().PlayerName, std::string("Иван"));
+            t.shell.fileAnswers.push_back(std::string("again.tso"));
+            SaveGame(t.game());
+            QVERIFY2(t.shell.files.at("again.tso") == files[0], qPrintable(languageName(language)));
+        }
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::LanguageTest)
+#include "LanguageTest.moc"
