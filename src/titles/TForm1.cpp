@@ -5,6 +5,7 @@
 #include "core/ActionLabel.h"
 #include "core/Navigation.h"
 #include "core/Pictures.h"
+#include "core/ScreenLanguage.h"
 #include "titles/AboutAndCongratulations.h"
 #include "titles/TitleBar.h"
 
@@ -19,7 +20,10 @@ TForm1::TForm1(Game& game)
 
     auto* picture = new QLabel(client());
     picture->setObjectName(QStringLiteral("imCongratulations"));
-    picture->setPixmap(loadPicture(QStringLiteral("congratulations")));
+    // The picture's words are drawn in each language (resources/draw_congratulations.sh).
+    picture->setPixmap(loadPicture(screenLanguage() == ScreenLanguage::English
+                                       ? QStringLiteral("congratulations-en")
+                                       : QStringLiteral("congratulations")));
     picture->setGeometry(11, TitleBar::kHeight + 8, 300, 100);
 
     auto* about = new ActionLabel(QStringLiteral("bAbout"), tr("О программе..."), 11, client());

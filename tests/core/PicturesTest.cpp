@@ -75,7 +75,7 @@ class PicturesTest : public QObject {
     }
 
     void theJpegPicturesComeTwiceAsLargeForDenseScreens() {
-        for (const char* name : {"congratulations", "rest", "virus"}) {
+        for (const char* name : {"congratulations", "congratulations-en", "rest", "virus"}) {
             const QImage small(QStringLiteral(":/pictures/%1.jpg").arg(QLatin1String(name)));
             const QImage large(QStringLiteral(":/pictures/%1@2x.jpg").arg(QLatin1String(name)));
             QVERIFY2(!small.isNull() && !large.isNull(), name);
