@@ -4,9 +4,8 @@
 # directly, otherwise through sudo.
 #   scripts/setup.sh [PACKAGE...]
 set -euo pipefail
-packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools
-  qt6-tools-dev libgtest-dev
-  libbenchmark-dev libfontconfig-dev fonts-wine clang-format
+packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libfontconfig-dev fonts-wine clang-format
   dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base
   xvfb openbox x11-utils xdotool)
 missing=()
