@@ -19,6 +19,7 @@ expected=(
   "./usr/share/mime/packages/$id.xml"
   "./usr/share/icons/hicolor/scalable/apps/$id.svg"
   ./usr/share/man/man6/tessaro.6.gz
+  ./usr/share/man/ru/man6/tessaro.6.gz
 )
 for size in 16 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")

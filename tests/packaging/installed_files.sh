@@ -43,9 +43,11 @@ grep -qx "50:application/x-tessaro-save:\*\.tso" "$usr/share/mime/globs2" ||
   fail "*.tso is not a saved game to the MIME database"
 grep -qx "application/x-tessaro-save:$id" "$usr/share/mime/icons" || fail "saved games have no icon"
 
-page=$usr/share/man/man6/tessaro.6.gz
-[ -f "$page" ] || fail "no manual page in section 6"
-warnings=$(zcat "$page" | groff -k -t -man -ww -z -Tutf8 2>&1)
-[ -z "$warnings" ] || fail "the manual page: $warnings"
-zcat "$page" | grep -q '^\.TH TESSARO 6 ' || fail "the manual page is not in section 6"
+# The manual page in English and in Russian.
+for page in "$usr/share/man/man6/tessaro.6.gz" "$usr/share/man/ru/man6/tessaro.6.gz"; do
+  [ -f "$page" ] || fail "no manual page $page"
+  warnings=$(zcat "$page" | groff -k -t -man -ww -z -Tutf8 2>&1)
+  [ -z "$warnings" ] || fail "the manual page $page: $warnings"
+  zcat "$page" | grep -q '^\.TH TESSARO 6 ' || fail "the manual page $page is not in section 6"
+done
 echo "installed files: all present and valid"
