@@ -131,8 +131,8 @@ QString gameText(std::string_view russian) {
     if (chosenLanguage == ScreenLanguage::Russian || plain) {
         return text;
     }
-    const QByteArray source = text.toUtf8();
-    const QString whole = QCoreApplication::translate(kRulesContext, source.constData());
+    const std::string source(russian);
+    const QString whole = QCoreApplication::translate(kRulesContext, source.c_str());
     if (whole != text) {
         return whole;
     }
@@ -141,6 +141,7 @@ QString gameText(std::string_view russian) {
         if (!match.hasMatch()) {
             continue;
         }
+        // Every template holds at least one value (a text without one is translated whole).
         std::vector<QString> values(
             static_cast<std::size_t>(*std::max_element(form.numbers.begin(), form.numbers.end())));
         for (std::size_t i = 0; i < form.numbers.size(); ++i) {
