@@ -187,12 +187,13 @@ class LanguageTest : public QObject {
     // The file keeps the game's own texts: the same play writes the same file in either
     // language, and each language loads it.
     void aSavedGameIsTheSameInEitherLanguage() {
+        const auto kFrozen = [] { return std::int64_t{0}; };
         std::vector<std::string> files[2];
         for (ScreenLanguage language : {ScreenLanguage::Russian, ScreenLanguage::English}) {
             useLanguage(language);
             TestProgram t(7);
             // Only the ticks given here pass: the two games play alike to the tick.
-            t.program.shell().setClock([] { return std::int64_t{0}; });
+            t.program.shell().setClock(kFrozen);
             t.startGame(QStringLiteral("Иван"));
             QVERIFY(t.openFromMain("bComputerImage", WindowId::fComputer));
             t.find<ActionLabel>(WindowId::fComputer, "mbP2")->clicked();
@@ -206,6 +207,7 @@ class LanguageTest : public QObject {
         for (ScreenLanguage language : {ScreenLanguage::Russian, ScreenLanguage::English}) {
             useLanguage(language);
             TestProgram t;
+            t.program.shell().setClock(kFrozen);
             t.startGame();
             t.shell.files["game.tso"] = files[0];
             t.shell.fileAnswers.push_back(std::string("game.tso"));
