@@ -11,6 +11,8 @@
 #include "core/ActionLabel.h"
 #include "core/ScreenLanguage.h"
 #include "game/TfMain.h"
+#include "hardware/PartsCatalogue.h"
+#include "hardware/Shop.h"
 #include "persistence/SavedGame.h"
 #include "support/WindowWalk.h"
 
@@ -127,6 +129,10 @@ class LanguageTest : public QObject {
                 }
             }
         });
+        // A message composed from a template: the shop refuses what the player cannot pay for.
+        t.game().Money = 0;
+        Buy(t.game(), partsCatalogue().front());
+        QVERIFY(!t.shell.messages.empty());
         for (const RecordedMessage& message : t.shell.messages) {
             inspector.read(gameText(message.text), QStringLiteral("message"));
             inspector.read(gameText(message.title), QStringLiteral("message title"));
