@@ -1049,30 +1049,6 @@
         <translation>Modem:</translation>
     </message>
     <message>
-        <source>РАБОТА</source>
-        <translation>JOBS</translation>
-    </message>
-    <message>
-        <source>КОМПЬЮТЕР</source>
-        <translation>COMPUTER</translation>
-    </message>
-    <message>
-        <source>ПРОГРАММЫ</source>
-        <translation>SOFTWARE</translation>
-    </message>
-    <message>
-        <source>ОБУЧЕНИЕ</source>
-        <translation>COURSES</translation>
-    </message>
-    <message>
-        <source>РАЗРАБОТКА</source>
-        <translation>DEVELOPMENT</translation>
-    </message>
-    <message>
-        <source>ОТДЫХ</source>
-        <translation>LEISURE</translation>
-    </message>
-    <message>
         <source>День %1</source>
         <translation>Day %1</translation>
     </message>

@@ -60,25 +60,6 @@ const std::vector<TemplatePattern>& templatePatterns() {
     return patterns;
 }
 
-// The translation's template with its %1 .. %9 replaced in one pass, so that a value holding
-// "%2" stays as it is.
-QString filledIn(const QString& translatedTemplate, const std::vector<QString>& values) {
-    QString text;
-    for (qsizetype i = 0; i < translatedTemplate.size(); ++i) {
-        const QChar c = translatedTemplate[i];
-        const int number = c == QLatin1Char('%') && i + 1 < translatedTemplate.size()
-                               ? translatedTemplate[i + 1].digitValue()
-                               : -1;
-        if (number >= 1 && static_cast<std::size_t>(number) <= values.size()) {
-            text += values[static_cast<std::size_t>(number) - 1];
-            ++i;
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 void useLanguage(ScreenLanguage language) {
@@ -142,14 +123,16 @@ QString gameText(std::string_view russian) {
             continue;
         }
         // Every template holds at least one value (a text without one is translated whole).
-        std::vector<QString> values(
+        std::vector<std::string> values(
             static_cast<std::size_t>(*std::max_element(form.numbers.begin(), form.numbers.end())));
         for (std::size_t i = 0; i < form.numbers.size(); ++i) {
-            const QByteArray value = match.captured(static_cast<int>(i) + 1).toUtf8();
-            values[static_cast<std::size_t>(form.numbers[i]) - 1] = gameText(
-                std::string_view(value.constData(), static_cast<std::size_t>(value.size())));
+            values[static_cast<std::size_t>(form.numbers[i]) - 1] =
+                gameText(match.captured(static_cast<int>(i) + 1).toStdString()).toStdString();
         }
-        return filledIn(QCoreApplication::translate(kRulesContext, form.source), values);
+        const std::vector<std::string_view> filled(values.begin(), values.end());
+        const std::string translated =
+            QCoreApplication::translate(kRulesContext, form.source).toStdString();
+        return QString::fromStdString(fillIn(translated, filled));
     }
     return text;
 }

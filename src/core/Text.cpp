@@ -49,14 +49,14 @@ std::string shortQuote(const std::string& utf8, std::size_t count) {
     return start.size() == utf8.size() ? start : start + "…";
 }
 
-std::string fillIn(std::string_view textTemplate, std::initializer_list<std::string_view> values) {
+std::string fillIn(std::string_view textTemplate, std::span<const std::string_view> values) {
     std::string text;
     for (std::size_t i = 0; i < textTemplate.size(); ++i) {
         const std::size_t number = i + 1 < textTemplate.size() && textTemplate[i] == '%'
                                        ? static_cast<std::size_t>(textTemplate[i + 1] - '0')
                                        : 0;
         if (number >= 1 && number <= values.size()) {
-            text += values.begin()[number - 1];
+            text += values[number - 1];
             ++i;
         } else {
             text += textTemplate[i];

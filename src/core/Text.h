@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,11 @@ bool holdsControlCharacter(std::string_view utf8);
 std::string shortQuote(const std::string& utf8, std::size_t count);
 
 // A text composed from a template: each %1 .. %9 in it replaced by the value of that number.
-std::string fillIn(std::string_view textTemplate, std::initializer_list<std::string_view> values);
+std::string fillIn(std::string_view textTemplate, std::span<const std::string_view> values);
+inline std::string fillIn(std::string_view textTemplate,
+                          std::initializer_list<std::string_view> values) {
+    return fillIn(textTemplate, std::span(values.begin(), values.size()));
+}
 
 // Writes a text or a number in decimal into a caption, touching it only when it differs:
 // the day clock rewrites captions a hundred times a second, nearly always with what they

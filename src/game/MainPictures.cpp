@@ -110,6 +110,10 @@ QPixmap drawButtonPicture(const ButtonPicture& picture, qreal ratio) {
 
 }  // namespace
 
+QString buttonWord(int picture) {
+    return gameText(kButtonPictures[static_cast<std::size_t>(picture)].word);
+}
+
 QVector<QPixmap> drawButtonPictures(qreal ratio) {
     QVector<QPixmap> pictures;
     pictures.reserve(kButtonPictureCount);

@@ -154,7 +154,6 @@ void TfMain::createButtonColumn() {
                 QRect(kPanelWidth + 6, 0, kClientWidth - kPanelWidth - 6, kClientHeight));
     struct Definition {
         const char* name;
-        const char* word;
         WindowId activity;
         int resting;
         int highlighted;
@@ -162,23 +161,19 @@ void TfMain::createButtonColumn() {
         void (TfMain::*click)();
     };
     static constexpr Definition kButtons[7] = {
-        {"bJobImage", QT_TR_NOOP("РАБОТА"), WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
-        {"bComputerImage", QT_TR_NOOP("КОМПЬЮТЕР"), WindowId::fComputer, 14, 15, -1,
-         &TfMain::bComputerImageClick},
-        {"bSoftwareImage", QT_TR_NOOP("ПРОГРАММЫ"), WindowId::fSoftware, 11, 13, 12,
-         &TfMain::bSoftwareImageClick},
-        {"bEducationImage", QT_TR_NOOP("ОБУЧЕНИЕ"), WindowId::fEducation, 2, 3, -1,
-         &TfMain::bEducationImageClick},
-        {"bInternetImage", "INTERNET", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
-        {"bDeveloperImage", QT_TR_NOOP("РАЗРАБОТКА"), WindowId::fDeveloper, 0, 1, -1,
-         &TfMain::bDeveloperImageClick},
-        {"bRestImage", QT_TR_NOOP("ОТДЫХ"), WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
+        {"bJobImage", WindowId::fJob, 9, 10, -1, &TfMain::bJobImageClick},
+        {"bComputerImage", WindowId::fComputer, 14, 15, -1, &TfMain::bComputerImageClick},
+        {"bSoftwareImage", WindowId::fSoftware, 11, 13, 12, &TfMain::bSoftwareImageClick},
+        {"bEducationImage", WindowId::fEducation, 2, 3, -1, &TfMain::bEducationImageClick},
+        {"bInternetImage", WindowId::fInternet, 6, 8, 7, &TfMain::bInternetImageClick},
+        {"bDeveloperImage", WindowId::fDeveloper, 0, 1, -1, &TfMain::bDeveloperImageClick},
+        {"bRestImage", WindowId::Form3, 4, 5, -1, &TfMain::bRestImageClick},
     };
     const int x = (column->width() - 102) / 2;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const Definition& definition = kButtons[i];
-        auto* control =
-            new PictureButton(QLatin1String(definition.name), tr(definition.word), column);
+        auto* control = new PictureButton(QLatin1String(definition.name),
+                                          buttonWord(definition.resting), column);
         control->move(x, 6 + static_cast<int>(i) * 38);
         buttons_[i] = {definition.activity, control, definition.resting, definition.highlighted,
                        definition.locked};
