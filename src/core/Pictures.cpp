@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <map>
 
 namespace tessaro {
 
@@ -45,6 +46,8 @@ void paintProgramIcon(QPainter& painter, qreal size) {
 }
 
 // Draws the program's icon at whatever size and density a window or the desktop asks for.
+// Every window carries the same icon, in all its sizes, from the moment it is made: each size
+// is drawn once.
 class ProgramIconEngine final : public QIconEngine {
   public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
@@ -55,7 +58,12 @@ class ProgramIconEngine final : public QIconEngine {
     }
     // Qt's own pixmap here would have no transparent ground.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return drawProgramIcon(qMin(size.width(), size.height()), 1.0);
+        const int side = qMin(size.width(), size.height());
+        QPixmap& drawn = drawn_[side];
+        if (drawn.isNull()) {
+            drawn = drawProgramIcon(side, 1.0);
+        }
+        return drawn;
     }
     QIconEngine* clone() const override { return new ProgramIconEngine; }
     QString key() const override { return QStringLiteral("tessaro-program-icon"); }
@@ -63,6 +71,9 @@ class ProgramIconEngine final : public QIconEngine {
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
     }
+
+  private:
+    std::map<int, QPixmap> drawn_;
 };
 
 }  // namespace

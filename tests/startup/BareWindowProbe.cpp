@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         } looks[] = {{12, true}, {12, false}, {8, false}, {11, false}, {9, true}};
         for (const auto& look : looks) {
             auto* label = new QLabel(QString::fromLocal8Bit(argv[1]), &window);
-            QFont font({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+            QFont font(QStringLiteral("Tahoma"));
             font.setPixelSize(look.pixelSize);
             font.setBold(look.bold);
             label->setFont(font);
