@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
 source scripts/builds.sh
-scripts/setup.sh xvfb libxcb1-dev
+scripts/setup.sh xvfb libxcb1-dev dbus-daemon
 configure_normal_build >/dev/null
 cmake --build build --target tessaro map_watch bare_window_probe -j"$(nproc)" >/dev/null
 
@@ -18,6 +18,10 @@ source scripts/virtual-screen.sh
 work=$(mktemp -d)
 trap 'stop_virtual_screen; rm -rf "$work"' EXIT
 start_virtual_screen
+# Every desktop has a session bus, and Qt's accessibility bridge asks it about screen readers
+# at a window's first label. Without one, the bridge would first try to start a bus of its
+# own, which no player's desktop does.
+start_session_bus
 # A home of its own: no saved games or settings of the machine's user.
 export HOME=$work
 

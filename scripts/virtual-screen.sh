@@ -6,7 +6,9 @@
 #
 #   start_virtual_screen          Xvfb at 1024x768; exports DISPLAY and QT_QPA_PLATFORM=xcb
 #   start_window_manager          openbox with no session or configuration of the user's
-#   stop_virtual_screen           ends both (call it from the caller's EXIT trap)
+#   start_session_bus             a D-Bus session bus of its own, as every desktop has;
+#                                 exports DBUS_SESSION_BUS_ADDRESS
+#   stop_virtual_screen           ends them all (call it from the caller's EXIT trap)
 
 virtual_screen_pids=()
 virtual_screen_dir=
@@ -42,6 +44,19 @@ start_window_manager() {
   echo "the window manager did not start on $DISPLAY:" >&2
   cat "$virtual_screen_dir/openbox.log" >&2
   return 1
+}
+
+start_session_bus() {
+  local started
+  if ! started=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 \
+    2>"$virtual_screen_dir/bus.log"); then
+    echo "the session bus did not start:" >&2
+    cat "$virtual_screen_dir/bus.log" >&2
+    return 1
+  fi
+  DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
+  export DBUS_SESSION_BUS_ADDRESS
+  virtual_screen_pids+=("$(sed -n 2p <<<"$started")")
 }
 
 stop_virtual_screen() {
