@@ -5,10 +5,14 @@
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QStyleFactory>
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "app/Program.h"
 #include "app/QtShellPort.h"
@@ -28,15 +32,19 @@ const QCommandLineOption& languageOption() {
 }
 
 // Reads the command line; a line it cannot read is said on the terminal.
-bool readCommandLine(QCommandLineParser& parser) {
+bool readCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(languageOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A saved game (.tso) to start from."),
                                  QStringLiteral("[file]"));
-    if (!parser.parse(QCoreApplication::arguments())) {
+    if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return false;
+    }
+    if (parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "%s\n", "Only one saved game can be started.");
         return false;
     }
     if (parser.isSet(languageOption()) && !languageNamed(parser.value(languageOption()))) {
@@ -68,6 +76,57 @@ bool asksHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
+// Whether the command line holds an option of Qt's own platform (`-platform`, `-style`,
+// `-display`, ...), which only the application takes off it.
+bool namesQtOption(int argc, char* argv[]) {
+    // clang-format off
+    static constexpr std::string_view kQtOptions[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display", "name", "style",
+        "stylesheet", "widgetcount", "reverse", "session", "testability", "qmljsdebugger",
+        "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
+    // clang-format on
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (!argument.starts_with('-')) {
+            continue;
+        }
+        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+        argument = argument.substr(0, argument.find('='));
+        if (std::find(std::begin(kQtOptions), std::end(kQtOptions), argument) !=
+            std::end(kQtOptions)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Reads the game's command line before there is an application, so that a bad one is told
+// and refused without a display, as the help is given.
+bool commandLineIsGood(int argc, char* argv[]) {
+    if (namesQtOption(argc, argv)) {
+        // Read after the application has taken Qt's options off it.
+        return true;
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QCommandLineParser parser;
+    return readCommandLine(parser, arguments);
+}
+
+// The bytes of the argument that the parser read as `file`: a name that is not UTF-8 (a
+// Latin-1 name from an old disk) opens by them, not by what QString made of it.
+std::string fileArgument(const std::vector<std::string>& arguments, const QString& file) {
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
+        if (QString::fromLocal8Bit(*argument) == file) {
+            return *argument;
+        }
+    }
+    return file.toStdString();
+}
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
@@ -81,7 +140,7 @@ int runDesktop(int argc, char* argv[]) {
         QCoreApplication terminal(argc, argv);
         nameTheProgram();
         QCommandLineParser parser;
-        if (!readCommandLine(parser)) {
+        if (!readCommandLine(parser, QCoreApplication::arguments())) {
             return 2;
         }
         useLanguage(chosenLanguage(parser));
@@ -89,6 +148,13 @@ int runDesktop(int argc, char* argv[]) {
             "tessaro", "Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
         parser.process(terminal);  // prints the answer and ends the program
     }
+    if (!commandLineIsGood(argc, argv)) {
+        return 2;
+    }
+    // A save that reaches the file size limit fails with its reason instead of ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The application takes its own options off argv; the file's bytes are kept before.
+    const std::vector<std::string> arguments(argv, argv + argc);
     // The windows are small: drawing them through the X server's shared memory saves nothing,
     // and every repaint would wake the program twice more, for the server's word that it has
     // read the memory. Without it an idle game wakes only for the ticks the player sees.
@@ -102,21 +168,17 @@ int runDesktop(int argc, char* argv[]) {
     QApplication application(argc, argv);
     fontConfiguration.join();
     QCommandLineParser parser;
-    if (!readCommandLine(parser)) {
+    if (!readCommandLine(parser, QCoreApplication::arguments())) {
         return 2;
     }
     prepareDesktop(chosenLanguage(parser));
 
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fprintf(stderr, "%s\n", "Only one saved game can be started.");
-        return 2;
-    }
 
     QtShellPort outside;
     Program program(outside, &clockSeed);
     outside.setDialogOwner([&program] { return program.shell().dialogOwner(); });
-    program.start(files.isEmpty() ? std::string() : files.front().toStdString());
+    program.start(files.isEmpty() ? std::string() : fileArgument(arguments, files.front()));
     return QApplication::exec();
 }
 

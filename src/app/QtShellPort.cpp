@@ -31,7 +31,11 @@ QString savedGamesFolder() {
 
 void QtShellPort::message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
-                    gameText(title), gameText(text), QMessageBox::Ok, owner());
+                    gameText(title), QString(), QMessageBox::Ok, owner());
+    // A message may quote a name or a line of a saved game: text, never markup, which could
+    // have the box read a file or block on a pipe.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(gameText(text));
     box.exec();
 }
 

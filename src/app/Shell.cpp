@@ -79,8 +79,19 @@ void Shell::catchUp() {
     if (ended_ || scheduler_ == nullptr || syncing_) {
         return;
     }
+    pauseStoppedTime();
     if (scheduler_->runUntil(now()) > 0) {
         sync();
+    }
+}
+
+void Shell::pauseStoppedTime() {
+    if (!wakeAt_) {
+        return;
+    }
+    const std::int64_t late = now() - *wakeAt_ - kLongestCatchUp;
+    if (late > 0) {
+        paused_ += late;
     }
 }
 
@@ -114,6 +125,7 @@ void Shell::sync() {
 void Shell::syncTimers() {
     scheduler_->follow(now());
     const std::optional<std::int64_t> next = scheduler_->nextVisibleTick();
+    wakeAt_ = next;
     if (!next) {
         wake_.stop();
         return;

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/GameWindow.h"
 #include "core/ShellPort.h"
@@ -45,9 +46,14 @@ class Shell : public QObject, public ShellPort {
     Timer timer(TimerId id) const { return Timer(*this, id); }
     // The one real timer, armed for the next tick that the player can see.
     const QTimer& wakeTimer() const { return wake_; }
-    // The game's time in milliseconds: the real clock since the shell began, or a test's own.
-    std::int64_t now() const { return clock_ ? clock_() : elapsed_.elapsed(); }
+    // The game's time in milliseconds: the real clock since the shell began (or a test's own),
+    // less the time in which the program could not run.
+    std::int64_t now() const { return realTime() - paused_; }
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
+    // The most of an overdue wake-up that is played: a fifth of a game day. A busy moment, even
+    // on a loaded machine, delays a wake-up by far less; a program that was stopped, frozen or
+    // deep in swap finds its wake-up later than that, and the rest of that time is paused.
+    static constexpr std::int64_t kLongestCatchUp = 500;
     // The window the player plays in: the one that holds the game while the others wait
     // (the virus window over everything, then the about and congratulations windows, the open
     // activity window, the main window, the start window); nullptr before any shows. Message
@@ -84,6 +90,9 @@ class Shell : public QObject, public ShellPort {
     // The real timer's wake: the ticks due by now, then the screen.
     void wake();
     void syncTimers();
+    std::int64_t realTime() const { return clock_ ? clock_() : elapsed_.elapsed(); }
+    // Counts the time beyond kLongestCatchUp past the last wake-up asked for as paused.
+    void pauseStoppedTime();
     void keepAboveMainWindow(GameWindow& window);
     void bringWindowInPlayForward();
     void syncWindows();
@@ -97,6 +106,9 @@ class Shell : public QObject, public ShellPort {
     QTimer wake_;
     QElapsedTimer elapsed_;
     std::function<std::int64_t()> clock_;
+    std::int64_t paused_ = 0;
+    // The game time the real timer was last armed for; none while it sleeps for good.
+    std::optional<std::int64_t> wakeAt_;
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;

@@ -16,7 +16,10 @@ bool isKeyboardFocus(Qt::FocusReason reason) {
 
 ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pixelSize,
                          QWidget* parent, QColor resting, QColor hover)
-    : QLabel(text, parent), resting_(resting), hover_(hover) {
+    : QLabel(parent), resting_(resting), hover_(hover) {
+    // Text, never markup, as every label of the game (makeLabel).
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setObjectName(objectName);
     setFont(gameFont(pixelSize, true));
     setMouseTracking(true);

@@ -24,9 +24,16 @@ void paintBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(colours);
 }
 
+QLabel* makeLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
 QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry, HeaderLook look,
                   int pixelSize) {
-    auto* header = new QLabel(text, parent);
+    auto* header = makeLabel(parent, text);
     header->setFont(gameFont(pixelSize, true));
     header->setAlignment(Qt::AlignCenter);
     header->setAutoFillBackground(true);
@@ -45,7 +52,7 @@ QLabel* addHeader(const QString& text, QWidget* parent, const QRect& geometry, H
 
 QLabel* addLabel(const QString& text, QWidget* parent, const QRect& geometry, int pixelSize,
                  bool bold, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
+    auto* label = makeLabel(parent, text);
     label->setFont(gameFont(pixelSize, bold));
     if (colour.isValid()) {
         setTextColour(label, colour);

@@ -21,6 +21,12 @@ namespace tessaro {
 // windows, the money green of the panels).
 void paintBackground(QWidget* widget, const QColor& colour);
 
+// Every label of the game is made here, or is an ActionLabel or an InfoLine: a label shows its
+// text as the characters themselves, never as markup, whether the text is the game's own, a
+// name the player typed or a line of a saved game. Read as markup, a name such as
+// `<img src=...>` would have the label read a file, or block on a pipe, when it is drawn.
+QLabel* makeLabel(QWidget* parent, const QString& text = QString());
+
 // The heading of a group of items: white bold on the highlight colour, or black bold on
 // money green.
 enum class HeaderLook { WhiteOnHighlight, BlackOnMoneyGreen };

@@ -32,6 +32,8 @@ InfoLine::InfoLine(const QString& objectName, const QString& restingText, QWidge
                    const QColor& restingColour)
     : QLabel(parent), restingText_(restingText), restingColour_(restingColour) {
     setObjectName(objectName);
+    // Text, never markup, as every label of the game (makeLabel).
+    setTextFormat(Qt::PlainText);
     rest();
 }
 

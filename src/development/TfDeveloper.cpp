@@ -61,10 +61,10 @@ TfDeveloper::TfDeveloper(Game& game)
     connect(projects_, &ItemList::clicked, this, &TfDeveloper::ProjectClick);
 
     const int nowY = projectBox->geometry().bottom() + 6;
-    auto* nowCaption = new QLabel(tr("Имеющийся проект:"), client());
+    auto* nowCaption = makeLabel(client(), tr("Имеющийся проект:"));
     nowCaption->setFont(gameFont(9));
     nowCaption->setGeometry(8, nowY, 104, 15);
-    auto* lNowProject = new QLabel(client());
+    auto* lNowProject = makeLabel(client());
     lNowProject->setObjectName(QStringLiteral("lNowProject"));
     lNowProject->setFont(gameFont(9, true));
     lNowProject->setGeometry(114, nowY, kClientWidth - 122, 15);

@@ -48,7 +48,7 @@ TfEducation::TfEducation(Game& game)
 
     QFrame* panel =
         addBox(client(), QRect(kLeftX, kPanelY, kClientWidth - 6, kClientHeight - kPanelY - 3));
-    auto* title = new QLabel(tr("Требования"), panel);
+    auto* title = makeLabel(panel, tr("Требования"));
     title->setFont(gameFont(11, true));
     title->setGeometry(8, 4, 120, 17);
     lAllowed_ = addLine("lAllowed", panel, QRect(130, 4, panel->width() - 138, 17), true);

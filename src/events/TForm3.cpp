@@ -34,13 +34,13 @@ TForm3::TForm3(Game& game)
     connect(activities_, &ItemList::pointerLeft, this, &TForm3::ActivityMouseLeave);
     connect(activities_, &ItemList::clicked, this, &TForm3::ActivityClick);
 
-    auto* picture = new QLabel(client());
+    auto* picture = makeLabel(client());
     picture->setObjectName(QStringLiteral("imRest"));
     picture->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture->setPixmap(loadPicture(QStringLiteral("rest")));
     picture->setGeometry((kClientWidth - 202) / 2, box->geometry().bottom() + 5, 202, 112);
 
-    lCost_ = new QLabel(client());
+    lCost_ = makeLabel(client());
     lCost_->setObjectName(QStringLiteral("lCost"));
     lCost_->setFont(gameFont(11, true));
     lCost_->setAlignment(Qt::AlignCenter);

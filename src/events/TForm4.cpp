@@ -14,12 +14,12 @@ TForm4::TForm4(Game& game)
     setObjectName(QStringLiteral("Form4"));
     paintBackground(client(), Qt::white);
 
-    auto* picture = new QLabel(client());
+    auto* picture = makeLabel(client());
     picture->setObjectName(QStringLiteral("imVirus"));
     picture->setPixmap(loadPicture(QStringLiteral("virus")));
     picture->setGeometry(10, 24, 96, 96);
 
-    auto* lKill = new QLabel(client());
+    auto* lKill = makeLabel(client());
     lKill->setObjectName(QStringLiteral("lKill"));
     lKill->setFont(gameFont(11, true));
     lKill->setWordWrap(true);

@@ -112,7 +112,7 @@ void TfMain::createDataPanel() {
 void TfMain::createComputerPanel() {
     QWidget* heading =
         makeBar(QStringLiteral("computerHeading"), client(), QRect(4, 118, kPanelWidth - 4, 18));
-    auto* icon = new QLabel(heading);
+    auto* icon = makeLabel(heading);
     icon->setObjectName(QStringLiteral("computerIcon"));
     icon->setPixmap(drawComputerIcon());
     icon->setGeometry(4, 1, 16, 16);

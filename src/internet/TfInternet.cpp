@@ -97,7 +97,7 @@ void TfInternet::createConnection() {
         connect(label, &ActionLabel::clicked, this, site.click);
     }
 
-    auto* globe = new QLabel(client());
+    auto* globe = makeLabel(client());
     globe->setPixmap(drawGlobePicture(72));
     globe->setGeometry((kLeftWidth - 72) / 2 + 3, 130, 72, 72);
 }

@@ -42,7 +42,7 @@ TfJob::TfJob(Game& game)
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // The label is as wide as its caption, so the wage stands just right of it.
         caption->resize(caption->fontMetrics().horizontalAdvance(caption->text()) + 2, kLineStep);
-        auto* wage = new QLabel(gameText(offer.wageText), box);
+        auto* wage = makeLabel(box, gameText(offer.wageText));
         wage->setObjectName(QLatin1String(offer.wageLabel));
         wage->setFont(gameFont(8, true));
         setTextColour(wage, kRed);
@@ -54,13 +54,13 @@ TfJob::TfJob(Game& game)
     placeReturnLabel(QRect(kLeftX, box->geometry().bottom() + 4, kLeftWidth,
                            kClientHeight - box->geometry().bottom() - 7));
 
-    auto* title = new QLabel(tr("Требования"), client());
+    auto* title = makeLabel(client(), tr("Требования"));
     title->setFont(gameFont(11, true));
     setTextColour(title, kRed);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(kRightX, 3, kRightWidth, kHeaderHeight);
     for (int i = 0; i < 5; ++i) {
-        auto* line = new QLabel(client());
+        auto* line = makeLabel(client());
         line->setObjectName(QStringLiteral("lLine%1").arg(i + 1));
         line->setFont(gameFont(8, true));
         setTextColour(line, QColor(128, 128, 128));
@@ -69,7 +69,7 @@ TfJob::TfJob(Game& game)
     }
     QFrame* verdictBox = addBox(client(), QRect(kRightX, 124, kRightWidth, kClientHeight - 127));
     paintBackground(verdictBox, kMoneyGreen);
-    lInfo_ = new QLabel(verdictBox);
+    lInfo_ = makeLabel(verdictBox);
     lInfo_->setObjectName(QStringLiteral("lInfo"));
     lInfo_->setFont(gameFont(9, true));
     setTextColour(lInfo_, kRed);

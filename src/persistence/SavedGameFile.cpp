@@ -100,8 +100,17 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return cannotCreate(name, file.errorString());
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    // A write cut short (the disk filled, the file reached its size limit) is tried again for
+    // the rest, so that the platform says why it cannot go on.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0) {
+            break;
+        }
+        written += more;
+    }
+    if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return cannotCreate(name, reason);
@@ -117,8 +126,9 @@ std::optional<std::string> readSavedGameFile(const std::string& path,
     const QString name = QString::fromStdString(path);
     // Opened without blocking, and looked at before anything is read: a pipe or a device would
     // otherwise hold the program until someone wrote to it.
-    const int descriptor =
-        ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Opened by the path's own bytes: a name that is not UTF-8 (a Latin-1 name from an old disk)
+    // would not survive a round trip through QString.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
         return cannotOpen(name, qt_error_string(errno));
     }

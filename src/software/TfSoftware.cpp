@@ -67,29 +67,29 @@ void TfSoftware::addGroup(const QString& title, std::initializer_list<int> items
 void TfSoftware::createRequirementsPanel() {
     QFrame* panel =
         addBox(client(), QRect(kLeftX, kPanelY, kClientWidth - 6, kClientHeight - kPanelY - 3));
-    auto* decoration = new QLabel(panel);
+    auto* decoration = makeLabel(panel);
     decoration->setPixmap(drawProgramIcon(16));
     decoration->setGeometry(6, 4, 16, 16);
-    auto* title = new QLabel(tr("Системные требования"), panel);
+    auto* title = makeLabel(panel, tr("Системные требования"));
     title->setFont(gameFont(11, true));
     title->setGeometry(26, 3, 200, 17);
 
     const char* names[6] = {"lNeedProcessor", "lNeedMemory",    "lNeedVideo",
                             "lNeedMonitor",   "lNeedFreeSpace", "lNeedSound"};
     for (int i = 0; i < 6; ++i) {
-        auto* line = new QLabel(panel);
+        auto* line = makeLabel(panel);
         line->setObjectName(QLatin1String(names[i]));
         line->setFont(gameFont(9));
         line->setGeometry(8, 20 + i * 12, 236, 12);
         lines_[static_cast<std::size_t>(i)] = line;
     }
 
-    imCD_ = new QLabel(panel);
+    imCD_ = makeLabel(panel);
     imCD_->setObjectName(QStringLiteral("imCD"));
     imCD_->setGeometry(250, 30, 47, 47);
     imCD_->setPixmap(cdPictures_[kCdNeutral]);
 
-    auto* spaceTitle = new QLabel(tr("Свободное дисковое пространство"), panel);
+    auto* spaceTitle = makeLabel(panel, tr("Свободное дисковое пространство"));
     spaceTitle->setFont(gameFont(9, true));
     spaceTitle->setGeometry(8, 96, 290, 13);
     gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), panel, QRect(8, 111, 290, 14),

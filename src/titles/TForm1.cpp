@@ -18,7 +18,7 @@ TForm1::TForm1(Game& game)
 
     new TitleBar(QStringLiteral("1.0"), 323, client());
 
-    auto* picture = new QLabel(client());
+    auto* picture = makeLabel(client());
     picture->setObjectName(QStringLiteral("imCongratulations"));
     // The picture's words are drawn in each language (resources/draw_congratulations.sh).
     picture->setPixmap(loadPicture(screenLanguage() == ScreenLanguage::English

@@ -18,14 +18,14 @@ TForm2::TForm2(Game& game)
     new TitleBar(QStringLiteral("1.1"), 274, client());
 
     const int top = TitleBar::kHeight + 6;
-    auto* portrait = new QLabel(client());
+    auto* portrait = makeLabel(client());
     portrait->setFrameStyle(QFrame::Box | QFrame::Plain);
     portrait->setPixmap(drawTeamPortrait());
     portrait->setGeometry(8, top, 66, 74);
-    auto* picture = new QLabel(client());
+    auto* picture = makeLabel(client());
     picture->setPixmap(drawTeamPicture());
     picture->setGeometry(84, top, 80, 48);
-    auto* logo = new QLabel(client());
+    auto* logo = makeLabel(client());
     logo->setPixmap(drawTeamLogo());
     logo->setGeometry(240, top, 24, 24);
 

@@ -22,7 +22,7 @@ TfStart::TfStart(Game& game)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     panel->setGeometry(6, TitleBar::kHeight + 5, 293, 121 - TitleBar::kHeight - 11);
 
-    auto* prompt = new QLabel(tr("Введите ваше имя:"), panel);
+    auto* prompt = makeLabel(panel, tr("Введите ваше имя:"));
     prompt->setFont(gameFont(11));
     prompt->setGeometry(8, 9, 110, 18);
 

@@ -14,7 +14,7 @@ TitleBar::TitleBar(const QString& version, int width, QWidget* parent) : QWidget
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Highlight);
 
-    auto* icon = new QLabel(this);
+    auto* icon = makeLabel(this);
     icon->setPixmap(drawProgramIcon(32));
     icon->setGeometry(6, 4, 32, 32);
     QLabel* name = addLabel(QStringLiteral("Tessaro"), this, QRect(), 12, true, Qt::white);

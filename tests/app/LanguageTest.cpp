@@ -39,6 +39,9 @@ class TextInspector {
                 continue;
             }
             const QString where = state + QLatin1Char(' ') + label->objectName();
+            if (label->textFormat() != Qt::PlainText) {
+                fault(QStringLiteral("%1: would read its text as markup").arg(where));
+            }
             read(label->text(), where);
             read(label->accessibleName(), where);
             if (!label->wordWrap()) {

@@ -79,6 +79,37 @@ class ShellTest : public QObject {
         QVERIFY(!wake.isActive());
     }
 
+    // A program that could not run (stopped in a terminal or a debugger, a frozen machine)
+    // finds its wake-up long overdue and plays only the longest catch-up of it; a wake-up
+    // merely late, as on a busy machine, plays every tick due.
+    void aStoppedProgramResumesWhereItWasStopped() {
+        struct Row {
+            std::int64_t late;
+            std::int64_t played;
+        };
+        for (const Row row : {Row{300, 300}, Row{Shell::kLongestCatchUp, Shell::kLongestCatchUp},
+                              Row{10 * 60 * 1000, Shell::kLongestCatchUp}}) {
+            TestProgram t;
+            std::int64_t now = 100000;
+            t.program.shell().setClock([&now] { return now; });
+            t.startGame();
+            now += 10;
+            t.program.shell().catchUp();
+            t.program.shell().sync();
+            const int ticks = t.game().DayTicks;
+            const int day = t.game().Day;
+            const int wakeAfter = t.program.shell().wakeTimer().interval();
+            now += wakeAfter + row.late;
+            t.program.shell().catchUp();
+            QCOMPARE(t.game().Day, day);
+            QCOMPARE(t.game().DayTicks - ticks, int(wakeAfter + row.played) / 10);
+            // From there on the clock keeps its pace.
+            now += 50;
+            t.program.shell().catchUp();
+            QCOMPARE(t.game().DayTicks - ticks, int(wakeAfter + row.played + 50) / 10);
+        }
+    }
+
     // The sleeping clock wakes for the day's end, whose wage leaves the player in debt, and
     // the tick after it loses the game: one message, with every timer stopped, then the end.
     void aDayEndThatRuinsThePlayerWakesTheClockForItsMessage() {

@@ -1,13 +1,25 @@
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include "app/QtShellPort.h"
 
 #include "core/ActionLabel.h"
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
 #include "game/TfMain.h"
+#include "persistence/SavedGame.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {
@@ -206,6 +218,90 @@ class TfMainTest : public WindowTestCase {
         QCOMPARE(t->game().PartLevel[kMotherboard], 0);
         QVERIFY(t->shell.messages.empty());
         QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+    }
+
+    void textIsShownAsTheCharactersThemselves_data() {
+        QTest::addColumn<QString>("markup");
+        for (const char* text :
+             {"<img src=\"PIPE\">", "<img src=\"/dev/zero\">", "<b>x</b>", "&amp;", "<h1>x</h1>"}) {
+            QTest::newRow(text) << QString::fromLatin1(text);
+        }
+    }
+
+    // Read as markup, a name or a line of a saved game could have a label or a message box
+    // read a file when it is drawn (a pipe blocks the program, /dev/zero fills its memory),
+    // or simply show bold and headings the game never wrote.
+    void textIsShownAsTheCharactersThemselves() {
+        QFETCH(QString, markup);
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        markup.replace(QStringLiteral("PIPE"), pipe);
+        const std::string text = markup.toStdString();
+        const auto shownAsItStands = [&markup](GameWindow* window) {
+            QElapsedTimer clock;
+            clock.start();
+            window->grab();  // drawn as the screen draws it
+            QVERIFY(clock.elapsed() < 1000);
+            int shown = 0;
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->text().contains(QLatin1Char('<')) ||
+                    label->text().contains(QLatin1Char('&'))) {
+                    QCOMPARE(label->text(), markup);
+                    QVERIFY(label->sizeHint().width() >=
+                            label->fontMetrics().horizontalAdvance(markup));
+                    ++shown;
+                }
+            }
+            QVERIFY(shown > 0);
+        };
+
+        TestProgram typed;
+        typed.startGame(markup);
+        QCOMPARE(typed.game().PlayerName, text);
+        shownAsItStands(typed.fMain());
+
+        // Every text line of a saved game, loaded, shown, and saved back byte for byte while
+        // the clock stands still.
+        const std::int64_t frozen = t->program.shell().now();
+        t->program.shell().setClock([frozen] { return frozen; });
+        std::vector<std::string> lines = SavedGameLines(t->game());
+        for (const SavedLine& row : savedGameTable()) {
+            if (row.encoding == Encoding::Text || row.encoding == Encoding::Name) {
+                lines[static_cast<std::size_t>(row.line)] = text;
+            }
+        }
+        t->shell.files["/saves/markup.tso"] = lines;
+        t->shell.fileAnswers = {std::string("/saves/markup.tso"), std::string("/saves/again.tso")};
+        menuAction("mLoad")->trigger();
+        QVERIFY(t->shell.messages.empty());
+        shownAsItStands(t->fMain());
+        menuAction("mSave")->trigger();
+        QCOMPARE(t->shell.files["/saves/again.tso"], lines);
+
+        // A load error quotes the bad line literally, in a box that shows it as text.
+        const auto number =
+            std::find_if(savedGameTable().begin(), savedGameTable().end(),
+                         [](const SavedLine& row) { return row.encoding == Encoding::Number; });
+        lines[static_cast<std::size_t>(number->line)] = text;
+        t->shell.files["/saves/bad.tso"] = lines;
+        t->shell.fileAnswers = {std::string("/saves/bad.tso")};
+        menuAction("mLoad")->trigger();
+        QCOMPARE(t->shell.messages.size(), std::size_t{1});
+        const std::string error = t->shell.messages[0].text;
+        QVERIFY2(error.find(text) != std::string::npos, error.c_str());
+        QtShellPort desktop;
+        QString boxText;
+        QTimer::singleShot(0, [&boxText] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                box->grab();
+                boxText = box->textFormat() == Qt::PlainText ? box->text() : QString();
+                box->accept();
+            }
+        });
+        desktop.message(error, "", MessageIcon::None);
+        QCOMPARE(boxText, QString::fromStdString(error));
     }
 
     void theAboutWindowsCloseBoxOnlyHidesIt() {
