@@ -70,6 +70,7 @@ void Shell::tick(TimerId id) {
     if (ended_ || game_ == nullptr || !game_->timer(id).running) {
         return;
     }
+    const WindowStack::Uninvited byTheClock(stack_);
     timerTicks()[static_cast<std::size_t>(id)].tick(*game_);
     sync();
 }
@@ -80,6 +81,7 @@ void Shell::catchUp() {
         return;
     }
     pauseStoppedTime();
+    const WindowStack::Uninvited byTheClock(stack_);
     if (scheduler_->runUntil(now()) > 0) {
         sync();
     }
@@ -147,11 +149,6 @@ void Shell::syncWindows() {
         }
         if (window->isEnabled() != wanted.enabled) {
             window->setEnabled(wanted.enabled);
-            // A window given back, such as the main window after an activity, takes the
-            // keyboard again.
-            if (wanted.enabled && wanted.shown && window->isVisible()) {
-                window->activateWindow();
-            }
         }
         if (!wanted.shown) {
             if (window->isVisible()) {
@@ -168,7 +165,7 @@ void Shell::syncWindows() {
         window->render();
         if (!window->isVisible()) {
             window->centreOnScreen();
-            keepAboveMainWindow(*window);
+            // Shown, it joins the windows in play at the top, owned by the window beneath.
             window->show();
             window->centreWithItsFrame();
             window->activateWindow();
@@ -181,42 +178,6 @@ GameWindow* Shell::create(std::size_t index) {
     GameWindow* window = windows_[index].get();
     connect(window, &GameWindow::gameChanged, this, &Shell::sync);
     return window;
-}
-
-GameWindow* Shell::windowInPlay() const {
-    static constexpr WindowId kTopmostFirst[] = {
-        WindowId::Form4,     WindowId::Form2,      WindowId::Form1, WindowId::fComputer,
-        WindowId::fSoftware, WindowId::fEducation, WindowId::fJob,  WindowId::fDeveloper,
-        WindowId::fInternet, WindowId::Form3,      WindowId::fMain, WindowId::fStart};
-    for (WindowId id : kTopmostFirst) {
-        GameWindow* candidate = window(id);
-        if (candidate != nullptr && candidate->isVisible()) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-void Shell::keepAboveMainWindow(GameWindow& window) {
-    if (window.id() == WindowId::fMain) {
-        return;
-    }
-    // Owned by the main window, a window stays above it under any window manager. A window
-    // that shows while the main window is hidden (the start and congratulations windows) has
-    // no owner: a window manager need not show a window whose owner is off the screen.
-    const GameWindow* main = this->window(WindowId::fMain);
-    QWindow* owner = main != nullptr && main->isVisible() ? main->windowHandle() : nullptr;
-    window.winId();
-    window.windowHandle()->setTransientParent(owner);
-}
-
-QWidget* Shell::dialogOwner() const {
-    // The window the player acted in, or for a timer's message the window in play.
-    auto* active = qobject_cast<GameWindow*>(QApplication::activeWindow());
-    if (active != nullptr && active->isEnabled() && window(active->id()) == active) {
-        return active;
-    }
-    return windowInPlay();
 }
 
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
@@ -245,25 +206,7 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    // A click on a greyed window (the main window under an activity, the congratulations
-    // window under the about window) activates it; the window in play comes forward instead,
-    // so that the player never loses it behind the window that waits.
-    if (event->type() == QEvent::WindowActivate) {
-        const auto* activated = qobject_cast<const GameWindow*>(watched);
-        if (activated != nullptr && !activated->isEnabled()) {
-            QMetaObject::invokeMethod(this, &Shell::bringWindowInPlayForward, Qt::QueuedConnection);
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void Shell::bringWindowInPlayForward() {
-    GameWindow* inPlay = windowInPlay();
-    if (ended_ || inPlay == nullptr || !inPlay->isEnabled()) {
-        return;
-    }
-    inPlay->raise();
-    inPlay->activateWindow();
+    return stack_.filter(watched, event) || QObject::eventFilter(watched, event);
 }
 
 void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {

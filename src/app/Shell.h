@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/WindowStack.h"
 #include "core/GameWindow.h"
 #include "core/ShellPort.h"
 #include "game/Scheduler.h"
@@ -54,14 +55,10 @@ class Shell : public QObject, public ShellPort {
     // on a loaded machine, delays a wake-up by far less; a program that was stopped, frozen or
     // deep in swap finds its wake-up later than that, and the rest of that time is paused.
     static constexpr std::int64_t kLongestCatchUp = 500;
-    // The window the player plays in: the one that holds the game while the others wait
-    // (the virus window over everything, then the about and congratulations windows, the open
-    // activity window, the main window, the start window); nullptr before any shows. Message
-    // boxes and file dialogs of the clock's rules belong to it.
-    GameWindow* windowInPlay() const;
-    // The window a message box or a file dialog belongs to: the one the player acted in, or
-    // the window in play.
-    QWidget* dialogOwner() const;
+    // The window the player plays in, at the top of the windows in play, which message boxes
+    // and file dialogs belong to; nullptr before any shows.
+    QWidget* dialogOwner() const { return stack_.top(); }
+    const WindowStack& windowStack() const { return stack_; }
     bool ended() const { return ended_; }
 
     // A tick of a running timer, now rather than when it falls due: its rule, then the screen.
@@ -93,8 +90,6 @@ class Shell : public QObject, public ShellPort {
     std::int64_t realTime() const { return clock_ ? clock_() : elapsed_.elapsed(); }
     // Counts the time beyond kLongestCatchUp past the last wake-up asked for as paused.
     void pauseStoppedTime();
-    void keepAboveMainWindow(GameWindow& window);
-    void bringWindowInPlayForward();
     void syncWindows();
     GameWindow* create(std::size_t index);
     void retire(std::unique_ptr<GameWindow>& window);
@@ -103,6 +98,7 @@ class Shell : public QObject, public ShellPort {
     Game* game_ = nullptr;
     std::array<std::unique_ptr<GameWindow>, kWindowCount> windows_{};
     std::unique_ptr<Scheduler> scheduler_;
+    WindowStack stack_;
     QTimer wake_;
     QElapsedTimer elapsed_;
     std::function<std::int64_t()> clock_;

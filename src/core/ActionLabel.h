@@ -23,6 +23,8 @@ class ActionLabel : public QLabel {
                 QColor resting = kActionGrey, QColor hover = kActionBlack);
 
     QColor fontColor() const;
+    // Whether it has the focus that the keyboard brought, drawn marked.
+    bool showsKeyboardFocus() const { return keyboardFocus_ && hasFocus(); }
     void setFontColor(const QColor& color);
 
   signals:

@@ -23,6 +23,8 @@ ActivityWindow::ActivityWindow(Game& game, WindowId id, const QString& caption, 
     // Until the window lays out its own content, the label sits in the bottom right corner.
     returnLabel_->setGeometry(clientSize.width() - 100, clientSize.height() - 28, 92, 22);
     connect(returnLabel_, &ActionLabel::clicked, this, &ActivityWindow::returnLabelClick);
+    // The first Tab reaches the window's first item, and "Вернуться" comes after them all.
+    setLastInTabOrder(returnLabel_);
 }
 
 void ActivityWindow::placeReturnLabel(const QRect& geometry) {

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "core/ActionLabel.h"
 #include "core/Fonts.h"
 #include "core/Navigation.h"
 #include "core/Pictures.h"
@@ -112,10 +113,21 @@ void GameWindow::bindName(QLabel* label, const std::string& source) {
 
 void GameWindow::bindEnabled(QWidget* widget, const bool& source) {
     bindValue(source, [widget](bool enabled) {
-        // Qt would hand the focus of a control being disabled to the next one as if the
-        // player had pressed Tab, which lights it up; the window keeps the focus instead.
+        // An item taken (bought, installed) hands the focus on to the next item that can still
+        // be taken, marked only if the keyboard had brought the focus there: Qt would mark it
+        // as if the player had pressed Tab, even for a click.
         if (!enabled && widget->hasFocus()) {
-            widget->window()->setFocus(Qt::OtherFocusReason);
+            const auto* item = qobject_cast<const ActionLabel*>(widget);
+            const bool byKeyboard = item != nullptr && item->showsKeyboardFocus();
+            QWidget* window = widget->window();
+            QWidget* next = widget->nextInFocusChain();
+            while (next != widget && !(next->window() == window && next != window &&
+                                       (next->focusPolicy() & Qt::TabFocus) && next->isEnabled() &&
+                                       next->isVisibleTo(window))) {
+                next = next->nextInFocusChain();
+            }
+            (next != widget ? next : window)
+                ->setFocus(byKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
         }
         widget->setEnabled(enabled);
     });
@@ -223,13 +235,36 @@ void GameWindow::showEvent(QShowEvent* event) {
     // Only the game shows a window; a window that the desktop brings back is not shown anew.
     if (!event->spontaneous()) {
         // The window itself holds the keyboard until the player presses Tab, so that the first
-        // Tab lands, marked, on the first control. Given to the first control by the window's
-        // activation, the focus would be unmarked, and the first Tab would seem to skip it.
-        if (focusWidget() == nullptr) {
-            setFocus(Qt::OtherFocusReason);
-        }
+        // Tab lands, marked, on the first item, each time the window opens. Given to the first
+        // item by the window's activation, the focus would be unmarked, and the first Tab would
+        // seem to skip it.
+        setFocus(Qt::OtherFocusReason);
         FormShow();
     }
+}
+
+bool GameWindow::takesTab(const QWidget* control) const {
+    return control != this && control->window() == this &&
+           (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() &&
+           control->isVisibleTo(this);
+}
+
+bool GameWindow::focusNextPrevChild(bool next) {
+    // From the window itself, as it opens, Tab goes to the first item and Shift+Tab to the
+    // control that comes last, wherever that was made.
+    if (lastInTabOrder_ != nullptr && (focusWidget() == nullptr || focusWidget() == this)) {
+        QWidget* target = lastInTabOrder_;
+        if (next) {
+            do {
+                target = target->nextInFocusChain();
+            } while (target != lastInTabOrder_ && !takesTab(target));
+        }
+        if (takesTab(target)) {
+            target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void GameWindow::changeEvent(QEvent* event) {

@@ -116,6 +116,10 @@ class GameWindow : public QWidget {
     QProgressBar* addGauge(const QString& name, QWidget* parent, const QRect& geometry,
                            const int& source, GaugeFrame frame = GaugeFrame::None);
 
+    // The control that the Tab order reaches last, after every item of the window.
+    void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }
+    bool focusNextPrevChild(bool next) override;
+
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -124,7 +128,10 @@ class GameWindow : public QWidget {
     Game& game_;
 
   private:
+    bool takesTab(const QWidget* control) const;
+
     WindowId id_;
+    QWidget* lastInTabOrder_ = nullptr;
     int frameChecksLeft_ = 0;
     QVBoxLayout* layout_;
     QWidget* client_;

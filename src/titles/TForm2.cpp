@@ -1,5 +1,6 @@
 #include "titles/TForm2.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "core/ActionLabel.h"
@@ -43,6 +44,15 @@ TForm2::TForm2(Game& game)
     quit->setAlignment(Qt::AlignCenter);
     quit->setGeometry(107, 142, 60, 18);
     connect(quit, &ActionLabel::clicked, this, &TForm2::Label8Click);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        Label8Click();
+        return;
+    }
+    GameWindow::keyPressEvent(event);
 }
 
 void TForm2::Label8Click() {

@@ -12,6 +12,10 @@ class TForm2 : public GameWindow {
 
   public slots:
     void Label8Click();
+
+  protected:
+    // Escape does what "Выход" does, as it leaves every activity window.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace tessaro

@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "core/ActionLabel.h"
+#include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
@@ -31,21 +33,24 @@ class KeyboardTest : public QObject {
         QVERIFY(waitUntilActive(t.window(WindowId::fComputer)));
         for (const char* part : {"mbP1", "prP166", "mm64S", "hd1", "vd4P", "mn15", "cdR"}) {
             press(t, WindowId::fComputer, part);
+            focusStaysOnAnItem(t, WindowId::fComputer, part);
         }
         QCOMPARE(t.game().PartLevel[kCdDvd], 1);
-        escape(t, WindowId::fComputer);
+        escape(t, WindowId::fComputer, "bComputerImage");
 
         press(t, WindowId::fMain, "bSoftwareImage");
         QVERIFY(waitUntilActive(t.window(WindowId::fSoftware)));
         press(t, WindowId::fSoftware, "osW98");
         QCOMPARE(t.game().OsId, 1);
-        escape(t, WindowId::fSoftware);
+        focusStaysOnAnItem(t, WindowId::fSoftware, "osW98");
+        escape(t, WindowId::fSoftware, "bSoftwareImage");
 
         press(t, WindowId::fMain, "bEducationImage");
         QVERIFY(waitUntilActive(t.window(WindowId::fEducation)));
         press(t, WindowId::fEducation, "edWHTML");
         QVERIFY(t.game().Knowledge[7]);
-        escape(t, WindowId::fEducation);
+        focusStaysOnAnItem(t, WindowId::fEducation, "edWHTML");
+        escape(t, WindowId::fEducation, "bEducationImage");
 
         for (const char* button : {"bJobImage", "bDeveloperImage", "bRestImage"}) {
             press(t, WindowId::fMain, button);
@@ -53,8 +58,28 @@ class KeyboardTest : public QObject {
                                     : button[1] == 'D' ? WindowId::fDeveloper
                                                        : WindowId::Form3;
             QVERIFY2(waitUntilActive(t.window(opened)), button);
-            escape(t, opened);
+            // Every window starts its Tab order at its first item; "Вернуться" comes last.
+            QTest::keyClick(t.window(opened), Qt::Key_Tab);
+            auto* activity = static_cast<ActivityWindow*>(t.window(opened));
+            QWidget* first = QApplication::focusWidget();
+            const auto items = activity->findChildren<ActionLabel*>();
+            const bool another = std::any_of(items.begin(), items.end(), [&](ActionLabel* item) {
+                return item != activity->returnLabel() && item->isEnabled();
+            });
+            QVERIFY2(first != nullptr && first->window() == activity &&
+                         (first != activity->returnLabel() || !another),
+                     button);
+            QTest::keyClick(first, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), activity->returnLabel());
+            escape(t, opened, button);
         }
+
+        // The about window leaves by Escape too.
+        QTest::keyClick(t.fMain(), Qt::Key_F1);
+        QVERIFY(waitUntilActive(t.window(WindowId::Form2)));
+        QTest::keyClick(t.window(WindowId::Form2), Qt::Key_Escape);
+        QVERIFY(!t.shown(WindowId::Form2));
+        QVERIFY(waitUntilActive(t.fMain()));
 
         t.shell.fileAnswers.push_back(std::string("keyboard.tso"));
         QTest::keyClick(t.fMain(), Qt::Key_S, Qt::ControlModifier);
@@ -115,10 +140,22 @@ class KeyboardTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
 
-    static void escape(TestProgram& t, WindowId window) {
+    // Escape leaves the window, and the focus goes back to the button that opened it.
+    static void escape(TestProgram& t, WindowId window, const char* opener) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!t.shown(window));
         QVERIFY(waitUntilActive(t.fMain()));
+        auto* button = t.find<PictureButton>(WindowId::fMain, opener);
+        QVERIFY2(QTest::qWaitFor([button] { return button->hasFocus(); }), opener);
+    }
+
+    // An item taken keeps the focus, or hands it on, marked, to the next item that can still
+    // be taken: the next Tab goes on from there.
+    static void focusStaysOnAnItem(TestProgram& t, WindowId window, const char* taken) {
+        auto* focused = qobject_cast<ActionLabel*>(QApplication::focusWidget());
+        QVERIFY2(focused != nullptr && focused->window() == t.window(window) &&
+                     focused->isEnabled() && focused->showsKeyboardFocus(),
+                 taken);
     }
 };
 

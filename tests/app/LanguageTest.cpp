@@ -119,7 +119,9 @@ class LanguageTest : public QObject {
         TextInspector inspector(language);
         for (WindowId id : {WindowId::fStart, WindowId::Form2, WindowId::Form1}) {
             inspector.inspect(t.show(id), QStringLiteral("title window"));
-            t.window(id)->hide();
+            // Hidden by the game, so that the window is gone from the windows in play.
+            t.game().window(id).shown = id == WindowId::fStart;
+            t.program.shell().sync();
         }
         t.startGame(QStringLiteral("Иван"));
         walkTheWindows(t, [&inspector](GameWindow* window, const QString& state) {

@@ -1,0 +1,290 @@
+#include "app/WindowStack.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWindow>
+#include <algorithm>
+
+#include "core/ActionLabel.h"
+
+namespace tessaro {
+
+WindowStack::WindowStack() {
+    clock_.start();
+}
+
+QWidget* WindowStack::top() const {
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+        if (entry->window != nullptr) {
+            return entry->window;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<QWidget*> WindowStack::windows() const {
+    std::vector<QWidget*> windows;
+    for (const Entry& entry : entries_) {
+        if (entry.window != nullptr) {
+            windows.push_back(entry.window);
+        }
+    }
+    return windows;
+}
+
+bool WindowStack::joins(const QWidget* window) {
+    // Windows and dialogs; menus, tool tips and completions are part of the window they serve.
+    const Qt::WindowType type = window->windowType();
+    return type == Qt::Window || type == Qt::Dialog;
+}
+
+WindowStack::Entry* WindowStack::entryOf(const QWidget* window) {
+    const auto entry = std::find_if(entries_.begin(), entries_.end(),
+                                    [window](const Entry& e) { return e.window == window; });
+    return entry == entries_.end() ? nullptr : &*entry;
+}
+
+bool WindowStack::filter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+        case QEvent::WindowActivate:
+        case QEvent::FocusIn:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::Enter:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+            break;
+        default:
+            return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::Show:
+            // A window that the desktop brings back (restored from its icon) was never gone.
+            if (widget->isWindow() && !event->spontaneous()) {
+                join(widget);
+            }
+            return false;
+        case QEvent::Hide:
+            if (widget->isWindow() && !event->spontaneous()) {
+                leave(widget);
+            }
+            return false;
+        case QEvent::WindowStateChange:
+            if (widget->isWindow() && ((static_cast<QWindowStateChangeEvent*>(event)->oldState() ^
+                                        widget->windowState()) &
+                                       Qt::WindowMinimized)) {
+                followMinimised(widget);
+            }
+            return false;
+        case QEvent::WindowActivate:
+            if (widget->isWindow() && entryOf(widget) != nullptr) {
+                // A click on a window beneath activates it; the top comes forward instead.
+                if (widget != top() && !forwardQueued_) {
+                    forwardQueued_ = true;
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            forwardQueued_ = false;
+                            bringTopForward();
+                        },
+                        Qt::QueuedConnection);
+                } else if (widget == top() && focusToRestore_ != nullptr) {
+                    // After Qt has given the window its focus.
+                    QMetaObject::invokeMethod(this, &WindowStack::restoreFocus,
+                                              Qt::QueuedConnection);
+                }
+            }
+            return false;
+        case QEvent::FocusIn:
+            if (!widget->isWindow()) {
+                if (Entry* entry = entryOf(widget->window())) {
+                    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                    // The same control back with its window keeps how it got the focus.
+                    if (reason != Qt::ActiveWindowFocusReason || entry->focus != widget) {
+                        entry->focus = widget;
+                        entry->keyboardFocus = isKeyboardFocus(reason);
+                    }
+                }
+            }
+            return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat()) {
+                if (event->type() == QEvent::KeyPress) {
+                    heldKeys_.insert(key->key());
+                } else {
+                    heldKeys_.erase(key->key());
+                }
+            }
+            return dropsInput(widget, event);
+        }
+        default:
+            return dropsInput(widget, event);
+    }
+}
+
+bool WindowStack::dropsInput(QWidget* target, QEvent* event) {
+    Entry* entry = entryOf(target->window());
+    if (entry == nullptr) {
+        return false;
+    }
+    if (entry->window == top()) {
+        return keyForUninvited(*entry, event);
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+            bringTopForward();
+            break;
+        case QEvent::ShortcutOverride:
+            // Taken here, so that no shortcut of the window beneath fires either.
+            event->accept();
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+bool WindowStack::keyForUninvited(Entry& top, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (!top.uninvited || (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+                           type != QEvent::ShortcutOverride)) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool held = top.heldKeys.count(key->key()) > 0;
+    if (held && type == QEvent::KeyRelease && !key->isAutoRepeat()) {
+        top.heldKeys.erase(key->key());
+    }
+    if (held || clock_.elapsed() - top.arrivedAt < kFirstMoment) {
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+        }
+        return true;
+    }
+    return false;
+}
+
+void WindowStack::join(QWidget* window) {
+    if (!joins(window) || entryOf(window) != nullptr) {
+        return;
+    }
+    std::erase_if(entries_, [](const Entry& entry) { return entry.window == nullptr; });
+    Entry entry;
+    entry.window = window;
+    if (uninvited_ > 0) {
+        entry.uninvited = true;
+        entry.arrivedAt = clock_.elapsed();
+        entry.heldKeys = heldKeys_;
+    }
+    entries_.push_back(entry);
+    chain();
+}
+
+void WindowStack::leave(QWidget* window) {
+    const bool wasTop = window == top();
+    const auto removed = std::erase_if(entries_, [window](const Entry& entry) {
+        return entry.window == window || entry.window == nullptr;
+    });
+    if (removed == 0) {
+        return;
+    }
+    chain();
+    if (wasTop && !entries_.empty()) {
+        focusToRestore_ = entries_.back().focus;
+        restoreByKeyboard_ = entries_.back().keyboardFocus;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                bringTopForward();
+                restoreFocus();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void WindowStack::chain() {
+    QWindow* beneath = nullptr;
+    for (const Entry& entry : entries_) {
+        // Made native now if need be: the owner must be known before the window maps.
+        entry.window->winId();
+        QWindow* handle = entry.window->windowHandle();
+        if (handle->transientParent() != beneath) {
+            handle->setTransientParent(beneath);
+        }
+        beneath = handle;
+    }
+}
+
+void WindowStack::bringTopForward() {
+    QWidget* window = top();
+    if (window == nullptr) {
+        return;
+    }
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowStack::followMinimised(QWidget* window) {
+    if (followingState_ || entryOf(window) == nullptr) {
+        return;
+    }
+    followingState_ = true;
+    const bool minimised = window->isMinimized();
+    for (QWidget* other : windows()) {
+        if (other != window && other->isMinimized() != minimised) {
+            if (minimised) {
+                other->showMinimized();
+            } else {
+                other->showNormal();
+            }
+        }
+    }
+    followingState_ = false;
+    if (!minimised) {
+        bringTopForward();
+    }
+}
+
+void WindowStack::restoreFocus() {
+    QWidget* control = focusToRestore_;
+    QWidget* window = top();
+    if (control == nullptr || window == nullptr || control->window() != window) {
+        focusToRestore_ = nullptr;
+        return;
+    }
+    // Until the window is active, Qt would only note the control, and give it the focus with
+    // the window's activation, unmarked.
+    if (!window->isActiveWindow()) {
+        return;
+    }
+    focusToRestore_ = nullptr;
+    if (!control->isEnabled() || !control->isVisibleTo(window)) {
+        return;
+    }
+    if (restoreByKeyboard_ && control->hasFocus()) {
+        control->clearFocus();
+    }
+    control->setFocus(restoreByKeyboard_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
+}
+
+}  // namespace tessaro
