@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -237,32 +238,40 @@ void WindowStack::bringTopForward() {
     if (window == nullptr) {
         return;
     }
+    // A chain that the player minimised stays so until he brings any of it back.
     if (window->isMinimized()) {
-        window->showNormal();
+        return;
     }
     window->raise();
     window->activateWindow();
 }
 
 void WindowStack::followMinimised(QWidget* window) {
-    if (followingState_ || entryOf(window) == nullptr) {
+    if (entryOf(window) == nullptr || followQueued_) {
         return;
     }
-    followingState_ = true;
-    const bool minimised = window->isMinimized();
-    for (QWidget* other : windows()) {
-        if (other != window && other->isMinimized() != minimised) {
-            if (minimised) {
-                other->showMinimized();
-            } else {
-                other->showNormal();
+    // Many window managers minimise or restore the windows a window owns with it: the rest
+    // follows a moment later, once the window manager has done what it does.
+    followQueued_ = true;
+    QTimer::singleShot(kFollowDelay, this, [this, changed = QPointer<QWidget>(window)] {
+        followQueued_ = false;
+        if (changed == nullptr || entryOf(changed) == nullptr) {
+            return;
+        }
+        const bool minimised = changed->isMinimized();
+        for (QWidget* other : windows()) {
+            if (other->isMinimized() != minimised) {
+                if (minimised) {
+                    other->showMinimized();
+                } else {
+                    other->showNormal();
+                }
             }
         }
-    }
-    followingState_ = false;
-    if (!minimised) {
-        bringTopForward();
-    }
+        if (!minimised) {
+            bringTopForward();
+        }
+    });
 }
 
 void WindowStack::restoreFocus() {

@@ -25,6 +25,8 @@ class WindowStack : public QObject {
     // How long a window that came uninvited ignores the keyboard, in milliseconds: longer than
     // a key typed for another window takes to arrive, shorter than a player takes to read.
     static constexpr int kFirstMoment = 500;
+    // How long the rest of the chain waits before it follows a window minimised or restored.
+    static constexpr int kFollowDelay = 150;
 
     WindowStack();
 
@@ -81,7 +83,7 @@ class WindowStack : public QObject {
     std::set<int> heldKeys_;
     QElapsedTimer clock_;
     int uninvited_ = 0;
-    bool followingState_ = false;
+    bool followQueued_ = false;
     bool forwardQueued_ = false;
     // The control that gets the focus back once the window in play is active.
     QPointer<QWidget> focusToRestore_;

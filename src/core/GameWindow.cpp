@@ -234,11 +234,11 @@ void GameWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Only the game shows a window; a window that the desktop brings back is not shown anew.
     if (!event->spontaneous()) {
-        // The window itself holds the keyboard until the player presses Tab, so that the first
-        // Tab lands, marked, on the first item, each time the window opens. Given to the first
-        // item by the window's activation, the focus would be unmarked, and the first Tab would
-        // seem to skip it.
-        setFocus(Qt::OtherFocusReason);
+        // Each time the window opens, the window itself holds the keyboard until the player
+        // presses Tab, so that the first Tab lands, marked, on the first item; a window with a
+        // box to type in starts there. Given to the first item by the window's activation, the
+        // focus would be unmarked, and the first Tab would seem to skip it.
+        (initialFocus_ != nullptr ? initialFocus_ : this)->setFocus(Qt::OtherFocusReason);
         FormShow();
     }
 }

@@ -119,6 +119,8 @@ class GameWindow : public QWidget {
     // The control that the Tab order reaches last, after every item of the window.
     void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }
     bool focusNextPrevChild(bool next) override;
+    // The control that has the keyboard when the window opens, instead of the window itself.
+    void setInitialFocus(QWidget* control) { initialFocus_ = control; }
 
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -132,6 +134,7 @@ class GameWindow : public QWidget {
 
     WindowId id_;
     QWidget* lastInTabOrder_ = nullptr;
+    QWidget* initialFocus_ = nullptr;
     int frameChecksLeft_ = 0;
     QVBoxLayout* layout_;
     QWidget* client_;

@@ -33,7 +33,7 @@ TfStart::TfStart(Game& game)
     eName_->setValidator(new NameValidator(eName_));
     eName_->setGeometry(120, 7, 165, 22);
     // The name is typed at once.
-    eName_->setFocus();
+    setInitialFocus(eName_);
 
     button1_ = new QPushButton(tr("Начать игру"), panel);
     button1_->setObjectName(QStringLiteral("Button1"));

@@ -10,9 +10,14 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "app/QtShellPort.h"
+#include "app/WindowStack.h"
 #include "core/Navigation.h"
 #include "events/Virus.h"
 #include "game/Activities.h"
@@ -89,20 +94,22 @@ bool waitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-// A point of the waiting window that the window in play leaves free, clicked as a player does.
-void clickBeside(const QWidget* waiting, const QWidget* inPlay) {
+// A point of the waiting window that the windows above it leave free, clicked as a player
+// does; false when they cover it whole.
+bool clickBeside(const QWidget* waiting, const std::vector<QWidget*>& above) {
     const QRect free = waiting->geometry();
-    const QRect covered = inPlay->frameGeometry();
     for (const QPoint point :
          {free.bottomLeft() + QPoint(8, -8), free.bottomRight() + QPoint(-8, -8),
           free.topLeft() + QPoint(8, 30), free.topRight() + QPoint(-8, 30)}) {
-        if (!covered.contains(point)) {
+        if (std::none_of(above.begin(), above.end(), [point](const QWidget* window) {
+                return window->frameGeometry().contains(point);
+            })) {
             run(QStringLiteral("xdotool"), {"mousemove", QString::number(point.x()),
                                             QString::number(point.y()), "click", "1"});
-            return;
+            return true;
         }
     }
-    QFAIL("the window in play covers the waiting window");
+    return false;
 }
 
 // The game's windows, opened as the game opens them.
@@ -134,6 +141,103 @@ void openAsTheGameDoes(TestProgram& t, const Opening& row) {
     t.program.shell().sync();
 }
 
+// The windows in play as the game's windows stack them, bottom first.
+std::vector<QWidget*> windowsInPlay(TestProgram& t) {
+    return t.program.shell().windowStack().windows();
+}
+
+QString chainNames(const std::vector<QWidget*>& chain) {
+    QStringList names;
+    for (const QWidget* window : chain) {
+        names.append(window->objectName().isEmpty()
+                         ? QString::fromLatin1(window->metaObject()->className())
+                         : window->objectName());
+    }
+    return names.join(QLatin1Char('/'));
+}
+
+// The chain of windows in play as the window manager holds it: each owned by the one beneath,
+// stacked in order, the top active with the keyboard; and so it stays when the player clicks
+// any window beneath.
+void checkTheChain(TestProgram& t, const QString& row) {
+    const std::vector<QWidget*> chain = windowsInPlay(t);
+    QVERIFY2(chain.size() >= 2, qPrintable(row));
+    QWidget* top = chain.back();
+    const QString where = row + QLatin1Char(' ') + chainNames(chain);
+    const auto inOrder = [&chain] {
+        const QList<WId> stack = rootWindows("_NET_CLIENT_LIST_STACKING");
+        for (std::size_t i = 1; i < chain.size(); ++i) {
+            if (!stack.contains(chain[i - 1]->winId()) ||
+                stack.indexOf(chain[i]->winId()) < stack.indexOf(chain[i - 1]->winId())) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const auto inPlay = [&] {
+        return inOrder() && active(top) && QGuiApplication::focusWindow() == top->windowHandle();
+    };
+    QVERIFY2(QTest::qWaitForWindowExposed(top) && waitUntil(inPlay), qPrintable(where));
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QVERIFY2(windowProperty(chain[i], "WM_TRANSIENT_FOR")
+                     .contains(QStringLiteral("0x%1").arg(chain[i - 1]->winId(), 0, 16)),
+                 qPrintable(where + QStringLiteral(": the owner of ") + chainNames({chain[i]})));
+    }
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        if (clickBeside(chain[i],
+                        {chain.begin() + static_cast<std::ptrdiff_t>(i) + 1, chain.end()})) {
+            QTest::qWait(300);
+            QVERIFY2(waitUntil(inPlay),
+                     qPrintable(where + QStringLiteral(": a click on ") + chainNames({chain[i]})));
+        }
+    }
+}
+
+// What comes over the window in play, as the game brings it: the virus at the end of a day,
+// the about window from the menu, a message box of a rule, the file dialogs of the menu.
+struct Arrival {
+    const char* name;
+    // For a dialog, which blocks until it closes; otherwise a window of the game.
+    std::optional<FileChoice::Purpose> file;
+    bool message;
+    std::function<void(Game&)> comes;
+};
+
+const Arrival kVirus{"virus", std::nullopt, false, [](Game& g) { VirusDayComes(g); }};
+const Arrival kAbout{"about", std::nullopt, false, [](Game& g) { ShowAbout(g); }};
+const Arrival kMessage{"message", std::nullopt, true, {}};
+const Arrival kSave{"save", FileChoice::Purpose::Save, false, {}};
+const Arrival kOpen{"open", FileChoice::Purpose::Open, false, {}};
+
+// Brings `arrivals` one over the other, then checks the chain; a dialog's nested loop brings
+// the rest and checks from inside it, then closes.
+void arrive(TestProgram& t, QtShellPort& desktop, std::span<const Arrival* const> arrivals,
+            const QString& row) {
+    if (arrivals.empty()) {
+        checkTheChain(t, row);
+        return;
+    }
+    const Arrival& next = *arrivals.front();
+    if (next.comes) {
+        next.comes(t.game());
+        t.program.shell().sync();
+        arrive(t, desktop, arrivals.subspan(1), row);
+        return;
+    }
+    QTimer::singleShot(200, [&t, &desktop, arrivals, row] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        arrive(t, desktop, arrivals.subspan(1), row);
+        if (dialog != nullptr) {
+            dialog->close();
+        }
+    });
+    if (next.message) {
+        desktop.message("Необходимо продать старый проект", "", MessageIcon::Question);
+    } else {
+        desktop.chooseFile({*next.file, "Сохранение игры", "(*.tso)", ""});
+    }
+}
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -161,7 +265,7 @@ class DesktopTest : public QObject {
                          .contains(QString::number(main->winId(), 16)),
                      row.name);
 
-            clickBeside(main, inPlay);
+            QVERIFY2(clickBeside(main, {inPlay}), row.name);
             QTest::qWait(300);
             QVERIFY2(waitUntil([&] { return above(inPlay, main); }), row.name);
             if (!main->isEnabled()) {
@@ -211,6 +315,91 @@ class DesktopTest : public QObject {
                 QVERIFY2((decorations & (0x20 | 0x40)) == 0, row.name);
             }
         }
+    }
+
+    // Whatever comes over the window in play goes on top, owned by it, and stays there
+    // whichever window beneath the player clicks: over each activity window the virus and a
+    // message box; over the main window the dialogs of its menu, and the virus over those.
+    void theWindowInPlayStaysOnTopOfTheChain() {
+        std::vector<std::pair<const Opening*, std::vector<const Arrival*>>> rows;
+        for (const Opening& activity : std::span(kOpenings).first(7)) {
+            rows.push_back({&activity, {&kVirus}});
+            rows.push_back({&activity, {&kMessage}});
+        }
+        for (const std::vector<const Arrival*>& overMain :
+             std::vector<std::vector<const Arrival*>>{{&kVirus},
+                                                      {&kMessage},
+                                                      {&kAbout},
+                                                      {&kSave},
+                                                      {&kOpen},
+                                                      {&kSave, &kVirus},
+                                                      {&kOpen, &kVirus}}) {
+            rows.push_back({nullptr, overMain});
+        }
+        for (const auto& [activity, arrivals] : rows) {
+            TestProgram t;
+            QtShellPort desktop;
+            desktop.setDialogOwner([&t] { return t.program.shell().dialogOwner(); });
+            QString row = QStringLiteral("main");
+            if (activity != nullptr) {
+                openAsTheGameDoes(t, *activity);
+                row += QLatin1Char('/') + QLatin1String(activity->name);
+            } else {
+                t.startGame();
+            }
+            for (const Arrival* arrival : arrivals) {
+                row += QLatin1Char('/') + QLatin1String(arrival->name);
+            }
+            QVERIFY2(waitUntil([&] { return active(windowsInPlay(t).back()); }), qPrintable(row));
+            arrive(t, desktop, arrivals, row);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+    }
+
+    // Minimising one window of the chain minimises all of it; bringing back any of it (the
+    // task bar, Alt+Tab) brings back all, the window in play on top with the keyboard.
+    void theChainIsMinimisedAndRestoredWhole() {
+        TestProgram t;
+        openAsTheGameDoes(t, kOpenings[0]);
+        GameWindow* shop = t.window(WindowId::fComputer);
+        GameWindow* main = t.fMain();
+        QVERIFY(QTest::qWaitForWindowExposed(shop) && waitUntil([&] { return active(shop); }));
+        QTest::qWait(500);  // as long as a player takes to reach the minimise button
+        run(QStringLiteral("xdotool"), {"windowminimize", QString::number(shop->winId())});
+        QVERIFY(waitUntil([&] { return shop->isMinimized() && main->isMinimized(); }));
+        run(QStringLiteral("xdotool"), {"windowactivate", QString::number(main->winId())});
+        QVERIFY(waitUntil([&] {
+            return !shop->isMinimized() && !main->isMinimized() && above(shop, main) &&
+                   active(shop);
+        }));
+    }
+
+    // A key typed for the main window just as the virus comes does not answer it; once the
+    // virus window has been seen, the same keys do.
+    void aVirusIgnoresKeysTypedBeforeItWasSeen() {
+        TestProgram t;
+        t.startGame();
+        QVERIFY(waitUntil([&] { return active(t.fMain()); }));
+        Game& game = t.game();
+        game.VirusDay = game.Day;
+        game.DayTicks = 240;
+        game.OsId = 3;
+        QElapsedTimer since;
+        since.start();
+        t.tick();
+        GameWindow* virus = t.window(WindowId::Form4);
+        QVERIFY(virus != nullptr && virus->isVisible());
+        QTest::qWait(100);
+        run(QStringLiteral("xdotool"), {"key", "Tab", "Return"});
+        QVERIFY2(since.elapsed() < WindowStack::kFirstMoment, "too slow to press in time");
+        QTest::qWait(WindowStack::kFirstMoment);
+        QVERIFY(!running(game, TimerId::tmFormClose));
+        QVERIFY(waitUntil([&] { return active(virus); }));
+        QTest::qWait(500);
+        run(QStringLiteral("xdotool"), {"key", "Tab", "Return"});
+        QVERIFY(waitUntil([&] { return running(game, TimerId::tmFormClose); }));
     }
 
     // The virus comes on a game day, which passes also in the development window and in the
