@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Если продать %1, то %2 - $%3</source>
-        <translation>Trading in %1: %2 - $%3</translation>
+        <translation>Trading in %1, %2, gives you $%3</translation>
     </message>
     <message>
         <source>У вас не хватает $%1</source>
@@ -732,10 +732,6 @@
         <translation>Please enter your name</translation>
     </message>
     <message>
-        <source>Tessaro 1.1: from «Ламер» to «Хакер», a life simulation.</source>
-        <translation>Tessaro 1.1: from «Lamer» to «Hacker», a life simulation.</translation>
-    </message>
-    <message>
         <source>РАЗРАБОТКА</source>
         <translation>DEVELOPMENT</translation>
     </message>
@@ -758,6 +754,26 @@
     <message>
         <source>КОМПЬЮТЕР</source>
         <translation>COMPUTER</translation>
+    </message>
+    <message>
+        <source>Язык игры: ru или en (по умолчанию язык рабочего стола).</source>
+        <translation>The language of the game: ru or en (by default the desktop&apos;s).</translation>
+    </message>
+    <message>
+        <source>Сохранённая игра (.tso), с которой начать.</source>
+        <translation>A saved game (.tso) to start from.</translation>
+    </message>
+    <message>
+        <source>Начать можно только одну сохранённую игру.</source>
+        <translation>Only one saved game can be started.</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык: %1 (игра говорит на ru и en).</source>
+        <translation>Unknown language: %1 (the game speaks ru and en).</translation>
+    </message>
+    <message>
+        <source>Tessaro 1.1: от «Ламера» до «Хакера», симулятор жизни.</source>
+        <translation>Tessaro 1.1: from «Lamer» to «Hacker», a life simulation.</translation>
     </message>
 </context>
 <context>
@@ -798,7 +814,7 @@
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -827,7 +843,7 @@
     <name>tessaro::TfComputer</name>
     <message>
         <source>Покупка комплектующих</source>
-        <translation>Buying parts</translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Здесь можно приобрести комплектующие для компьютера</source>
@@ -838,7 +854,7 @@
     <name>tessaro::TfDeveloper</name>
     <message>
         <source>Разработка программ</source>
-        <translation>Software development</translation>
+        <translation>Development</translation>
     </message>
     <message>
         <source>Язык разработки</source>
@@ -850,14 +866,14 @@
     </message>
     <message>
         <source>Имеющийся проект:</source>
-        <translation>Current project:</translation>
+        <translation>Finished project:</translation>
     </message>
 </context>
 <context>
     <name>tessaro::TfEducation</name>
     <message>
         <source>Обучение</source>
-        <translation>Education</translation>
+        <translation>Courses</translation>
     </message>
     <message>
         <source>Операционные системы</source>
@@ -900,7 +916,7 @@
     </message>
     <message>
         <source>Имеющийся проект</source>
-        <translation>Current project</translation>
+        <translation>Finished project</translation>
     </message>
     <message>
         <source>Попытаться продать проект</source>
@@ -915,7 +931,7 @@
     <name>tessaro::TfJob</name>
     <message>
         <source>Поиск работы</source>
-        <translation>Job search</translation>
+        <translation>Jobs</translation>
     </message>
     <message>
         <source>Доступные предложения</source>
@@ -1057,7 +1073,7 @@
     <name>tessaro::TfSoftware</name>
     <message>
         <source>Установка программ</source>
-        <translation>Installing software</translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Операционная система</source>

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -23,42 +24,51 @@ namespace tessaro {
 
 namespace {
 
-const QCommandLineOption& languageOption() {
-    static const QCommandLineOption option(
-        QStringLiteral("language"),
-        QStringLiteral("The language of the game: ru or en (by default the desktop's)."),
-        QStringLiteral("code"));
-    return option;
+// The option of the language, described in the language of the moment.
+QCommandLineOption languageOption() {
+    const QString description = QCoreApplication::translate(
+        "tessaro", "Язык игры: ru или en (по умолчанию язык рабочего стола).");
+    return QCommandLineOption(QStringLiteral("language"), description, QStringLiteral("code"));
 }
 
-// Reads the command line; a line it cannot read is said on the terminal.
-bool readCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
+// Reads the command line; returns what is wrong with it, in the language of the moment.
+std::optional<QString> readCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(languageOption());
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A saved game (.tso) to start from."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("tessaro", "Сохранённая игра (.tso), с которой начать."),
+        QStringLiteral("[file]"));
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-        return false;
+        return parser.errorText();
     }
     if (parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "%s\n", "Only one saved game can be started.");
-        return false;
+        return QCoreApplication::translate("tessaro", "Начать можно только одну сохранённую игру.");
     }
-    if (parser.isSet(languageOption()) && !languageNamed(parser.value(languageOption()))) {
-        std::fprintf(stderr, "Unknown language: %s (the game speaks ru and en).\n",
-                     qPrintable(parser.value(languageOption())));
-        return false;
+    if (parser.isSet(QStringLiteral("language")) &&
+        !languageNamed(parser.value(QStringLiteral("language")))) {
+        const QString unknown = QCoreApplication::translate(
+            "tessaro", "Неизвестный язык: %1 (игра говорит на ru и en).");
+        return unknown.arg(parser.value(QStringLiteral("language")));
     }
-    return true;
+    return std::nullopt;
 }
 
-// The language that the command line names, or else the desktop's.
-ScreenLanguage chosenLanguage(const QCommandLineParser& parser) {
-    if (parser.isSet(languageOption())) {
-        return *languageNamed(parser.value(languageOption()));
+// The language that the command line names, where the game speaks it, or else the desktop's:
+// known before the command line is read, so that what is wrong with it is said in it.
+ScreenLanguage chosenLanguage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        std::optional<ScreenLanguage> named;
+        if (argument == QLatin1String("--language") && i + 1 < arguments.size()) {
+            named = languageNamed(arguments[i + 1]);
+        } else if (argument.startsWith(QLatin1String("--language="))) {
+            named = languageNamed(argument.section(QLatin1Char('='), 1));
+        }
+        if (named) {
+            return *named;
+        }
     }
     return desktopLanguage(QLocale::system().uiLanguages());
 }
@@ -101,8 +111,13 @@ bool namesQtOption(int argc, char* argv[]) {
     return false;
 }
 
-// Reads the game's command line before there is an application, so that a bad one is told
-// and refused without a display, as the help is given.
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+}
+
+// Whether the game's command line is good, read before there is an application, so that a
+// bad one is answered without a display, as the help is.
 bool commandLineIsGood(int argc, char* argv[]) {
     if (namesQtOption(argc, argv)) {
         // Read after the application has taken Qt's options off it.
@@ -113,7 +128,28 @@ bool commandLineIsGood(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     QCommandLineParser parser;
-    return readCommandLine(parser, arguments);
+    return !readCommandLine(parser, arguments);
+}
+
+// The help, the version, or what is wrong with the command line, in the game's language on a
+// terminal, with no window and so no display.
+int answerOnTheTerminal(int argc, char* argv[]) {
+    QCoreApplication terminal(argc, argv);
+    nameTheProgram();
+    useLanguage(chosenLanguage(QCoreApplication::arguments()));
+    QCommandLineParser parser;
+    if (const std::optional<QString> wrong =
+            readCommandLine(parser, QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(*wrong));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("Tessaro %s\n", TESSARO_VERSION);
+        return 0;
+    }
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "tessaro", "Tessaro 1.1: от «Ламера» до «Хакера», симулятор жизни."));
+    parser.showHelp(0);  // ends the program
 }
 
 // The bytes of the argument that the parser read as `file`: a name that is not UTF-8 (a
@@ -127,29 +163,11 @@ std::string fileArgument(const std::vector<std::string>& arguments, const QStrin
     return file.toStdString();
 }
 
-void nameTheProgram() {
-    QCoreApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
-}
-
 }  // namespace
 
 int runDesktop(int argc, char* argv[]) {
-    if (asksHelpOrVersion(argc, argv)) {
-        // No window is needed, so no screen either: the application of a terminal program.
-        QCoreApplication terminal(argc, argv);
-        nameTheProgram();
-        QCommandLineParser parser;
-        if (!readCommandLine(parser, QCoreApplication::arguments())) {
-            return 2;
-        }
-        useLanguage(chosenLanguage(parser));
-        parser.setApplicationDescription(QCoreApplication::translate(
-            "tessaro", "Tessaro 1.1: from «Ламер» to «Хакер», a life simulation."));
-        parser.process(terminal);  // prints the answer and ends the program
-    }
-    if (!commandLineIsGood(argc, argv)) {
-        return 2;
+    if (asksHelpOrVersion(argc, argv) || !commandLineIsGood(argc, argv)) {
+        return answerOnTheTerminal(argc, argv);
     }
     // A save that reaches the file size limit fails with its reason instead of ending the game.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -167,11 +185,15 @@ int runDesktop(int argc, char* argv[]) {
     std::thread fontConfiguration(&FcInit);
     QApplication application(argc, argv);
     fontConfiguration.join();
+    const ScreenLanguage language = chosenLanguage(QCoreApplication::arguments());
+    useLanguage(language);
     QCommandLineParser parser;
-    if (!readCommandLine(parser, QCoreApplication::arguments())) {
+    if (const std::optional<QString> wrong =
+            readCommandLine(parser, QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n", qPrintable(*wrong));
         return 2;
     }
-    prepareDesktop(chosenLanguage(parser));
+    prepareDesktop(language);
 
     const QStringList files = parser.positionalArguments();
 

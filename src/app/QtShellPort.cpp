@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include "core/ScreenLanguage.h"
@@ -26,6 +29,31 @@ QString savedGamesFolder() {
     QDir().mkpath(folder);
     return folder;
 }
+
+// The sizes and dates of the file dialog's details in the game's language: Qt's file model
+// writes them in the desktop's, whatever language the program speaks.
+class GameLanguageDetails : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* files = qobject_cast<const QFileSystemModel*>(index.model());
+        if (files == nullptr) {
+            return;
+        }
+        if (index.column() == kSizeColumn && !files->isDir(index)) {
+            option->text = QLocale().formattedDataSize(files->size(index));
+        } else if (index.column() == kDateColumn) {
+            option->text = QLocale().toString(files->lastModified(index), QLocale::ShortFormat);
+        }
+    }
+
+  private:
+    static constexpr int kSizeColumn = 1;
+    static constexpr int kDateColumn = 3;
+};
 
 }  // namespace
 
@@ -58,6 +86,7 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        details->setItemDelegate(new GameLanguageDetails(details));
     }
     // The day clock goes on while the player chooses a file, and a virus may come meanwhile:
     // the dialog holds only the window it belongs to, so the virus window can be answered.

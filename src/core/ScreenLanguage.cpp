@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <algorithm>
@@ -64,6 +65,12 @@ const std::vector<TemplatePattern>& templatePatterns() {
 
 void useLanguage(ScreenLanguage language) {
     chosenLanguage = language;
+    // Numbers, sizes, dates and the names of file types in Qt's own dialogs follow the game's
+    // language too: the desktop's conventions where it speaks that language.
+    const QLocale::Language wanted =
+        language == ScreenLanguage::English ? QLocale::English : QLocale::Russian;
+    QLocale::setDefault(QLocale::system().language() == wanted ? QLocale::system()
+                                                               : QLocale(wanted));
     QCoreApplication::removeTranslator(&gameTranslation());
     QCoreApplication::removeTranslator(&qtTranslation());
     // Qt speaks English of its own. Both translations are mapped, not read: a few tenths of a

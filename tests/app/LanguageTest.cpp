@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
@@ -170,6 +171,14 @@ class LanguageTest : public QObject {
             QVERIFY2(desktopLanguage(desktop.desktop) == desktop.chosen,
                      qPrintable(desktop.desktop.join(QLatin1Char(','))));
         }
+        // Sizes and dates in Qt's own dialogs follow the game's language, whatever the
+        // desktop's.
+        for (const auto& [language, bytes] :
+             {std::pair{ScreenLanguage::English, QStringLiteral("700 bytes")},
+              std::pair{ScreenLanguage::Russian, QStringLiteral("700 байты")}}) {
+            useLanguage(language);
+            QCOMPARE(QLocale().formattedDataSize(700), bytes);
+        }
     }
 
     // The rules' texts composed from a template read in English with their values, each value
@@ -182,7 +191,7 @@ class LanguageTest : public QObject {
         } kTexts[] = {
             {"Стоимость обучения: $1000", "Course fee: $1000"},
             {"Если продать старую, то ASUS A7V (Socket A) - $55",
-             "Trading in the old one: ASUS A7V (Socket A) - $55"},
+             "Trading in the old one, ASUS A7V (Socket A), gives you $55"},
             {"Задание выполнено. На ваш счет переведено $%2",
              "Mission complete. $%2 paid to your account"},
             {"Ламер", "Lamer"},
