@@ -14,7 +14,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 
 [ -x "$usr/games/tessaro" ] || fail "the program is not in /usr/games"
-"$usr/games/tessaro" --version | grep -qx "Tessaro 1.1 1.1.0" || fail "the installed program does not start"
+"$usr/games/tessaro" --version | grep -qx "Tessaro 1.1.0" || fail "the installed program does not start"
 
 desktop=$usr/share/applications/$id.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
