@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 #include "core/Fonts.h"
 
@@ -76,12 +78,47 @@ void ActionLabel::pointerGone() {
     }
 }
 
+namespace {
+
+// The relative luminance of a colour, and the contrast of two, as the web's accessibility
+// guidelines measure them: 1 for the same colour, 21 for black on white.
+double luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+}  // namespace
+
+double contrast(const QColor& one, const QColor& other) {
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor ActionLabel::ground() const {
+    // The colour the label stands on: its own, or that of the nearest box that paints one.
+    for (const QWidget* widget = this; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget->autoFillBackground() || widget->isWindow()) {
+            return widget->palette().color(widget->backgroundRole());
+        }
+    }
+    return palette().color(QPalette::Window);
+}
+
 void ActionLabel::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
     // Only a focus that the keyboard brought shows: the mouse player sees the game's own look.
     keyboardFocus_ = isKeyboardFocus(event->reason());
     if (keyboardFocus_) {
         pointerOver();
+        // The pointer's colour where it reads on the ground (Connect turns white under the
+        // pointer, on light grey); else the resting colour, within the dotted frame.
+        if (contrast(hover_, ground()) < kReadableContrast) {
+            setFontColor(resting_);
+        }
         update();
     }
 }

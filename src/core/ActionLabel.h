@@ -12,6 +12,11 @@ inline const QColor kActionWhite(255, 255, 255);
 // Whether the keyboard moved the focus, as opposed to a click or a window's activation.
 bool isKeyboardFocus(Qt::FocusReason reason);
 
+// The contrast of two colours, from 1 (the same) to 21 (black on white), and the least that
+// the game's own grey items have on their money-green boxes.
+double contrast(const QColor& one, const QColor& other);
+inline constexpr double kReadableContrast = 2.5;
+
 // A clickable item: bold, grey at rest, black while the pointer is over it. A disabled
 // item is drawn greyed and neither highlights nor takes clicks. The keyboard reaches it
 // too: with the focus it highlights as under the pointer, within a dotted frame, and Enter
@@ -25,6 +30,8 @@ class ActionLabel : public QLabel {
     QColor fontColor() const;
     // Whether it has the focus that the keyboard brought, drawn marked.
     bool showsKeyboardFocus() const { return keyboardFocus_ && hasFocus(); }
+    // The colour that the label stands on.
+    QColor ground() const;
     void setFontColor(const QColor& color);
 
   signals:

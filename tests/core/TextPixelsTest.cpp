@@ -1,7 +1,9 @@
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QTest>
+#include <algorithm>
 
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
@@ -62,6 +64,18 @@ int darkPixels(const QFont& font) {
     return dark;
 }
 
+// The colour that most of an image shows: the ground a label's text stands on.
+QColor groundOf(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const auto most = std::max_element(counts.cbegin(), counts.cend());
+    return most == counts.cend() ? QColor() : QColor(most.key());
+}
+
 }  // namespace
 
 // What a player reads, pixel by pixel, at the screen's own density (the tests run at scale 1
@@ -98,6 +112,38 @@ class TextPixelsTest : public QObject {
             }
         }
         QVERIFY(labels > 100);
+    }
+
+    // Every item reads on its ground at rest and with the keyboard focus; under the pointer
+    // it takes the colours the game gives it, whatever they are.
+    void everyItemReadsAtRestAndWithTheKeyboardFocus() {
+        TestProgram t;
+        t.startGame();
+        int items = 0;
+        for (std::size_t i = 1; i < kWindowCount; ++i) {
+            const auto id = static_cast<WindowId>(i);
+            GameWindow* window = t.show(id);
+            QVERIFY(QTest::qWaitForWindowExposed(window) && waitUntilActive(window));
+            for (ActionLabel* label : window->findChildren<ActionLabel*>()) {
+                if (label->text().isEmpty() || !label->isEnabled() || !label->isVisibleTo(window)) {
+                    continue;
+                }
+                const QColor ground = groundOf(label->grab().toImage());
+                const double atRest = contrast(label->fontColor(), ground);
+                label->setFocus(Qt::TabFocusReason);
+                const double focused = contrast(label->fontColor(), ground);
+                window->setFocus(Qt::OtherFocusReason);
+                QVERIFY2(atRest >= kReadableContrast && focused >= kReadableContrast,
+                         qPrintable(QStringLiteral("%1 «%2»: contrast %3 at rest, %4 focused")
+                                        .arg(label->objectName(), label->text())
+                                        .arg(atRest)
+                                        .arg(focused)));
+                ++items;
+            }
+            t.game().window(id).shown = id == WindowId::fMain;
+            t.program.shell().sync();
+        }
+        QVERIFY(items > 50);
     }
 
     void boldReadsAsBoldAtEverySizeTheGameUses() {
