@@ -5,9 +5,11 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTreeView>
@@ -87,6 +89,16 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
         details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         details->setItemDelegate(new GameLanguageDetails(details));
+    }
+    // The places beside the folder as wide as their names («Компьютер» would be cut).
+    auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (places != nullptr && splitter != nullptr && splitter->count() == 2) {
+        const int wanted = places->sizeHintForColumn(0) + 2 * places->frameWidth() + 8;
+        const int total = splitter->sizes().value(0) + splitter->sizes().value(1);
+        if (wanted > splitter->sizes().value(0) && total > wanted) {
+            splitter->setSizes({wanted, total - wanted});
+        }
     }
     // The day clock goes on while the player chooses a file, and a virus may come meanwhile:
     // the dialog holds only the window it belongs to, so the virus window can be answered.

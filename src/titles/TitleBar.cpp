@@ -23,9 +23,10 @@ TitleBar::TitleBar(const QString& version, int width, QWidget* parent) : QWidget
     QLabel* number = addLabel(version, this, QRect(), 12, false, Qt::white);
     number->adjustSize();
     number->move(name->x() + name->width() + 4, 13);
-    QLabel* year = addLabel(tr("Версия 2003"), this, QRect(), 8, false, Qt::white);
+    // Nine pixels: at eight, Tahoma's zeros lose their tops on the blue and read as "U".
+    QLabel* year = addLabel(tr("Версия 2003"), this, QRect(), 9, false, Qt::white);
     year->adjustSize();
-    year->move(width - year->width() - 8, 16);
+    year->move(width - year->width() - 8, 15);
 }
 
 }  // namespace tessaro
