@@ -775,6 +775,74 @@
         <source>Tessaro 1.1: от «Ламера» до «Хакера», симулятор жизни.</source>
         <translation>Tessaro 1.1: from «Lamer» to «Hacker», a life simulation.</translation>
     </message>
+    <message>
+        <source>Нет такого файла или папки.</source>
+        <translation>No such file or folder.</translation>
+    </message>
+    <message>
+        <source>Нет доступа.</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>На диске не осталось места.</source>
+        <translation>No space left on the disk.</translation>
+    </message>
+    <message>
+        <source>Исчерпана квота на диске.</source>
+        <translation>The disk quota is used up.</translation>
+    </message>
+    <message>
+        <source>Диск доступен только для чтения.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Часть пути не является папкой.</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Это папка.</source>
+        <translation>It is a folder.</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик.</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>Слишком длинное имя файла.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода-вывода.</source>
+        <translation>Input/output error.</translation>
+    </message>
+    <message>
+        <source>Файл слишком велик для сохранённой игры.</source>
+        <translation>The file is too large to be a saved game.</translation>
+    </message>
+    <message>
+        <source>В игре есть текст не из кодовой страницы Windows-1251.</source>
+        <translation>The game holds text outside the Windows-1251 code page.</translation>
+    </message>
+    <message>
+        <source>Файл помечен как UTF-8, но это не UTF-8.</source>
+        <translation>The file is marked as UTF-8 but is not.</translation>
+    </message>
+    <message>
+        <source>Файл не в кодовой странице Windows-1251.</source>
+        <translation>The file is not in the Windows-1251 code page.</translation>
+    </message>
+    <message>
+        <source>В файле есть текст не из кодовой страницы Windows-1251.</source>
+        <translation>The file holds text outside the Windows-1251 code page.</translation>
+    </message>
+    <message>
+        <source>Это папка, а не сохранённая игра.</source>
+        <translation>It is a folder, not a saved game.</translation>
+    </message>
+    <message>
+        <source>Это не файл, а устройство или канал.</source>
+        <translation>It is not a file but a device or a pipe.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::ActivityWindow</name>

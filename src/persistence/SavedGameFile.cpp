@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -22,6 +23,56 @@ std::string cannotOpen(const QString& path, const QString& reason) {
     return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString();
 }
 
+// Reasons of the game's own, translated where they are told.
+constexpr const char* kGameOutsideCodePage =
+    QT_TRANSLATE_NOOP("tessaro", "В игре есть текст не из кодовой страницы Windows-1251.");
+constexpr const char* kFileOutsideCodePage =
+    QT_TRANSLATE_NOOP("tessaro", "В файле есть текст не из кодовой страницы Windows-1251.");
+
+// A reason of the game's own, in the game's language.
+QString reason(const char* text) {
+    return QCoreApplication::translate("tessaro", text);
+}
+
+// What the system says of an error, in the game's language: the C library would say it in
+// the desktop's language where its translations are installed, and Qt in its own.
+QString systemReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Нет такого файла или папки."));
+        case EACCES:
+        case EPERM:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Нет доступа."));
+        case ENOSPC:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "На диске не осталось места."));
+        case EDQUOT:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Исчерпана квота на диске."));
+        case EROFS:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Диск доступен только для чтения."));
+        case ENOTDIR:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Часть пути не является папкой."));
+        case EISDIR:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Это папка."));
+        case EFBIG:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик."));
+        case ENAMETOOLONG:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Слишком длинное имя файла."));
+        case EIO:
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Ошибка ввода-вывода."));
+        default:
+            return qt_error_string(error);
+    }
+}
+
+QString tooLarge() {
+    return reason(QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик для сохранённой игры."));
+}
+
+// Why a file call failed: what the system said, where it said something, else Qt's word.
+QString failure(const QFileDevice& file, int error) {
+    return error != 0 ? systemReason(error) : file.errorString();
+}
+
 }  // namespace
 
 std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines,
@@ -35,7 +86,7 @@ std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines
     QStringEncoder encoder("windows-1251");
     bytes = encoder.encode(text);
     if (!encoder.isValid() || encoder.hasError()) {
-        return std::string("The game holds text that the Windows-1251 code page cannot store.");
+        return reason(kGameOutsideCodePage).toStdString();
     }
     return std::nullopt;
 }
@@ -51,13 +102,15 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
         QStringDecoder decoder(QStringDecoder::Utf8);
         text = decoder.decode(QByteArrayView(bytes).sliced(utf8Mark.size()));
         if (!decoder.isValid() || decoder.hasError()) {
-            return std::string("The file is marked as UTF-8 but is not.");
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Файл помечен как UTF-8, но это не UTF-8."))
+                .toStdString();
         }
     } else {
         QStringDecoder decoder("windows-1251");
         text = decoder.decode(bytes);
         if (!decoder.isValid() || decoder.hasError()) {
-            return std::string("The file is not in the Windows-1251 code page.");
+            return reason(QT_TRANSLATE_NOOP("tessaro", "Файл не в кодовой странице Windows-1251."))
+                .toStdString();
         }
     }
     lines.clear();
@@ -81,7 +134,7 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
     QByteArray again;
     if (markedUtf8 && encodeSavedGame(lines, again)) {
         lines.clear();
-        return std::string("The file holds text that the Windows-1251 code page cannot store.");
+        return reason(kFileOutsideCodePage).toStdString();
     }
     return std::nullopt;
 }
@@ -97,12 +150,14 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     // Unbuffered, every write reaches the file at once and a full disk fails it here: Qt 6.4's
     // commit() reports success even when its own final flush failed, and would put an empty or
     // cut file in place of the old one.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return cannotCreate(name, file.errorString());
+        return cannotCreate(name, failure(file, errno));
     }
     // A write cut short (the disk filled, the file reached its size limit) is tried again for
     // the rest, so that the platform says why it cannot go on.
     qint64 written = 0;
+    errno = 0;
     while (written < bytes.size()) {
         const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
         if (more <= 0) {
@@ -111,12 +166,13 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
         written += more;
     }
     if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        const QString why = failure(file, errno);
         file.cancelWriting();
-        return cannotCreate(name, reason);
+        return cannotCreate(name, why);
     }
+    errno = 0;
     if (!file.commit()) {
-        return cannotCreate(name, file.errorString());
+        return cannotCreate(name, failure(file, errno));
     }
     return std::nullopt;
 }
@@ -130,27 +186,30 @@ std::optional<std::string> readSavedGameFile(const std::string& path,
     // would not survive a round trip through QString.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
-        return cannotOpen(name, qt_error_string(errno));
+        return cannotOpen(name, systemReason(errno));
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return cannotOpen(name, S_ISDIR(status.st_mode)
-                                    ? QStringLiteral("It is a folder, not a saved game.")
-                                    : QStringLiteral("It is not a file but a device or a "
-                                                     "pipe, which cannot hold a saved game."));
+        return cannotOpen(
+            name,
+            S_ISDIR(status.st_mode)
+                ? reason(QT_TRANSLATE_NOOP("tessaro", "Это папка, а не сохранённая игра."))
+                : reason(QT_TRANSLATE_NOOP("tessaro", "Это не файл, а устройство или канал.")));
     }
     QFile file;
+    errno = 0;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const QString why = failure(file, errno);
         ::close(descriptor);
-        return cannotOpen(name, file.errorString());
+        return cannotOpen(name, why);
     }
     if (file.size() > kLargestSavedGame) {
-        return cannotOpen(name, QStringLiteral("The file is too large to be a saved game."));
+        return cannotOpen(name, tooLarge());
     }
     const QByteArray bytes = file.read(kLargestSavedGame + 1);
     if (bytes.size() > kLargestSavedGame) {
-        return cannotOpen(name, QStringLiteral("The file is too large to be a saved game."));
+        return cannotOpen(name, tooLarge());
     }
     if (const auto reason = decodeSavedGame(bytes, lines)) {
         return cannotOpen(name, QString::fromStdString(*reason));

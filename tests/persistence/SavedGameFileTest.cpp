@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/ScreenLanguage.h"
 #include "persistence/SavedGameFile.h"
 
 namespace tessaro::testing {
@@ -70,7 +71,7 @@ class SavedGameFileTest : public QObject {
             QVERIFY2(clock.elapsed() < 1000, qPrintable(path));
             QVERIFY2(error, qPrintable(path));
             QVERIFY2(QString::fromStdString(*error).startsWith(
-                         QStringLiteral("Cannot open file \"%1\". It is ").arg(path)),
+                         QStringLiteral("Cannot open file \"%1\". Это ").arg(path)),
                      error->c_str());
         }
     }
@@ -88,25 +89,37 @@ class SavedGameFileTest : public QObject {
         QCOMPARE(lines, std::vector<std::string>{"Ivan"});
     }
 
-    void aFileThatCannotBeOpenedOrIsTooLargeIsRefused() {
-        std::vector<std::string> lines{"kept"};
+    // The reason is told in the game's language, whether the system or the game gives it.
+    void aFileThatCannotBeOpenedOrIsTooLargeIsRefusedWithItsReason() {
         const QString missing = folder_.filePath(QStringLiteral("missing.tso"));
-        const auto error = readSavedGameFile(missing.toStdString(), lines);
-        QVERIFY(error);
-        QVERIFY(QString::fromStdString(*error).startsWith(
-            QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
-
         const QString large = folder_.filePath(QStringLiteral("large.tso"));
         QFile file(large);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(kLargestSavedGame + 1, 'x'));
         file.close();
-        const auto tooLarge = readSavedGameFile(large.toStdString(), lines);
-        QVERIFY(tooLarge);
-        QCOMPARE(QString::fromStdString(*tooLarge),
-                 QStringLiteral("Cannot open file \"%1\". The file is too large to be a saved "
-                                "game.")
-                     .arg(large));
+        const struct {
+            ScreenLanguage language;
+            const char* missing;
+            const char* tooLarge;
+        } kLanguages[] = {
+            {ScreenLanguage::Russian, "Нет такого файла или папки.",
+             "Файл слишком велик для сохранённой игры."},
+            {ScreenLanguage::English, "No such file or folder.",
+             "The file is too large to be a saved game."},
+        };
+        for (const auto& row : kLanguages) {
+            useLanguage(row.language);
+            for (const auto& [path, reason] :
+                 {std::pair{missing, row.missing}, std::pair{large, row.tooLarge}}) {
+                std::vector<std::string> lines{"kept"};
+                const auto error = readSavedGameFile(path.toStdString(), lines);
+                QVERIFY(error);
+                QCOMPARE(QString::fromStdString(*error),
+                         QStringLiteral("Cannot open file \"%1\". %2")
+                             .arg(path, QString::fromUtf8(reason)));
+            }
+        }
+        useLanguage(ScreenLanguage::Russian);
     }
 
     void aFailedSaveLeavesTheOldFileAsItWas() {
@@ -160,10 +173,10 @@ class SavedGameFileTest : public QObject {
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        // The platform's reason, in the words of the platform's language, even though the
-        // first write got part of the file out.
+        // The platform's reason, in the game's language, even though the first write got part
+        // of the file out.
         QCOMPARE(QString::fromUtf8(said),
-                 QStringLiteral("Cannot create file \"%1\". %2").arg(path, qt_error_string(EFBIG)));
+                 QStringLiteral("Cannot create file \"%1\". Файл слишком велик.").arg(path));
         QCOMPARE(contents(path), before);
         // Nor is the cancelled new file left beside it.
         QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("game.tso*")}, QDir::Files),
