@@ -34,34 +34,33 @@ QString reason(const char* text) {
     return QCoreApplication::translate("tessaro", text);
 }
 
-// What the system says of an error, in the game's language: the C library would say it in
-// the desktop's language where its translations are installed, and Qt in its own.
+// What the system says of the usual errors, in the game's language: the C library would say
+// it in the desktop's language where its translations are installed, and Qt in its own.
+struct SystemReason {
+    int error;
+    const char* text;
+};
+constexpr SystemReason kSystemReasons[] = {
+    {ENOENT, QT_TRANSLATE_NOOP("tessaro", "Нет такого файла или папки.")},
+    {EACCES, QT_TRANSLATE_NOOP("tessaro", "Нет доступа.")},
+    {EPERM, QT_TRANSLATE_NOOP("tessaro", "Нет доступа.")},
+    {ENOSPC, QT_TRANSLATE_NOOP("tessaro", "На диске не осталось места.")},
+    {EDQUOT, QT_TRANSLATE_NOOP("tessaro", "Исчерпана квота на диске.")},
+    {EROFS, QT_TRANSLATE_NOOP("tessaro", "Диск доступен только для чтения.")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("tessaro", "Часть пути не является папкой.")},
+    {EISDIR, QT_TRANSLATE_NOOP("tessaro", "Это папка.")},
+    {EFBIG, QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик.")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("tessaro", "Слишком длинное имя файла.")},
+    {EIO, QT_TRANSLATE_NOOP("tessaro", "Ошибка ввода-вывода.")},
+};
+
 QString systemReason(int error) {
-    switch (error) {
-        case ENOENT:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Нет такого файла или папки."));
-        case EACCES:
-        case EPERM:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Нет доступа."));
-        case ENOSPC:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "На диске не осталось места."));
-        case EDQUOT:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Исчерпана квота на диске."));
-        case EROFS:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Диск доступен только для чтения."));
-        case ENOTDIR:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Часть пути не является папкой."));
-        case EISDIR:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Это папка."));
-        case EFBIG:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик."));
-        case ENAMETOOLONG:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Слишком длинное имя файла."));
-        case EIO:
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Ошибка ввода-вывода."));
-        default:
-            return qt_error_string(error);
+    for (const SystemReason& row : kSystemReasons) {
+        if (row.error == error) {
+            return reason(row.text);
+        }
     }
+    return qt_error_string(error);
 }
 
 QString tooLarge() {
