@@ -51,6 +51,7 @@ class ActionLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void drawFocusFrame(QPainter& painter, int flags) const;
     void pointerOver();
     void pointerGone();
 

@@ -76,6 +76,47 @@ QColor groundOf(const QImage& image) {
     return most == counts.cend() ? QColor() : QColor(most.key());
 }
 
+bool differs(QRgb one, QRgb other) {
+    return std::abs(qRed(one) - qRed(other)) > 32 || std::abs(qGreen(one) - qGreen(other)) > 32 ||
+           std::abs(qBlue(one) - qBlue(other)) > 32;
+}
+
+// How many pixels of the frame that marks the keyboard focus touch a letter: the label as it
+// is drawn against its text drawn alone, each pixel that the frame adds looked at with its
+// neighbours.
+int lettersCrossedByTheFocusFrame(QLabel& label) {
+    const QImage framed = label.grab().toImage();
+    QImage text(framed.size(), framed.format());
+    text.setDevicePixelRatio(framed.devicePixelRatio());
+    const QRgb ground = label.palette().color(label.backgroundRole()).rgb();
+    text.fill(ground);
+    {
+        QPainter painter(&text);
+        painter.setFont(label.font());
+        label.style()->drawItemText(&painter, label.contentsRect(), label.alignment(),
+                                    label.palette(), label.isEnabled(), label.text(),
+                                    label.foregroundRole());
+    }
+    int crossed = 0;
+    for (int y = 0; y < framed.height(); ++y) {
+        for (int x = 0; x < framed.width(); ++x) {
+            if (!differs(framed.pixel(x, y), text.pixel(x, y))) {
+                continue;
+            }
+            bool touches = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const QPoint near(x + dx, y + dy);
+                    touches = touches ||
+                              (text.rect().contains(near) && differs(text.pixel(near), ground));
+                }
+            }
+            crossed += touches ? 1 : 0;
+        }
+    }
+    return crossed;
+}
+
 }  // namespace
 
 // What a player reads, pixel by pixel, at the screen's own density (the tests run at scale 1
@@ -132,7 +173,12 @@ class TextPixelsTest : public QObject {
                 const double atRest = contrast(label->fontColor(), ground);
                 label->setFocus(Qt::TabFocusReason);
                 const double focused = contrast(label->fontColor(), ground);
+                const int crossed = lettersCrossedByTheFocusFrame(*label);
                 window->setFocus(Qt::OtherFocusReason);
+                QVERIFY2(crossed == 0, qPrintable(QStringLiteral("%1 «%2»: the focus frame touches "
+                                                                 "%3 pixels of its letters")
+                                                      .arg(label->objectName(), label->text())
+                                                      .arg(crossed)));
                 QVERIFY2(atRest >= kReadableContrast && focused >= kReadableContrast,
                          qPrintable(QStringLiteral("%1 «%2»: contrast %3 at rest, %4 focused")
                                         .arg(label->objectName(), label->text())
