@@ -5,13 +5,13 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSplitter>
 #include <QStandardPaths>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include "core/ScreenLanguage.h"
@@ -32,24 +32,24 @@ QString savedGamesFolder() {
     return folder;
 }
 
-// The sizes and dates of the file dialog's details in the game's language: Qt's file model
-// writes them in the desktop's, whatever language the program speaks.
-class GameLanguageDetails : public QStyledItemDelegate {
+// The file dialog's sizes and dates in the game's language: Qt's file model writes them in the
+// desktop's, whatever language the program speaks.
+class GameLanguageFiles : public QIdentityProxyModel {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using QIdentityProxyModel::QIdentityProxyModel;
 
-  protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const auto* files = qobject_cast<const QFileSystemModel*>(index.model());
-        if (files == nullptr) {
-            return;
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files != nullptr) {
+            const QModelIndex file = mapToSource(index);
+            if (index.column() == kSizeColumn && !files->isDir(file)) {
+                return QLocale().formattedDataSize(files->size(file));
+            }
+            if (index.column() == kDateColumn) {
+                return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+            }
         }
-        if (index.column() == kSizeColumn && !files->isDir(index)) {
-            option->text = QLocale().formattedDataSize(files->size(index));
-        } else if (index.column() == kDateColumn) {
-            option->text = QLocale().toString(files->lastModified(index), QLocale::ShortFormat);
-        }
+        return QIdentityProxyModel::data(index, role);
     }
 
   private:
@@ -82,13 +82,13 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    dialog.setProxyModel(new GameLanguageFiles(&dialog));
     // Wide enough for the columns of sizes, types and dates to show whole, and each of them as
     // wide as what it shows (Qt's own dialog; a desktop's dialog lays itself out).
     dialog.resize(kFileDialogSize);
     if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
         details->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-        details->setItemDelegate(new GameLanguageDetails(details));
     }
     // The places beside the folder as wide as their names («Компьютер» would be cut).
     auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));

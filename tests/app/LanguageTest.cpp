@@ -3,12 +3,18 @@
 // fits its control; a saved game does not depend on the language it was played in.
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
+#include "app/QtShellPort.h"
 #include "core/ActionLabel.h"
 #include "core/ScreenLanguage.h"
 #include "game/TfMain.h"
@@ -178,6 +184,48 @@ class LanguageTest : public QObject {
               std::pair{ScreenLanguage::Russian, QStringLiteral("700 байты")}}) {
             useLanguage(language);
             QCOMPARE(QLocale().formattedDataSize(700), bytes);
+        }
+    }
+
+    // Qt's own file dialog writes the sizes of the files in the game's language too.
+    void theFileDialogSpeaksTheGamesLanguage() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("game.tso"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(700, 'x'));
+        file.close();
+        for (const auto& [language, bytes] :
+             {std::pair{ScreenLanguage::English, QStringLiteral("700 bytes")},
+              std::pair{ScreenLanguage::Russian, QStringLiteral("700 байты")}}) {
+            useLanguage(language);
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                auto* view = dialog != nullptr
+                                 ? dialog->findChild<QTreeView*>(QStringLiteral("treeView"))
+                                 : nullptr;
+                QModelIndex game;
+                const bool listed = QTest::qWaitFor([view, &game] {
+                    for (int row = 0;
+                         view != nullptr && row < view->model()->rowCount(view->rootIndex());
+                         ++row) {
+                        const QModelIndex name = view->model()->index(row, 0, view->rootIndex());
+                        if (name.data().toString() == QLatin1String("game.tso")) {
+                            game = name;
+                        }
+                    }
+                    return game.isValid();
+                });
+                shown = listed ? game.siblingAtColumn(1).data().toString() : QString();
+                if (dialog != nullptr) {
+                    dialog->reject();
+                }
+            });
+            QtShellPort desktop;
+            desktop.chooseFile(
+                {FileChoice::Purpose::Open, "Загрузка игры", "(*.tso)", path.toStdString()});
+            QCOMPARE(shown, bytes);
         }
     }
 
