@@ -1,8 +1,7 @@
 #include "app/Shell.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
-#include <QWindow>
 #include <algorithm>
 #include <climits>
 

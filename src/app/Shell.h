@@ -18,8 +18,10 @@ namespace tessaro {
 // Keeps the windows and the game's clock in line with the game state. It makes a window the
 // first time the game shows it. The game's timers run in a scheduler that one real timer wakes
 // only when a tick that the player can see falls due; before the program handles a click, a
-// key or a window event, every tick due by then has run. The rules' requests to the outside
-// pass through it: it brings the screen in line first, then hands them on.
+// key or a window event, every tick due by then has run, but no more of a long stop than
+// kLongestCatchUp. The windows that show stand in one stack of windows in play (WindowStack),
+// which owns, raises and focuses them. The rules' requests to the outside pass through it: it
+// brings the screen in line first, then hands them on.
 class Shell : public QObject, public ShellPort {
     Q_OBJECT
   public:
