@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/Fonts.h"
+#include "core/TextLabel.h"
 
 namespace tessaro {
 
@@ -152,8 +153,7 @@ void ActionLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) |
                       (wordWrap() ? Qt::TextWordWrap : 0);
-    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(),
-                          foregroundRole());
+    drawGameText(painter, *this, contentsRect(), flags, text());
     if (keyboardFocus_ && hasFocus()) {
         drawFocusFrame(painter, flags);
     }
@@ -170,8 +170,7 @@ void ActionLabel::drawFocusFrame(QPainter& painter, int flags) const {
     {
         QPainter text(&ink);
         text.setFont(font());
-        style()->drawItemText(&text, contentsRect(), flags, palette(), isEnabled(), this->text(),
-                              foregroundRole());
+        drawGameText(text, *this, contentsRect(), flags, this->text());
     }
     const auto nearInk = [&ink, ratio](int x, int y) {
         const QRect around(QPoint(qFloor((x - 1) * ratio), qFloor((y - 1) * ratio)),

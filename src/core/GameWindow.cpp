@@ -15,6 +15,7 @@
 #include "core/Navigation.h"
 #include "core/Pictures.h"
 #include "core/ScreenLanguage.h"
+#include "core/TextLabel.h"
 
 namespace tessaro {
 
@@ -26,8 +27,7 @@ void paintBackground(QWidget* widget, const QColor& colour) {
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new TextLabel(parent);
     label->setText(text);
     return label;
 }

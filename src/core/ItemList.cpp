@@ -30,10 +30,8 @@ ActionLabel* ItemList::label(int index) const {
 
 InfoLine::InfoLine(const QString& objectName, const QString& restingText, QWidget* parent,
                    const QColor& restingColour)
-    : QLabel(parent), restingText_(restingText), restingColour_(restingColour) {
+    : TextLabel(parent), restingText_(restingText), restingColour_(restingColour) {
     setObjectName(objectName);
-    // Text, never markup, as every label of the game (makeLabel).
-    setTextFormat(Qt::PlainText);
     rest();
 }
 

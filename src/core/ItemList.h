@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ActionLabel.h"
+#include "core/TextLabel.h"
 
 namespace tessaro {
 
@@ -47,7 +48,7 @@ class ItemList : public QObject {
 
 // A window's info line: it describes the item under the pointer and puts back its resting
 // text when the pointer leaves.
-class InfoLine : public QLabel {
+class InfoLine : public TextLabel {
     Q_OBJECT
   public:
     InfoLine(const QString& objectName, const QString& restingText, QWidget* parent,
