@@ -102,7 +102,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
                             bringTopForward();
                         },
                         Qt::QueuedConnection);
-                } else if (widget == top() && focusToRestore_ != nullptr) {
+                } else if (widget == top() && focusPending_) {
                     // After Qt has given the window its focus.
                     QMetaObject::invokeMethod(this, &WindowStack::restoreFocus,
                                               Qt::QueuedConnection);
@@ -113,8 +113,9 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             if (!widget->isWindow()) {
                 if (Entry* entry = entryOf(widget->window())) {
                     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                    // The same control back with its window keeps how it got the focus.
-                    if (reason != Qt::ActiveWindowFocusReason || entry->focus != widget) {
+                    // Qt's own choice as the window becomes active (the first control, or the
+                    // one that had the focus) is not the player's: the opener is kept.
+                    if (reason != Qt::ActiveWindowFocusReason) {
                         entry->focus = widget;
                         entry->keyboardFocus = isKeyboardFocus(reason);
                     }
@@ -208,8 +209,7 @@ void WindowStack::leave(QWidget* window) {
     }
     chain();
     if (wasTop && !entries_.empty()) {
-        focusToRestore_ = entries_.back().focus;
-        restoreByKeyboard_ = entries_.back().keyboardFocus;
+        focusPending_ = true;
         QMetaObject::invokeMethod(
             this,
             [this] {
@@ -275,25 +275,25 @@ void WindowStack::followMinimised(QWidget* window) {
 }
 
 void WindowStack::restoreFocus() {
-    QWidget* control = focusToRestore_;
-    QWidget* window = top();
-    if (control == nullptr || window == nullptr || control->window() != window) {
-        focusToRestore_ = nullptr;
+    if (!focusPending_ || entries_.empty()) {
+        focusPending_ = false;
         return;
     }
+    const Entry& top = entries_.back();
     // Until the window is active, Qt would only note the control, and give it the focus with
     // the window's activation, unmarked.
-    if (!window->isActiveWindow()) {
+    if (top.window == nullptr || !top.window->isActiveWindow()) {
         return;
     }
-    focusToRestore_ = nullptr;
-    if (!control->isEnabled() || !control->isVisibleTo(window)) {
+    focusPending_ = false;
+    QWidget* control = top.focus;
+    if (control == nullptr || !control->isEnabled() || !control->isVisibleTo(top.window)) {
         return;
     }
-    if (restoreByKeyboard_ && control->hasFocus()) {
+    if (top.keyboardFocus && control->hasFocus()) {
         control->clearFocus();
     }
-    control->setFocus(restoreByKeyboard_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    control->setFocus(top.keyboardFocus ? Qt::TabFocusReason : Qt::OtherFocusReason);
 }
 
 }  // namespace tessaro

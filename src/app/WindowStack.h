@@ -85,9 +85,8 @@ class WindowStack : public QObject {
     int uninvited_ = 0;
     bool followQueued_ = false;
     bool forwardQueued_ = false;
-    // The control that gets the focus back once the window in play is active.
-    QPointer<QWidget> focusToRestore_;
-    bool restoreByKeyboard_ = false;
+    // The window in play gets its focused control back once it is active.
+    bool focusPending_ = false;
 };
 
 }  // namespace tessaro

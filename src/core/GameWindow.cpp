@@ -112,21 +112,15 @@ void GameWindow::bindName(QLabel* label, const std::string& source) {
 }
 
 void GameWindow::bindEnabled(QWidget* widget, const bool& source) {
-    bindValue(source, [widget](bool enabled) {
+    bindValue(source, [this, widget](bool enabled) {
         // An item taken (bought, installed) hands the focus on to the next item that can still
         // be taken, marked only if the keyboard had brought the focus there: Qt would mark it
         // as if the player had pressed Tab, even for a click.
         if (!enabled && widget->hasFocus()) {
             const auto* item = qobject_cast<const ActionLabel*>(widget);
             const bool byKeyboard = item != nullptr && item->showsKeyboardFocus();
-            QWidget* window = widget->window();
-            QWidget* next = widget->nextInFocusChain();
-            while (next != widget && !(next->window() == window && next != window &&
-                                       (next->focusPolicy() & Qt::TabFocus) && next->isEnabled() &&
-                                       next->isVisibleTo(window))) {
-                next = next->nextInFocusChain();
-            }
-            (next != widget ? next : window)
+            QWidget* next = nextItemAfter(widget);
+            (next != nullptr ? next : this)
                 ->setFocus(byKeyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
         }
         widget->setEnabled(enabled);
@@ -249,15 +243,23 @@ bool GameWindow::takesTab(const QWidget* control) const {
            control->isVisibleTo(this);
 }
 
+QWidget* GameWindow::nextItemAfter(QWidget* control) const {
+    for (QWidget* next = control->nextInFocusChain(); next != control;
+         next = next->nextInFocusChain()) {
+        if (takesTab(next)) {
+            return next;
+        }
+    }
+    return nullptr;
+}
+
 bool GameWindow::focusNextPrevChild(bool next) {
     // From the window itself, as it opens, Tab goes to the first item and Shift+Tab to the
     // control that comes last, wherever that was made.
     if (lastInTabOrder_ != nullptr && (focusWidget() == nullptr || focusWidget() == this)) {
-        QWidget* target = lastInTabOrder_;
-        if (next) {
-            do {
-                target = target->nextInFocusChain();
-            } while (target != lastInTabOrder_ && !takesTab(target));
+        QWidget* target = next ? nextItemAfter(lastInTabOrder_) : nullptr;
+        if (target == nullptr) {
+            target = lastInTabOrder_;
         }
         if (takesTab(target)) {
             target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);

@@ -131,6 +131,8 @@ class GameWindow : public QWidget {
 
   private:
     bool takesTab(const QWidget* control) const;
+    // The next control after `control` in the Tab order that can be taken; nullptr if none.
+    QWidget* nextItemAfter(QWidget* control) const;
 
     WindowId id_;
     QWidget* lastInTabOrder_ = nullptr;
