@@ -30,8 +30,6 @@ class ActionLabel : public QLabel {
     QColor fontColor() const;
     // Whether it has the focus that the keyboard brought, drawn marked.
     bool showsKeyboardFocus() const { return keyboardFocus_ && hasFocus(); }
-    // The colour that the label stands on.
-    QColor ground() const;
     void setFontColor(const QColor& color);
 
   signals:
@@ -51,6 +49,8 @@ class ActionLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The colour that the label stands on.
+    QColor ground() const;
     void drawFocusFrame(QPainter& painter, int flags) const;
     void pointerOver();
     void pointerGone();
