@@ -852,6 +852,13 @@
     </message>
 </context>
 <context>
+    <name>tessaro::GameWindow</name>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+</context>
+<context>
     <name>tessaro::TForm1</name>
     <message>
         <source>Поздравляем!</source>
@@ -936,6 +943,10 @@
         <source>Имеющийся проект:</source>
         <translation>Finished project:</translation>
     </message>
+    <message>
+        <source>Готовность проекта</source>
+        <translation>Project progress</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::TfEducation</name>
@@ -994,6 +1005,10 @@
         <source>Задания</source>
         <translation>Missions</translation>
     </message>
+    <message>
+        <source>Загрузка</source>
+        <translation>Download</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::TfJob</name>
@@ -1039,10 +1054,6 @@
     <message>
         <source>Настроение:</source>
         <translation>Mood:</translation>
-    </message>
-    <message>
-        <source>Настроение: %1</source>
-        <translation>Mood: %1</translation>
     </message>
     <message>
         <source>Компьютер</source>
@@ -1136,6 +1147,10 @@
         <source>День %1</source>
         <translation>Day %1</translation>
     </message>
+    <message>
+        <source>Настроение</source>
+        <translation>Mood</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::TfSoftware</name>
@@ -1166,6 +1181,14 @@
     <message>
         <source>Свободное дисковое пространство</source>
         <translation>Free disk space</translation>
+    </message>
+    <message>
+        <source>Можно установить</source>
+        <translation>Can be installed</translation>
+    </message>
+    <message>
+        <source>Нельзя установить</source>
+        <translation>Cannot be installed</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "core/Accessibility.h"
 #include "game/TfMain.h"
 #include "titles/StartGame.h"
 
@@ -8,6 +9,7 @@ namespace tessaro {
 Program::Program(ShellPort& outside, SeedSource seedSource)
     : game_(shell_, std::move(seedSource)), shell_(outside) {
     shell_.setGame(game_);
+    installGameAccessibility();
 }
 
 void Program::start(const std::string& savedGame) {

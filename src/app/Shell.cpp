@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "app/WindowTable.h"
+#include "core/Accessibility.h"
+#include "game/TfMain.h"
 #include "game/TimerTable.h"
 
 namespace tessaro {
@@ -121,6 +125,46 @@ void Shell::sync() {
         syncWindows();
     } while (syncAgain_ && !ended_);
     syncing_ = false;
+    speakChanges();
+}
+
+void Shell::speakChanges() {
+    const bool acted = std::exchange(playerActed_, false);
+    const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
+    if (ended_ || main == nullptr || !main->isVisible()) {
+        spokenStatus_.clear();
+        return;
+    }
+    enum Part { kMoney, kMood };
+    const QStringList status = main->statusParts();
+    const Warnings warnings = warningsOf(*game_);
+    QStringList changed;
+    if (spokenStatus_.size() == status.size()) {
+        if (acted) {
+            for (qsizetype i = 0; i < status.size(); ++i) {
+                if (status[i] != spokenStatus_[i]) {
+                    changed.append(status[i]);
+                }
+            }
+        } else {
+            if (warnings.debt && !warnings_.debt) {
+                changed.append(status[kMoney]);
+            }
+            if (warnings.mood > warnings_.mood) {
+                changed.append(status[kMood]);
+            }
+        }
+    }
+    spokenStatus_ = status;
+    warnings_ = warnings;
+    announce(spokenLines(changed));
+}
+
+void Shell::speakStatus() {
+    const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
+    if (main != nullptr && main->isVisible()) {
+        announce(spokenLines(main->statusParts()));
+    }
 }
 
 void Shell::syncTimers() {
@@ -175,7 +219,10 @@ void Shell::syncWindows() {
 GameWindow* Shell::create(std::size_t index) {
     windows_[index] = windowTable()[index].create(*game_);
     GameWindow* window = windows_[index].get();
-    connect(window, &GameWindow::gameChanged, this, &Shell::sync);
+    connect(window, &GameWindow::gameChanged, this, [this] {
+        playerActed_ = true;
+        sync();
+    });
     return window;
 }
 
@@ -204,6 +251,15 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
             break;
         default:
             break;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() == kStatusKey && key->modifiers() == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) {
+                speakStatus();
+            }
+            return true;
+        }
     }
     return stack_.filter(watched, event) || QObject::eventFilter(watched, event);
 }

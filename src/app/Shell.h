@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "app/WindowStack.h"
 #include "core/GameWindow.h"
 #include "core/ShellPort.h"
+#include "game/DayClock.h"
 #include "game/Scheduler.h"
 
 namespace tessaro {
@@ -57,6 +59,8 @@ class Shell : public QObject, public ShellPort {
     // on a loaded machine, delays a wake-up by far less; a program that was stopped, frozen or
     // deep in swap finds its wake-up later than that, and the rest of that time is paused.
     static constexpr std::int64_t kLongestCatchUp = 500;
+    // The key that speaks the player's status to a screen reader, in every window of the game.
+    static constexpr Qt::Key kStatusKey = Qt::Key_F2;
     // The window the player plays in, at the top of the windows in play, which message boxes
     // and file dialogs belong to; nullptr before any shows.
     QWidget* dialogOwner() const { return stack_.top(); }
@@ -93,6 +97,10 @@ class Shell : public QObject, public ShellPort {
     // Counts the time beyond kLongestCatchUp past the last wake-up asked for as paused.
     void pauseStoppedTime();
     void syncWindows();
+    // Tells a screen reader, once, what the player's last action changed of his status; after
+    // the clock's ticks only a warning that play crossed (a low mood, a debt).
+    void speakChanges();
+    void speakStatus();
     GameWindow* create(std::size_t index);
     void retire(std::unique_ptr<GameWindow>& window);
 
@@ -110,6 +118,10 @@ class Shell : public QObject, public ShellPort {
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;
+    // What the screen reader was last told of the status, and the warnings then.
+    QStringList spokenStatus_;
+    Warnings warnings_;
+    bool playerActed_ = false;
 };
 
 }  // namespace tessaro

@@ -139,8 +139,8 @@ void GameWindow::bindColour(QLabel* label, const Rgb& source) {
     });
 }
 
-QProgressBar* GameWindow::addGauge(const QString& name, QWidget* parent, const QRect& geometry,
-                                   const int& source, GaugeFrame frame) {
+QProgressBar* GameWindow::addGauge(const QString& name, const QString& measures, QWidget* parent,
+                                   const QRect& geometry, const int& source, GaugeFrame frame) {
     auto* gauge = new QProgressBar(parent);
     gauge->setObjectName(name);
     gauge->setRange(0, 100);
@@ -155,7 +155,10 @@ QProgressBar* GameWindow::addGauge(const QString& name, QWidget* parent, const Q
                                         "QProgressBar::chunk { background: rgb(192, 220, 192); }")
                              .arg(ground));
     gauge->setGeometry(geometry);
-    bindValue(source, [gauge](int percent) { gauge->setValue(std::clamp(percent, 0, 100)); });
+    bindValue(source, [gauge, measures](int percent) {
+        gauge->setValue(std::clamp(percent, 0, 100));
+        gauge->setAccessibleName(tr("%1: %2%").arg(measures).arg(percent));
+    });
     return gauge;
 }
 

@@ -111,10 +111,12 @@ class GameWindow : public QWidget {
     void bindColour(QLabel* label, const Rgb& source);
 
     // A money-green gauge of 0..100 percent that shows `source`: full above 100, empty below
-    // 0. Its frame is none, a grey line, or none on a grey ground.
+    // 0. Its frame is none, a grey line, or none on a grey ground. A screen reader reads what
+    // it measures and the value itself, when asked, not each time it moves.
     enum class GaugeFrame { None, Line, GreyGround };
-    QProgressBar* addGauge(const QString& name, QWidget* parent, const QRect& geometry,
-                           const int& source, GaugeFrame frame = GaugeFrame::None);
+    QProgressBar* addGauge(const QString& name, const QString& measures, QWidget* parent,
+                           const QRect& geometry, const int& source,
+                           GaugeFrame frame = GaugeFrame::None);
 
     // The control that the Tab order reaches last, after every item of the window.
     void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }

@@ -1,5 +1,6 @@
 #include "core/ItemList.h"
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/GameWindow.h"
 #include "core/ScreenLanguage.h"
@@ -19,6 +20,15 @@ ActionLabel* ItemList::add(int index, const char* control, const char* caption, 
     }
     labels_[static_cast<std::size_t>(index)] = label;
     return label;
+}
+
+void ItemList::describeWith(std::function<QString(int index)> describe) {
+    for (std::size_t index = 0; index < labels_.size(); ++index) {
+        if (labels_[index] != nullptr) {
+            setDescriber(labels_[index],
+                         [describe, index] { return describe(static_cast<int>(index)); });
+        }
+    }
 }
 
 ActionLabel* ItemList::label(int index) const {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -36,6 +37,10 @@ class ItemList : public QObject {
 
     // The label of the item with this index, or nullptr.
     ActionLabel* label(int index) const;
+
+    // What a screen reader gives as each item's description: what the window shows of the
+    // item while the pointer rests on it, asked afresh each time.
+    void describeWith(std::function<QString(int index)> describe);
 
   signals:
     void pointerMoved(int index);

@@ -70,7 +70,7 @@ TfDeveloper::TfDeveloper(Game& game)
     lNowProject->setGeometry(114, nowY, kClientWidth - 122, 15);
     bind(lNowProject, developer.lNowProject);
 
-    gProgress_ = addGauge(QStringLiteral("gProgress"), client(),
+    gProgress_ = addGauge(QStringLiteral("gProgress"), tr("Готовность проекта"), client(),
                           QRect(8, nowY + 20, kClientWidth - 16, 14), developer.gProgress);
     bindVisible(gProgress_, developer.gProgressVisible);
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <span>
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/ScreenLanguage.h"
@@ -62,6 +63,7 @@ TfEducation::TfEducation(Game& game)
         bindEnabled(courses_->label(course.index),
                     game_.education.itemEnabled[static_cast<std::size_t>(course.index)]);
     }
+    courses_->describeWith([this](int index) { return spokenLines(shownLines(index)); });
 }
 
 void TfEducation::addGroup(const QString& title, int first, int count, const QRect& area) {
@@ -69,6 +71,7 @@ void TfEducation::addGroup(const QString& title, int first, int count, const QRe
               HeaderLook::BlackOnMoneyGreen, 11);
     QFrame* box = addBox(
         client(), QRect(area.x(), area.y() + kHeaderHeight, area.width(), count * kLineStep + 6));
+    box->setAccessibleName(title);
     const std::span<const Course> courses(courseCatalogue().data() + first,
                                           static_cast<std::size_t>(count));
     courses_->addColumn(courses, first, box, QRect(2, 3, area.width() - 4, kLineStep));
@@ -85,11 +88,16 @@ void TfEducation::FormShow() {
 }
 
 void TfEducation::CourseMouseMove(int index) {
+    const QStringList shown = shownLines(index);
+    lLine1_->setText(shown[0]);
+    lLine2_->setText(shown[1]);
+    lAllowed_->setText(shown[2]);
+}
+
+QStringList TfEducation::shownLines(int index) const {
     const Course& course = courseCatalogue()[static_cast<std::size_t>(index)];
     const auto lines = CourseLines(course);
-    lLine1_->setText(gameText(lines[0]));
-    lLine2_->setText(gameText(lines[1]));
-    lAllowed_->setText(gameText(CourseVerdict(game_, course)));
+    return {gameText(lines[0]), gameText(lines[1]), gameText(CourseVerdict(game_, course))};
 }
 
 void TfEducation::CourseMouseLeave(int /*index*/) {

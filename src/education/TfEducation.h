@@ -22,6 +22,8 @@ class TfEducation : public ActivityWindow {
   private:
     void addGroup(const QString& title, int first, int count, const QRect& area);
     void clearLines();
+    // The requirement lines and the verdict that the window shows of a course.
+    QStringList shownLines(int index) const;
 
     ItemList* courses_;
     QLabel* lLine1_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/Pictures.h"
@@ -30,6 +31,8 @@ TForm3::TForm3(Game& game)
         activities_->add(i, activity.control, activity.caption, box,
                          QRect(2, 3 + i * 15, box->width() - 4, 15));
     }
+    activities_->describeWith(
+        [](int index) { return gameText(activities()[static_cast<std::size_t>(index)].costText); });
     connect(activities_, &ItemList::pointerMoved, this, &TForm3::ActivityMouseMove);
     connect(activities_, &ItemList::pointerLeft, this, &TForm3::ActivityMouseLeave);
     connect(activities_, &ItemList::clicked, this, &TForm3::ActivityClick);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/Accessibility.h"
 #include "core/ActionLabel.h"
 #include "core/Fonts.h"
 #include "core/Pictures.h"
@@ -19,7 +20,7 @@ TForm4::TForm4(Game& game)
     picture->setPixmap(loadPicture(QStringLiteral("virus")));
     picture->setGeometry(10, 24, 96, 96);
 
-    auto* lKill = makeLabel(client());
+    auto* lKill = lKill_ = makeLabel(client());
     lKill->setObjectName(QStringLiteral("lKill"));
     lKill->setFont(gameFont(11, true));
     lKill->setWordWrap(true);
@@ -48,10 +49,12 @@ void TForm4::FormClose() {
 
 void TForm4::Label1Click() {
     run(KillVirus);
+    announce(lKill_->text());
 }
 
 void TForm4::Label2Click() {
     run(LeaveVirus);
+    announce(lKill_->text());
 }
 
 }  // namespace tessaro

@@ -9,6 +9,7 @@
 #include "core/Text.h"
 #include "development/Project.h"
 #include "events/Virus.h"
+#include "jobs/JobOffers.h"
 
 namespace tessaro {
 
@@ -115,6 +116,13 @@ int quietDayClockTicks(const GameState& state) {
 void runQuietDayClockTicks(GameState& state, int count) {
     state.MoodTicks += count;
     state.DayTicks += count;
+}
+
+Warnings warningsOf(const GameState& state) {
+    Warnings warnings;
+    warnings.mood = state.Mood <= kLowMood ? 2 : state.Mood <= kInterviewMood ? 1 : 0;
+    warnings.debt = state.Money < 0;
+    return warnings;
 }
 
 void EndOfDay(Game& game) {

@@ -34,4 +34,15 @@ void runQuietDayClockTicks(GameState& state, int count);
 // experience, the day number, the wage, and the project in development.
 void EndOfDay(Game& game);
 
+// How near the player is to losing, as he should hear it when play brings him nearer: the mood
+// at which no interview succeeds any more, then a mood a few days from losing; and a debt,
+// which loses the game at the next tick.
+struct Warnings {
+    int mood = 0;  // 0, 1 at or below the interview's mood, 2 at or below kLowMood
+    bool debt = false;
+    bool operator==(const Warnings&) const = default;
+};
+inline constexpr int kLowMood = 10;
+Warnings warningsOf(const GameState& state);
+
 }  // namespace tessaro

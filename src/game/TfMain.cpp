@@ -70,11 +70,28 @@ void TfMain::trackPointerOverBackground() {
 }
 
 QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, int valueX) {
-    addLabel(caption, client(), QRect(10, y, valueX - 12, kRowHeight), 9);
+    QLabel* label = addLabel(caption, client(), QRect(10, y, valueX - 12, kRowHeight), 9);
     QLabel* value = addLabel(QString(), client(),
                              QRect(valueX, y, kPanelWidth - valueX - 4, kRowHeight), 9, true);
     value->setObjectName(valueName);
+    // A screen reader reads the value with what it is.
+    label->setBuddy(value);
+    rows_.emplace_back(label, value);
     return value;
+}
+
+QStringList TfMain::statusParts() const {
+    QStringList parts = {lMoney_->accessibleName(), gMood_->accessibleName(),
+                         lDay_->accessibleName()};
+    // The rows of the player's data: experience, status and job.
+    for (const auto& [caption, value] : rows_) {
+        const QString name = value->objectName();
+        if (name == QLatin1String("lExpansion") || name == QLatin1String("lStatus") ||
+            name == QLatin1String("lJob")) {
+            parts.append(caption->text() + QLatin1Char(' ') + value->text());
+        }
+    }
+    return parts;
 }
 
 void TfMain::createDataPanel() {
@@ -94,6 +111,7 @@ void TfMain::createDataPanel() {
     y += kRowHeight;
     // The dollar sign stands in a label of its own in front of the figure.
     QLabel* money = addRow(tr("Деньги:"), QStringLiteral("lMoney"), y, kValueX + 8);
+    lMoney_ = money;
     bind(money, main.lMoney);
     // A screen reader reads the value with what it is.
     bindValue(main.lMoney, [money](const std::string& value) {
@@ -102,11 +120,8 @@ void TfMain::createDataPanel() {
     addLabel(QStringLiteral("$"), client(), QRect(kValueX, y, 8, kRowHeight), 9, true);
     y += kRowHeight;
     addLabel(tr("Настроение:"), client(), QRect(10, y, kValueX - 12, kRowHeight), 9);
-    gMood_ = addGauge(QStringLiteral("gMood"), client(), QRect(kValueX, y + 2, 150, kRowHeight - 3),
-                      main.gMood);
-    // Values above 100 show as a full gauge; a screen reader reads the value itself.
-    bindValue(main.gMood,
-              [this](int mood) { gMood_->setAccessibleName(tr("Настроение: %1").arg(mood)); });
+    gMood_ = addGauge(QStringLiteral("gMood"), tr("Настроение"), client(),
+                      QRect(kValueX, y + 2, 150, kRowHeight - 3), main.gMood);
 }
 
 void TfMain::createComputerPanel() {
@@ -197,6 +212,7 @@ void TfMain::createButtonColumn() {
     day->setBackgroundRole(QPalette::Base);
     day->setGeometry((column->width() - 57) / 2, 292, 57, 30);
     bind(day, game_.main.lDay);
+    lDay_ = day;
     bindValue(game_.main.lDay, [day](const std::string& value) {
         day->setAccessibleName(tr("День %1").arg(QString::fromStdString(value)));
     });

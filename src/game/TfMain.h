@@ -2,6 +2,8 @@
 
 #include <QVector>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/GameWindow.h"
 
@@ -20,6 +22,9 @@ class TfMain : public GameWindow {
     explicit TfMain(Game& game);
 
     PictureButton* button(WindowId activity) const;
+    // The player's status as a screen reader speaks it, part by part: money, mood, day,
+    // experience, status and job, each with what it is.
+    QStringList statusParts() const;
 
   public slots:
     void FormClose() override;
@@ -66,6 +71,10 @@ class TfMain : public GameWindow {
     QVector<QPixmap> pictures_;
     std::array<Button, 7> buttons_{};
     QProgressBar* gMood_ = nullptr;
+    QLabel* lMoney_ = nullptr;
+    QLabel* lDay_ = nullptr;
+    // The rows of the player's data and his computer: caption and value.
+    std::vector<std::pair<QLabel*, QLabel*>> rows_;
     QMenuBar* menu_ = nullptr;
 };
 

@@ -61,14 +61,20 @@ TfComputer::TfComputer(Game& game)
     for (const PartModel& model : partsCatalogue()) {
         bindEnabled(models_->label(model.index), game_.computer.itemEnabled[model.index]);
     }
+    models_->describeWith([this](int index) { return infoText(index); });
+}
+
+QString TfComputer::infoText(int index) const {
+    return gameText(InfoText(game_, partsCatalogue()[index]));
 }
 
 int TfComputer::addGroup(Slot slot, int x, int y, int width) {
-    addHeader(gameText(slotDescription(slot).groupTitle), client(),
-              QRect(x, y, width, kTitleHeight));
+    const QString title = gameText(slotDescription(slot).groupTitle);
+    addHeader(title, client(), QRect(x, y, width, kTitleHeight));
     const auto models = modelsOf(slot);
     QFrame* box = addBox(client(), QRect(x, y + kTitleHeight, width,
                                          static_cast<int>(models.size()) * kLineStep + 6));
+    box->setAccessibleName(title);
     models_->addColumn(models, models.front().index, box, QRect(2, 3, width - 4, kLineStep));
     return box->geometry().bottom() + 1;
 }
@@ -82,8 +88,7 @@ void TfComputer::FormActivate() {
 }
 
 void TfComputer::ModelMouseMove(int index) {
-    const PartModel& model = partsCatalogue()[index];
-    lInfo_->describe(gameText(InfoText(game_, model)), QColor(255, 0, 0));
+    lInfo_->describe(infoText(index), QColor(255, 0, 0));
 }
 
 void TfComputer::ModelMouseLeave(int /*index*/) {

@@ -27,6 +27,8 @@ class TfComputer : public ActivityWindow {
 
   private:
     int addGroup(Slot slot, int x, int y, int width);
+    // What the info line shows of a part while the pointer rests on it.
+    QString infoText(int index) const;
 
     ItemList* models_;
     InfoLine* lInfo_ = nullptr;

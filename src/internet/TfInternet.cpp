@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/ScreenLanguage.h"
@@ -114,6 +115,8 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
                             QRect(4, 21 + utility.index * 12, area.width() - 8, 12));
         bindEnabled(label, internet.toolEnabled[static_cast<std::size_t>(utility.index)]);
     }
+    utilities_->describeWith(
+        [](int index) { return gameText(utilities()[static_cast<std::size_t>(index)].costText); });
     connect(utilities_, &ItemList::pointerMoved, this, &TfInternet::UtilityMouseMove);
     connect(utilities_, &ItemList::pointerLeft, this, &TfInternet::UtilityMouseLeave);
     connect(utilities_, &ItemList::clicked, this, &TfInternet::UtilityClick);
@@ -124,8 +127,8 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
     lCost_->hide();
 
     QProgressBar* gauge =
-        addGauge(QStringLiteral("gSoftLoad"), site, QRect(8, 96, area.width() - 16, 12),
-                 internet.gSoftLoad, GaugeFrame::GreyGround);
+        addGauge(QStringLiteral("gSoftLoad"), tr("Загрузка"), site,
+                 QRect(8, 96, area.width() - 16, 12), internet.gSoftLoad, GaugeFrame::GreyGround);
     bindVisible(gauge, internet.gSoftLoadVisible);
     return site;
 }
@@ -164,6 +167,13 @@ QWidget* TfInternet::createMissions(const QRect& area) {
                                             QRect(4, 16 + index * 12, area.width() - 8, 12));
         bindEnabled(label, internet.missionEnabled[static_cast<std::size_t>(index)]);
     }
+    missions_->describeWith([](int index) {
+        QStringList needs;
+        for (const char* line : missions()[static_cast<std::size_t>(index)].lines) {
+            needs.append(gameText(line));
+        }
+        return spokenLines(needs);
+    });
     connect(missions_, &ItemList::pointerMoved, this, &TfInternet::MissionMouseMove);
     connect(missions_, &ItemList::pointerLeft, this, &TfInternet::MissionMouseLeave);
     connect(missions_, &ItemList::clicked, this, &TfInternet::MissionClick);

@@ -6,8 +6,6 @@ namespace tessaro {
 
 namespace {
 
-constexpr int kInterviewMood = 50;  // the interview needs a mood above it
-
 // In the order of JobId. The requirement lines name the courses in the job's own words,
 // slips included ("Знать Borlad Delphi").
 // clang-format off

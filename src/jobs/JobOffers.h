@@ -25,6 +25,9 @@ struct JobOffer {
 const std::array<JobOffer, kJobCount>& jobOffers();
 
 // Every course the job needs has been taken.
+// An interview needs a mood above this.
+inline constexpr int kInterviewMood = 50;
+
 bool JobRequirementsMet(const GameState& state, const JobOffer& offer);
 // The verdict under the pointer, which does not consider the mood.
 std::string JobVerdict(const GameState& state, const JobOffer& offer);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/Pictures.h"
@@ -77,6 +78,11 @@ TfJob::TfJob(Game& game)
     lInfo_->setWordWrap(true);
     lInfo_->setGeometry(verdictBox->rect().adjusted(4, 2, -4, -2));
 
+    // Three jobs have the same name: the wage tells them apart.
+    offers_->describeWith([this](int index) {
+        return spokenLines(QStringList{wages_[static_cast<std::size_t>(index)]->text()} +
+                           shownLines(index));
+    });
     connect(offers_, &ItemList::pointerMoved, this, &TfJob::OfferMouseMove);
     connect(offers_, &ItemList::pointerLeft, this, &TfJob::OfferMouseLeave);
     connect(offers_, &ItemList::clicked, this, &TfJob::OfferClick);
@@ -94,12 +100,22 @@ void TfJob::FormShow() {
 }
 
 void TfJob::OfferMouseMove(int index) {
-    const JobOffer& offer = jobOffers()[static_cast<std::size_t>(index)];
     wages_[static_cast<std::size_t>(index)]->show();
+    const QStringList shown = shownLines(index);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        lines_[i]->setText(gameText(offer.lines[i]));
+        lines_[i]->setText(shown[static_cast<qsizetype>(i)]);
     }
-    lInfo_->setText(gameText(JobVerdict(game_, offer)));
+    lInfo_->setText(shown.back());
+}
+
+QStringList TfJob::shownLines(int index) const {
+    const JobOffer& offer = jobOffers()[static_cast<std::size_t>(index)];
+    QStringList shown;
+    for (const char* line : offer.lines) {
+        shown.append(gameText(line));
+    }
+    shown.append(gameText(JobVerdict(game_, offer)));
+    return shown;
 }
 
 void TfJob::OfferMouseLeave(int index) {

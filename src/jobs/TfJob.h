@@ -24,6 +24,8 @@ class TfJob : public ActivityWindow {
 
   private:
     void clearLines();
+    // The requirement lines and the verdict that the window shows of an offer.
+    QStringList shownLines(int index) const;
 
     ItemList* offers_;
     std::array<QLabel*, kJobCount> wages_{};

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "core/Accessibility.h"
 #include "core/Fonts.h"
 #include "core/ItemList.h"
 #include "core/ScreenLanguage.h"
@@ -48,6 +49,7 @@ TfSoftware::TfSoftware(Game& game)
     for (const SoftwareItem& item : softwareCatalogue()) {
         bindEnabled(items_->label(item.index), game_.software.itemEnabled[item.index]);
     }
+    items_->describeWith([this](int index) { return description(index); });
 }
 
 void TfSoftware::addGroup(const QString& title, std::initializer_list<int> items,
@@ -55,6 +57,7 @@ void TfSoftware::addGroup(const QString& title, std::initializer_list<int> items
     addHeader(title, client(), QRect(area.x(), area.y(), area.width(), kHeaderHeight));
     QFrame* box = addBox(client(), QRect(area.x(), area.y() + kHeaderHeight, area.width(),
                                          static_cast<int>(items.size()) * kLineStep + 6));
+    box->setAccessibleName(title);
     int line = 0;
     for (int index : items) {
         const SoftwareItem& item = softwareItem(static_cast<SoftwareIndex>(index));
@@ -92,8 +95,8 @@ void TfSoftware::createRequirementsPanel() {
     auto* spaceTitle = makeLabel(panel, tr("Свободное дисковое пространство"));
     spaceTitle->setFont(gameFont(9, true));
     spaceTitle->setGeometry(8, 96, 290, 13);
-    gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), panel, QRect(8, 111, 290, 14),
-                           game_.software.gFreeSpace, GaugeFrame::Line);
+    gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), spaceTitle->text(), panel,
+                           QRect(8, 111, 290, 14), game_.software.gFreeSpace, GaugeFrame::Line);
 }
 
 void TfSoftware::setLines(const std::array<const char*, 6>& lines) {
@@ -113,13 +116,29 @@ void TfSoftware::FormActivate() {
 void TfSoftware::ItemMouseMove(int index) {
     const SoftwareItem& item = softwareItem(static_cast<SoftwareIndex>(index));
     setLines(item.lines);
-    imCD_->setPixmap(
-        cdPictures_[PictureShowsInstallable(game_, item) ? kCdInstallable : kCdNotInstallable]);
+    const bool installable = PictureShowsInstallable(game_, item);
+    imCD_->setPixmap(cdPictures_[installable ? kCdInstallable : kCdNotInstallable]);
+    imCD_->setAccessibleName(cdVerdict(installable));
+}
+
+QString TfSoftware::cdVerdict(bool installable) {
+    return installable ? tr("Можно установить") : tr("Нельзя установить");
+}
+
+QString TfSoftware::description(int index) const {
+    const SoftwareItem& item = softwareItem(static_cast<SoftwareIndex>(index));
+    QStringList shown;
+    for (const char* line : item.lines) {
+        shown.append(gameText(line));
+    }
+    shown.append(cdVerdict(PictureShowsInstallable(game_, item)));
+    return spokenLines(shown);
 }
 
 void TfSoftware::ItemMouseLeave(int /*index*/) {
     setLines({"", "", "", "", "", ""});
     imCD_->setPixmap(cdPictures_[kCdNeutral]);
+    imCD_->setAccessibleName(QString());
 }
 
 void TfSoftware::ItemClick(int index) {

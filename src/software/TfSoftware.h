@@ -29,6 +29,9 @@ class TfSoftware : public ActivityWindow {
     void addGroup(const QString& title, std::initializer_list<int> items, const QRect& area);
     void createRequirementsPanel();
     void setLines(const std::array<const char*, 6>& lines);
+    // What the CD picture says; and the requirement lines and that verdict of an item.
+    static QString cdVerdict(bool installable);
+    QString description(int index) const;
 
     ItemList* items_;
     QVector<QPixmap> cdPictures_;

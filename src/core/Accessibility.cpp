@@ -1,0 +1,278 @@
+#include "core/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "core/ActionLabel.h"
+#include "core/GameWindow.h"
+#include "core/PictureButton.h"
+
+namespace tessaro {
+
+namespace {
+
+// Holds an item's describer as a child of the item, so that it goes with the item.
+class DescriberHolder : public QObject {
+  public:
+    DescriberHolder(QObject* item, Describer describer)
+        : QObject(item), describer(std::move(describer)) {}
+    Describer describer;
+};
+
+const DescriberHolder* holderOf(const QWidget* item) {
+    for (const QObject* child : item->children()) {
+        if (const auto* holder = dynamic_cast<const DescriberHolder*>(child)) {
+            return holder;
+        }
+    }
+    return nullptr;
+}
+
+bool belongsToTheGame(const QWidget* widget) {
+    return qobject_cast<const GameWindow*>(widget->window()) != nullptr;
+}
+
+// An item the player takes: a push button named by its text.
+class ItemAccessible : public QAccessibleWidget {
+  public:
+    explicit ItemAccessible(QWidget* item) : QAccessibleWidget(item, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        switch (kind) {
+            case QAccessible::Name:
+                if (!widget()->accessibleName().isEmpty()) {
+                    return widget()->accessibleName();
+                }
+                if (const auto* label = qobject_cast<const QLabel*>(widget())) {
+                    return label->text();
+                }
+                return {};
+            case QAccessible::Description:
+                return descriptionOf(widget());
+            default:
+                return QAccessibleWidget::text(kind);
+        }
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            pressLikeAClick(widget());
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+// A box of items: a panel, not a frame.
+class BoxAccessible : public QAccessibleWidget {
+  public:
+    explicit BoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::Grouping) {}
+};
+
+// A gauge: its name says what it measures and the value. It offers no value of its own, so
+// that a screen reader does not speak it each time it moves.
+class GaugeAccessible : public QAccessibleWidget {
+  public:
+    explicit GaugeAccessible(QWidget* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+};
+
+// A picture: while it has no name, decoration, which a screen reader passes over.
+class PictureAccessible : public QAccessibleWidget {
+  public:
+    explicit PictureAccessible(QWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || widget()->accessibleName().isEmpty();
+        return state;
+    }
+};
+
+// Speaks through a notification that a screen reader reads whatever has the focus. It is a
+// window of its own, so that the reader does not read the window in play's texts before it,
+// but one that never maps: the screen reader is told that it shows, the screen never sees it.
+// The window in play owns it, so that it goes with that window.
+class Announcement : public QWidget {
+  public:
+    explicit Announcement(QWidget* owner) : QWidget(owner, Qt::Window) {
+        setObjectName(QStringLiteral("announcement"));
+    }
+};
+
+class AnnouncementAccessible : public QAccessibleWidget {
+  public:
+    explicit AnnouncementAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = false;
+        return state;
+    }
+};
+
+QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    if (className == QLatin1String("tessaro::ActionLabel") ||
+        className == QLatin1String("tessaro::PictureButton")) {
+        return new ItemAccessible(widget);
+    }
+    if (className == QLatin1String("tessaro::GameWindow")) {
+        // QWidget::window() of the main window is itself; every other window is owned.
+        const bool main = static_cast<GameWindow*>(widget)->id() == WindowId::fMain;
+        return new QAccessibleWidget(widget, main ? QAccessible::Window : QAccessible::Dialog);
+    }
+    if (className == QLatin1String("tessaro::TextLabel")) {
+        if (!static_cast<QLabel*>(widget)->pixmap().isNull()) {
+            return new PictureAccessible(widget);
+        }
+        return nullptr;
+    }
+    if (className == QLatin1String("QProgressBar") && belongsToTheGame(widget)) {
+        return new GaugeAccessible(widget);
+    }
+    if (className == QLatin1String("QFrame") && belongsToTheGame(widget)) {
+        return new BoxAccessible(widget);
+    }
+    if (auto* announcement = dynamic_cast<Announcement*>(widget)) {
+        return new AnnouncementAccessible(announcement);
+    }
+    return nullptr;
+}
+
+// What was said last, and what is still to say at the end of this turn of the event loop.
+struct Speech {
+    QString last;
+    QStringList pending;
+};
+
+Speech& speech() {
+    static Speech speech;
+    return speech;
+}
+
+QWidget* windowToSpeakIn() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && qobject_cast<GameWindow*>(window) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installGameAccessibility() {
+    static bool installed = false;
+    if (!installed) {
+        // The gauges offer no value on purpose (see GaugeAccessible); Qt's bridge would say so
+        // on the terminal each time one moves.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.accessibility.atspi.warning=false"));
+        QAccessible::installFactory(gameInterface);
+        installed = true;
+    }
+}
+
+void setDescriber(QWidget* item, Describer describer) {
+    delete holderOf(item);
+    new DescriberHolder(item, std::move(describer));
+}
+
+QString descriptionOf(const QWidget* item) {
+    const DescriberHolder* holder = holderOf(item);
+    return holder != nullptr ? holder->describer() : QString();
+}
+
+QString spokenLines(const QStringList& lines) {
+    QString spoken;
+    for (const QString& line : lines) {
+        const QString text = line.trimmed();
+        if (text.isEmpty()) {
+            continue;
+        }
+        if (!spoken.isEmpty()) {
+            spoken += QLatin1Char(' ');
+        }
+        spoken += text;
+        if (!QStringLiteral(".!?:").contains(text.back())) {
+            spoken += QLatin1Char('.');
+        }
+    }
+    return spoken;
+}
+
+void pressLikeAClick(QWidget* control) {
+    const QPointF centre = QRectF(control->rect()).center();
+    const QPointF global = control->mapToGlobal(centre);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QCoreApplication::postEvent(
+            control,
+            new QMouseEvent(type, centre, global, Qt::LeftButton,
+                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+    }
+}
+
+namespace {
+
+// One line for all that one event of the player or the clock made worth saying: a second
+// notification at once would cut the first short.
+void sayPending() {
+    const QString text = spokenLines(speech().pending);
+    speech().pending.clear();
+    speech().last = text;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QWidget* window = windowToSpeakIn();
+    if (window == nullptr) {
+        return;
+    }
+    auto* announcement =
+        window->findChild<QWidget*>(QStringLiteral("announcement"), Qt::FindDirectChildrenOnly);
+    if (announcement == nullptr) {
+        announcement = new Announcement(window);
+    }
+    announcement->setAccessibleName(text);
+    QAccessibleEvent shown(announcement, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+}  // namespace
+
+void announce(const QString& text) {
+    if (text.isEmpty()) {
+        return;
+    }
+    if (speech().pending.isEmpty()) {
+        QTimer::singleShot(0, qApp, sayPending);
+    }
+    speech().pending.append(text);
+}
+
+QString lastAnnouncement() {
+    return speech().pending.isEmpty() ? speech().last : spokenLines(speech().pending);
+}
+
+}  // namespace tessaro
