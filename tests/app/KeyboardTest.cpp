@@ -101,29 +101,87 @@ class KeyboardTest : public QObject {
         QCOMPARE(board->fontColor(), QColor(128, 128, 128));
     }
 
-    // Every control a player acts on has a name a screen reader can read.
-    void everyActionableControlHasAName() {
+    // Every control a player acts on is, to a screen reader, a button or a text box with a name
+    // and, while it can be taken, a Press action; what its window shows of an item under the
+    // pointer is the item's description. A new item that says less fails here.
+    void everyItemIsHeardAsTheWindowShowsIt() {
         TestProgram t;
         t.startGame();
+        t.game().SoftwareOpen = t.game().InternetOpen = true;
+        const QList<QAccessible::Role> itemRoles = {QAccessible::Button, QAccessible::RadioButton,
+                                                    QAccessible::CheckBox, QAccessible::MenuItem,
+                                                    QAccessible::EditableText};
+        int described = 0;
         for (std::size_t i = 1; i < kWindowCount; ++i) {
             GameWindow* window = t.show(static_cast<WindowId>(i));
             for (QWidget* widget : window->findChildren<QWidget*>()) {
-                if (!(widget->focusPolicy() & Qt::TabFocus)) {
+                if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(window)) {
                     continue;
                 }
-                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-                QVERIFY(accessible != nullptr);
-                QVERIFY2(
-                    !accessible->text(QAccessible::Name).isEmpty(),
-                    qPrintable(window->objectName() + QLatin1Char('/') + widget->objectName()));
+                const QString where =
+                    window->objectName() + QLatin1Char('/') + widget->objectName();
+                QAccessibleInterface* item = QAccessible::queryAccessibleInterface(widget);
+                QVERIFY2(itemRoles.contains(item->role()), qPrintable(where));
+                QVERIFY2(!item->text(QAccessible::Name).isEmpty(), qPrintable(where));
+                if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+                    continue;
+                }
+                QCOMPARE(item->actionInterface()->actionNames().contains(
+                             QAccessibleActionInterface::pressAction()),
+                         widget->isEnabled());
+                const QStringList resting = shownTexts(window);
+                sendPointerOver(widget);
+                const QString description = item->text(QAccessible::Description);
+                for (const QString& shown : shownTexts(window)) {
+                    QVERIFY2(resting.contains(shown) || description.contains(shown),
+                             qPrintable(where + QStringLiteral(" does not say: ") + shown));
+                }
+                described += description.isEmpty() ? 0 : 1;
+                sendPointerLeave(widget);
             }
         }
+        QVERIFY(described > 60);
         auto* money = t.find<QLabel>(WindowId::fMain, "lMoney");
         QCOMPARE(QAccessible::queryAccessibleInterface(money)->text(QAccessible::Name),
                  QStringLiteral("Деньги: $500"));
     }
 
+    // A screen reader's Press clicks the item; an item of a window beneath the window in play
+    // ignores it, as it ignores a click.
+    void aPressDoesWhatAClickDoes() {
+        TestProgram t;
+        t.startGame();
+        const auto pressThroughAccessibility = [&t](WindowId window, const char* name) {
+            QAccessible::queryAccessibleInterface(t.find<QWidget>(window, name))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
+        };
+        pressThroughAccessibility(WindowId::fMain, "bComputerImage");
+        QVERIFY(t.shown(WindowId::fComputer));
+        pressThroughAccessibility(WindowId::fComputer, "mbP1");
+        QCOMPARE(t.game().PartLevel[kMotherboard], 1);
+        pressThroughAccessibility(WindowId::fMain, "bJobImage");
+        QVERIFY(!t.shown(WindowId::fJob));
+        QVERIFY(t.shown(WindowId::fComputer));
+    }
+
   private:
+    // The texts that a window's labels show, and the names of its pictures.
+    static QStringList shownTexts(const QWidget* window) {
+        QStringList texts;
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(window) && qobject_cast<const ActionLabel*>(label) == nullptr) {
+                for (const QString& text : {label->text(), label->accessibleName()}) {
+                    if (!text.trimmed().isEmpty()) {
+                        texts.append(text.trimmed());
+                    }
+                }
+            }
+        }
+        return texts;
+    }
+
     // Tabs through the window until the control has the focus.
     static void tabTo(TestProgram& t, WindowId window, const char* name) {
         QWidget* target = t.find<QWidget>(window, name);
