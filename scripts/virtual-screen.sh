@@ -8,6 +8,9 @@
 #   start_window_manager          openbox with no session or configuration of the user's
 #   start_session_bus             a D-Bus session bus of its own, as every desktop has;
 #                                 exports DBUS_SESSION_BUS_ADDRESS
+#   start_accessibility_bus       the accessibility bus (AT-SPI) on that session bus, as a
+#                                 desktop with a screen reader has it; Qt programs started
+#                                 after it speak on it
 #   stop_virtual_screen           ends them all (call it from the caller's EXIT trap)
 
 virtual_screen_pids=()
@@ -57,6 +60,20 @@ start_session_bus() {
   DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
   export DBUS_SESSION_BUS_ADDRESS
   virtual_screen_pids+=("$(sed -n 2p <<<"$started")")
+}
+
+start_accessibility_bus() {
+  # Its socket goes to a runtime folder of this screen's own, never to one a desktop shares.
+  export XDG_RUNTIME_DIR=$virtual_screen_dir/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$virtual_screen_dir/atspi.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  for _ in $(seq 200); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+      >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 stop_virtual_screen() {

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Runs a test program on a virtual X screen of its own under the openbox window manager, as a
-# player's desktop would show the game.
-#   desktop.sh PROGRAM [ARGS...]
+# player's desktop would show the game; with --screen-reader also on a session bus with the
+# accessibility bus, as a blind player's desktop has them.
+#   desktop.sh [--screen-reader] PROGRAM [ARGS...]
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/virtual-screen.sh"
 trap stop_virtual_screen EXIT
 start_virtual_screen
 start_window_manager
+if [ "${1:-}" = --screen-reader ]; then
+  shift
+  start_session_bus
+  start_accessibility_bus
+fi
 status=0
 "$@" || status=$?
 if [ "$status" != 0 ]; then

@@ -1,0 +1,374 @@
+// What a blind player hears: the game on a real accessibility bus (AT-SPI), as a screen reader
+// finds it, and Orca itself, whose log records every line it would speak. It runs on a virtual
+// X screen with openbox, a session bus and the accessibility bus (tests/app/desktop.sh
+// --screen-reader); the bus is read by tests/app/atspi.py, as a screen reader reads it.
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+#include "app/WindowStack.h"
+#include "core/Accessibility.h"
+#include "core/ActionLabel.h"
+#include "core/PictureButton.h"
+#include "game/TfMain.h"
+#include "support/TestProgram.h"
+#include "support/WindowWalk.h"
+
+namespace tessaro::testing {
+
+namespace {
+
+const QString kAtspi = QStringLiteral(TESSARO_TESTS_DIR "/app/atspi.py");
+
+// Waits for a condition while answering the screen reader's questions at once: QTest's own
+// waits sleep between events, and each question the screen reader asks would wait for that.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 8000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds) {
+            return false;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// Runs the bus reader against this very program, which answers it meanwhile.
+QByteArray readTheBus(const QStringList& arguments) {
+    QProcess reader;
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList{kAtspi, arguments.first(),
+                             QString::number(QCoreApplication::applicationPid())} +
+                     arguments.mid(1));
+    // Answering each of its questions at once: a wait that sleeps between events would make
+    // every question of the reader wait for it.
+    QEventLoop loop;
+    QObject::connect(&reader, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    if (reader.state() != QProcess::NotRunning) {
+        loop.exec();
+    }
+    if (reader.state() != QProcess::NotRunning || reader.exitCode() != 0) {
+        qWarning("%s", reader.readAllStandardError().constData());
+        return {};
+    }
+    return reader.readAllStandardOutput();
+}
+
+// The window's object on the bus, found by its name among the program's windows, and its path.
+struct Found {
+    QJsonObject object;
+    QString path;
+};
+
+std::optional<Found> find(const QJsonArray& objects, const QString& path,
+                          const std::function<bool(const QJsonObject&)>& wanted) {
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const QJsonObject object = objects[i].toObject();
+        const QString here = path.isEmpty() ? QString::number(i) : path + '/' + QString::number(i);
+        if (wanted(object)) {
+            return Found{object, here};
+        }
+        if (auto inside = find(object["children"].toArray(), here, wanted)) {
+            return inside;
+        }
+    }
+    return std::nullopt;
+}
+
+bool has(const QJsonObject& object, const char* field, const char* value) {
+    return object[QLatin1String(field)].toArray().contains(QLatin1String(value));
+}
+
+std::optional<Found> windowOnTheBus(const QWidget* window) {
+    const QJsonArray windows = QJsonDocument::fromJson(readTheBus({"tree"})).array();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const QJsonObject object = windows[i].toObject();
+        if (object["name"].toString() == window->windowTitle() &&
+            has(object, "states", "showing")) {
+            return Found{object, QString::number(i)};
+        }
+    }
+    return std::nullopt;
+}
+
+// Everything a screen reader meets in a window, against what the game's widgets hold: each
+// object on the bus and the interface it comes from, side by side.
+void checkWhatIsHeard(const QJsonObject& object, QAccessibleInterface* source,
+                      const QString& where) {
+    const QString role = object["role"].toString();
+    const QString name = object["name"].toString();
+    const QString here = where + QLatin1Char('/') + role + QLatin1Char(' ') + name;
+    QVERIFY2(role != QLatin1String("frame"), qPrintable(here));
+    if (has(object, "states", "focusable")) {
+        static const QStringList itemRoles = {"push button", "radio button", "check box",
+                                              "menu item", "text"};
+        QVERIFY2(itemRoles.contains(role), qPrintable(here));
+        QVERIFY2(!name.isEmpty(), qPrintable(here));
+        if (role == QLatin1String("push button") && has(object, "states", "sensitive")) {
+            QVERIFY2(has(object, "actions", "Press"), qPrintable(here));
+        }
+        QCOMPARE(object["description"].toString(), source->text(QAccessible::Description));
+    }
+    if (role == QLatin1String("image")) {
+        QVERIFY2(!name.isEmpty() || !has(object, "states", "showing"), qPrintable(here));
+    }
+    const QJsonArray children = object["children"].toArray();
+    QCOMPARE(children.size(), qsizetype(source->childCount()));
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        checkWhatIsHeard(children[i].toObject(), source->child(static_cast<int>(i)), here);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+}
+
+// Orca, started with preferences of its own, and its log of every line it would speak. Orca
+// writes the log through a buffer of its own unless the log is a terminal: the log is the
+// terminal that `script` gives it, read as it comes.
+class Orca {
+  public:
+    Orca() {
+        process_.setProgram(QStringLiteral("script"));
+        process_.setArguments(
+            {"--quiet", "--flush", "--return", "--command",
+             QStringLiteral("orca --replace --user-prefs %1 --debug-file /dev/tty")
+                 .arg(folder_.path()),
+             "/dev/null"});
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] { readLog(); });
+        // Orca's own words ("push button") in English; the game's in the game's language.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), QString());
+        process_.setProcessEnvironment(environment);
+        process_.start();
+    }
+    ~Orca() {
+        process_.terminate();
+        if (!process_.waitForFinished(3000)) {
+            process_.kill();
+            process_.waitForFinished(3000);
+        }
+    }
+
+    // Waits until Orca has spoken a line with `text` since the last line found; that line.
+    std::optional<QString> says(const QString& text, int milliseconds = 8000) {
+        std::optional<QString> found;
+        waitFor(
+            [&] {
+                for (qsizetype i = heard_; i < spoken_.size(); ++i) {
+                    if (spoken_[i].contains(text)) {
+                        heard_ = i + 1;
+                        found = spoken_[i];
+                        return true;
+                    }
+                }
+                return false;
+            },
+            milliseconds);
+        if (found) {
+            return found;
+        }
+        qWarning("Orca did not say \"%s\"; it said:\n%s", qPrintable(text),
+                 qPrintable(spoken_.mid(heard_).join(QLatin1Char('\n'))));
+        return std::nullopt;
+    }
+    // Forgets what was said so far.
+    void skip() { heard_ = spoken_.size(); }
+
+  private:
+    // Keeps the lines that Orca speaks from what its log has written so far.
+    void readLog() {
+        log_ += process_.readAllStandardOutput();
+        qsizetype end = 0;
+        while ((end = log_.indexOf('\n')) >= 0) {
+            const QByteArray line = log_.left(end);
+            log_.remove(0, end + 1);
+            const qsizetype at = line.indexOf("SPEECH OUTPUT: '");
+            if (at >= 0) {
+                spoken_.append(QString::fromUtf8(line.mid(at + 16)));
+            }
+        }
+    }
+
+    QTemporaryDir folder_;
+    QProcess process_;
+    QByteArray log_;
+    QStringList spoken_;
+    qsizetype heard_ = 0;
+};
+
+// A key as the player presses it, through the X server, which Qt hands to the screen reader
+// first and delivers once the screen reader has let it pass.
+void pressKey(const char* key) {
+    QProcess::execute(QStringLiteral("xdotool"), {"key", QLatin1String(key)});
+}
+
+bool activeIs(const QWidget* window) {
+    return window != nullptr &&
+           waitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Tabs until the control has the focus.
+bool tabTo(QWidget* control) {
+    for (int i = 0; i < 80 && !control->hasFocus(); ++i) {
+        const QWidget* before = QApplication::focusWidget();
+        pressKey("Tab");
+        if (!waitFor([before] { return QApplication::focusWidget() != before; })) {
+            return false;
+        }
+    }
+    return control->hasFocus();
+}
+
+}  // namespace
+
+class ScreenReaderTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        prepareApplication();
+        // The bridge joins the accessibility bus once the bus has answered.
+        QVERIFY2(waitFor([] { return QAccessible::isActive(); }), "no accessibility bus");
+    }
+
+    // Every window of a game, in each state a player meets it, as a screen reader finds it:
+    // a frame (the main window) or a dialog holding no frame; every item a button or a text box
+    // with a name and, while it can be taken, a Press; the description the game gives; every
+    // picture named or hidden.
+    void everyWindowIsHeardWhole() {
+        TestProgram t;
+        t.startGame();
+        walkTheWindows(t, [](GameWindow* window, const QString& state) {
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+            const std::optional<Found> found = windowOnTheBus(window);
+            QVERIFY2(found.has_value(), qPrintable(state));
+            const QString role = found->object["role"].toString();
+            QCOMPARE(role, window->id() == WindowId::fMain ? QStringLiteral("frame")
+                                                           : QStringLiteral("dialog"));
+            QAccessibleInterface* source = QAccessible::queryAccessibleInterface(window);
+            const QJsonArray children = found->object["children"].toArray();
+            QCOMPARE(children.size(), qsizetype(source->childCount()));
+            for (qsizetype i = 0; i < children.size(); ++i) {
+                checkWhatIsHeard(children[i].toObject(), source->child(static_cast<int>(i)), state);
+            }
+        });
+    }
+
+    // A Press through the bus does what a click does: it opens the shop and buys a part.
+    void aPressThroughTheBusIsAClick() {
+        TestProgram t;
+        t.startGame();
+        QVERIFY(activeIs(t.fMain()));
+        const auto press = [](const QWidget* window, const QString& name) {
+            const std::optional<Found> found = windowOnTheBus(window);
+            QVERIFY(found.has_value());
+            const auto item = find(found->object["children"].toArray(), found->path,
+                                   [&name](const QJsonObject& object) {
+                                       return object["name"].toString() == name &&
+                                              object["role"].toString() == "push button";
+                                   });
+            QVERIFY2(item.has_value(), qPrintable(name));
+            readTheBus({"press", item->path});
+        };
+        press(t.fMain(),
+              t.find<PictureButton>(WindowId::fMain, "bComputerImage")->accessibleName());
+        QVERIFY(waitFor([&t] { return t.shown(WindowId::fComputer); }));
+        QVERIFY(activeIs(t.window(WindowId::fComputer)));
+        press(t.window(WindowId::fComputer),
+              t.find<ActionLabel>(WindowId::fComputer, "mbP1")->text());
+        QVERIFY(waitFor([&t] { return t.game().PartLevel[kMotherboard] == 1; }));
+    }
+
+    // A short game with Orca, in each language: the focus, a part's price, what buying it
+    // cost, the status key, and a virus with its outcome.
+    void orcaSpeaksAShortGame_data() {
+        QTest::addColumn<ScreenLanguage>("language");
+        QTest::newRow("English") << ScreenLanguage::English;
+        QTest::newRow("Russian") << ScreenLanguage::Russian;
+    }
+    void orcaSpeaksAShortGame() {
+        QFETCH(ScreenLanguage, language);
+        useLanguage(language);
+        Orca orca;
+        QVERIFY(orca.says(QStringLiteral("Screen reader on")));
+        TestProgram t;
+        QVERIFY(activeIs(t.window(WindowId::fStart)));
+        QVERIFY(orca.says(t.find<QLineEdit>(WindowId::fStart, "eName")->accessibleName()));
+        t.startGame();
+        QVERIFY(activeIs(t.fMain()));
+
+        auto* shop = t.find<PictureButton>(WindowId::fMain, "bComputerImage");
+        QVERIFY(tabTo(shop));
+        QVERIFY(orca.says(shop->accessibleName() + QStringLiteral(" push button")));
+        pressKey("Return");
+        QVERIFY(waitFor([&t] { return t.shown(WindowId::fComputer); }));
+        QVERIFY(activeIs(t.window(WindowId::fComputer)));
+        QVERIFY(orca.says(t.window(WindowId::fComputer)->windowTitle() + " dialog"));
+
+        auto* board = t.find<ActionLabel>(WindowId::fComputer, "mbP1");
+        QVERIFY(tabTo(board));
+        QVERIFY(orca.says(board->text() + QStringLiteral(" push button")));
+        QVERIFY(orca.says(QStringLiteral("$45")));
+        pressKey("Return");
+        QVERIFY(waitFor([&t] { return t.game().PartLevel[kMotherboard] == 1; }));
+        QVERIFY(orca.says(QStringLiteral("notification ") +
+                          t.find<QLabel>(WindowId::fMain, "lMoney")->accessibleName()));
+
+        pressKey("Escape");
+        QVERIFY(activeIs(t.fMain()));
+        orca.skip();
+        pressKey("F2");
+        const QStringList status = t.fMain()->statusParts();
+        const std::optional<QString> spoken =
+            orca.says(QStringLiteral("notification ") + status[0]);
+        QVERIFY(spoken.has_value());
+        for (const QString& part : {status[2], status.back()}) {
+            QVERIFY2(spoken->contains(part), qPrintable(part));
+        }
+
+        // The virus comes at the end of the day.
+        Game& game = t.game();
+        game.VirusDay = game.Day;
+        game.DayTicks = 240;
+        game.OsId = 3;
+        t.tick();
+        GameWindow* virus = t.window(WindowId::Form4);
+        QVERIFY(virus != nullptr && activeIs(virus));
+        // The window's title asks; its two answers are its items.
+        QVERIFY(orca.says(virus->windowTitle() + QStringLiteral(" dialog")));
+        // Past the moment in which a virus ignores the keyboard.
+        waitFor([] { return false; }, WindowStack::kFirstMoment + 100);
+        auto* leave = t.find<ActionLabel>(WindowId::Form4, "Label2");
+        QVERIFY(tabTo(leave));
+        QVERIFY(orca.says(leave->text() + QStringLiteral(" push button")));
+        pressKey("Return");
+        auto* outcome = t.find<QLabel>(WindowId::Form4, "lKill");
+        QVERIFY(waitFor([outcome] { return !outcome->text().isEmpty(); }));
+        QVERIFY(orca.says(QStringLiteral("notification ") + outcome->text()));
+        useLanguage(ScreenLanguage::Russian);
+    }
+};
+
+}  // namespace tessaro::testing
+
+QTEST_MAIN(tessaro::testing::ScreenReaderTest)
+#include "ScreenReaderTest.moc"
