@@ -4,6 +4,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "core/Accessibility.h"
 #include "core/ActionLabel.h"
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
@@ -146,8 +147,9 @@ class KeyboardTest : public QObject {
                  QStringLiteral("Деньги: $500"));
     }
 
-    // A screen reader's Press clicks the item; an item of a window beneath the window in play
-    // ignores it, as it ignores a click.
+    // A screen reader's Press clicks the item, and the reader is told once what it changed; an
+    // item of a window beneath the window in play ignores it, as it ignores a click. F2 tells
+    // the whole status, in any window.
     void aPressDoesWhatAClickDoes() {
         TestProgram t;
         t.startGame();
@@ -161,9 +163,13 @@ class KeyboardTest : public QObject {
         QVERIFY(t.shown(WindowId::fComputer));
         pressThroughAccessibility(WindowId::fComputer, "mbP1");
         QCOMPARE(t.game().PartLevel[kMotherboard], 1);
+        const QString money = t.find<QLabel>(WindowId::fMain, "lMoney")->accessibleName();
+        QVERIFY2(lastAnnouncement().startsWith(money), qPrintable(lastAnnouncement()));
         pressThroughAccessibility(WindowId::fMain, "bJobImage");
         QVERIFY(!t.shown(WindowId::fJob));
         QVERIFY(t.shown(WindowId::fComputer));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QCOMPARE(lastAnnouncement(), spokenLines(t.fMain()->statusParts()));
     }
 
   private:

@@ -1,6 +1,7 @@
 #include <QCloseEvent>
 #include <QTest>
 
+#include "core/Accessibility.h"
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
 #include "game/TfMain.h"
@@ -12,6 +13,41 @@ class ShellTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { prepareApplication(); }
+
+    // While the clock runs, a screen reader hears only the warnings that play crosses: the mood
+    // at which interviews fail, a mood near losing, a debt; never each point of mood.
+    void theClockWarnsAScreenReaderOnlyAtItsThresholds_data() {
+        QTest::addColumn<int>("mood");
+        QTest::addColumn<int>("money");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("a point of mood") << 80 << 500 << QString();
+        QTest::newRow("interviews fail from here") << 51 << 500 << "Настроение: 50%.";
+        QTest::newRow("near losing") << 11 << 500 << "Настроение: 10%.";
+        QTest::newRow("already low") << 10 << 500 << QString();
+        QTest::newRow("a debt") << 80 << 2 << "Деньги: $-2.";
+    }
+    void theClockWarnsAScreenReaderOnlyAtItsThresholds() {
+        QFETCH(int, mood);
+        QFETCH(int, money);
+        QFETCH(QString, heard);
+        TestProgram t;
+        t.startGame();
+        Game& game = t.game();
+        game.Mood = static_cast<std::uint8_t>(mood);
+        game.main.gMood = mood;
+        game.Money = money;
+        game.Wage = -4;
+        t.program.shell().sync();
+        QCoreApplication::processEvents();
+        // Said last before the tick.
+        announce(QStringLiteral("—"));
+        QCoreApplication::processEvents();
+        game.MoodTicks = 180;
+        game.DayTicks = 240;
+        t.tick();
+        QCoreApplication::processEvents();
+        QCOMPARE(lastAnnouncement(), heard.isEmpty() ? QStringLiteral("—.") : heard);
+    }
 
     void aWindowIsMadeTheFirstTimeTheGameShowsIt() {
         TestProgram t;
