@@ -136,7 +136,8 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
         return new ItemAccessible(widget);
     }
     if (className == QLatin1String("tessaro::GameWindow")) {
-        // QWidget::window() of the main window is itself; every other window is owned.
+        // The main window is the game's frame on the desktop; every other window is a dialog
+        // over it.
         const bool main = static_cast<GameWindow*>(widget)->id() == WindowId::fMain;
         return new QAccessibleWidget(widget, main ? QAccessible::Window : QAccessible::Dialog);
     }
