@@ -8,6 +8,7 @@ source "$(dirname "$0")/../../scripts/virtual-screen.sh"
 trap stop_virtual_screen EXIT
 start_virtual_screen
 start_window_manager
+window_manager=${virtual_screen_pids[-1]}
 if [ "${1:-}" = --screen-reader ]; then
   shift
   start_session_bus
@@ -16,7 +17,7 @@ fi
 status=0
 "$@" || status=$?
 if [ "$status" != 0 ]; then
-  kill -0 "${virtual_screen_pids[-1]}" 2>/dev/null || echo "the window manager had ended" >&2
+  kill -0 "$window_manager" 2>/dev/null || echo "the window manager had ended" >&2
   echo "what the window manager printed:" >&2
   cat "$virtual_screen_dir/openbox.log" >&2
 fi
