@@ -5,8 +5,10 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 
 #include "core/ActionLabel.h"
+#include "core/WindowCaption.h"
 
 namespace tessaro {
 
@@ -150,8 +152,14 @@ bool WindowStack::dropsInput(QWidget* target, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            bringTopForward();
+            break;
         case QEvent::KeyPress:
             bringTopForward();
+            forwardKey(event);
+            break;
+        case QEvent::KeyRelease:
+            forwardKey(event);
             break;
         case QEvent::ShortcutOverride:
             // Taken here, so that no shortcut of the window beneath fires either.
@@ -226,11 +234,28 @@ void WindowStack::chain() {
         // Made native now if need be: the owner must be known before the window maps.
         entry.window->winId();
         QWindow* handle = entry.window->windowHandle();
+        // A caption that the game draws shows whether its window is in play.
+        if (auto* caption = entry.window->findChild<WindowCaption*>()) {
+            caption->update();
+        }
         if (handle->transientParent() != beneath) {
             handle->setTransientParent(beneath);
         }
         beneath = handle;
     }
+}
+
+void WindowStack::forwardKey(const QEvent* event) {
+    // Where the desktop leaves the keyboard with a window beneath (a Wayland compositor may
+    // refuse to activate the window in play), the keys go to the window in play all the same.
+    QWidget* window = top();
+    if (window == nullptr || !window->isEnabled() || window->isMinimized()) {
+        return;
+    }
+    QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    const std::unique_ptr<QEvent> key(event->clone());
+    key->setAccepted(false);
+    QCoreApplication::sendEvent(target, key.get());
 }
 
 void WindowStack::bringTopForward() {

@@ -14,11 +14,11 @@ namespace tessaro {
 // A window joins when it shows and leaves when it hides. Each is owned (transient) by the
 // window directly beneath it, so that a window manager keeps the chain in order and raises it
 // together. Only the top takes input: a click or a key meant for a window beneath brings the
-// top forward with the focus instead. Minimising any window of the chain minimises all of it;
-// restoring any restores all, the top in front. A window that comes uninvited (the clock, not
-// the player, brought it) ignores the keyboard for its first moment and any key already held
-// down when it came. When a window leaves, the focus goes back to the control that had it in
-// the window beneath: the one that opened it.
+// top forward with the focus instead, and the key goes to the top. Minimising any window of the
+// chain minimises all of it; restoring any restores all, the top in front. A window that comes
+// uninvited (the clock, not the player, brought it) ignores the keyboard for its first moment and
+// any key already held down when it came. When a window leaves, the focus goes back to the control
+// that had it in the window beneath: the one that opened it.
 class WindowStack : public QObject {
     Q_OBJECT
   public:
@@ -76,6 +76,8 @@ class WindowStack : public QObject {
     // beneath the top, or is a key too early for a window that came uninvited.
     bool dropsInput(QWidget* target, QEvent* event);
     bool keyForUninvited(Entry& top, QEvent* event);
+    // Hands a key meant for a window beneath to the window in play.
+    void forwardKey(const QEvent* event);
     void followMinimised(QWidget* window);
     void restoreFocus();
 

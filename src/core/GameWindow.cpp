@@ -16,6 +16,7 @@
 #include "core/Pictures.h"
 #include "core/ScreenLanguage.h"
 #include "core/TextLabel.h"
+#include "core/WindowCaption.h"
 
 namespace tessaro {
 
@@ -78,14 +79,10 @@ QFrame* addBox(QWidget* parent, const QRect& geometry) {
 }
 
 GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize)
-    // Every window but the main one is a dialog to the window manager: that is the kind of
-    // window that it keeps above its owner.
-    : QWidget(nullptr, (id == WindowId::fMain ? Qt::Window : Qt::Dialog) |
-                           Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, windowFlagsFor(id)),
       game_(game),
       id_(id),
-      layout_(new QVBoxLayout(this)),
+      layout_(new QVBoxLayout(frameUnderCaption())),
       client_(new QWidget(this)) {
     setWindowTitle(caption);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -94,6 +91,34 @@ GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize cl
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(clientSize);
     layout_->addWidget(client_);
+}
+
+QWidget* GameWindow::frameUnderCaption() {
+    if (!WindowCaption::drawnByTheGame()) {
+        return this;
+    }
+    // The caption above everything, the menu bar included, which a layout puts at its top.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addWidget(new WindowCaption(this));
+    auto* frame = new QWidget(this);
+    outer->addWidget(frame);
+    return frame;
+}
+
+Qt::WindowFlags GameWindow::windowFlagsFor(WindowId id) {
+    // Every window but the main one is a dialog to the window manager: that is the kind of
+    // window that it keeps above its owner.
+    const Qt::WindowFlags kind =
+        (id == WindowId::fMain ? Qt::Window : Qt::Dialog) | Qt::MSWindowsFixedSizeDialogHint;
+    // Where the game draws the caption, the platform draws none. A title or a close box asked
+    // of the platform would bring its frame back.
+    if (WindowCaption::drawnByTheGame()) {
+        return kind | Qt::FramelessWindowHint;
+    }
+    return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 void GameWindow::render() {
@@ -186,7 +211,8 @@ constexpr int kFrameCheckInterval = 20;  // ms: a window manager frames a window
 }  // namespace
 
 void GameWindow::centreOnScreen() {
-    if (QGuiApplication::primaryScreen() == nullptr) {
+    // On Wayland the compositor places every window; a client cannot.
+    if (QGuiApplication::primaryScreen() == nullptr || WindowCaption::drawnByTheGame()) {
         return;
     }
     adjustSize();
@@ -202,7 +228,7 @@ void GameWindow::centreOnScreen() {
 void GameWindow::centreWithItsFrame() {
     // Once the frame is known and the window sits centred with it, the checks end, and the
     // window stays wherever the player then moves it.
-    if (!isVisible() || frameChecksLeft_ <= 0) {
+    if (!isVisible() || frameChecksLeft_ <= 0 || WindowCaption::drawnByTheGame()) {
         return;
     }
     --frameChecksLeft_;
