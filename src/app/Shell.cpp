@@ -135,7 +135,6 @@ void Shell::speakChanges() {
         spokenStatus_.clear();
         return;
     }
-    enum Part { kMoney, kMood };
     const QStringList status = main->statusParts();
     const Warnings warnings = warningsOf(*game_);
     QStringList changed;
@@ -148,10 +147,10 @@ void Shell::speakChanges() {
             }
         } else {
             if (warnings.debt && !warnings_.debt) {
-                changed.append(status[kMoney]);
+                changed.append(status[TfMain::kMoneyPart]);
             }
             if (warnings.mood > warnings_.mood) {
-                changed.append(status[kMood]);
+                changed.append(status[TfMain::kMoodPart]);
             }
         }
     }

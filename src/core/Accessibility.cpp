@@ -153,8 +153,11 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
     if (className == QLatin1String("QFrame") && belongsToTheGame(widget)) {
         return new BoxAccessible(widget);
     }
-    if (auto* announcement = dynamic_cast<Announcement*>(widget)) {
-        return new AnnouncementAccessible(announcement);
+    // The announcement has no class name of its own.
+    if (className == QLatin1String("QWidget")) {
+        if (auto* announcement = dynamic_cast<Announcement*>(widget)) {
+            return new AnnouncementAccessible(announcement);
+        }
     }
     return nullptr;
 }

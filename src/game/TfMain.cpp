@@ -83,7 +83,7 @@ QLabel* TfMain::addRow(const QString& caption, const QString& valueName, int y, 
 QStringList TfMain::statusParts() const {
     QStringList parts = {lMoney_->accessibleName(), gMood_->accessibleName(),
                          lDay_->accessibleName()};
-    // The rows of the player's data: experience, status and job.
+    // The rows of the player's data, in their order: status, experience and job.
     for (const auto& [caption, value] : rows_) {
         const QString name = value->objectName();
         if (name == QLatin1String("lExpansion") || name == QLatin1String("lStatus") ||

@@ -23,8 +23,10 @@ class TfMain : public GameWindow {
 
     PictureButton* button(WindowId activity) const;
     // The player's status as a screen reader speaks it, part by part: money, mood, day,
-    // experience, status and job, each with what it is.
+    // status, experience and job, each with what it is.
     QStringList statusParts() const;
+    static constexpr qsizetype kMoneyPart = 0;
+    static constexpr qsizetype kMoodPart = 1;
 
   public slots:
     void FormClose() override;
