@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# What an idle game costs: the real program from a saved game on a virtual X screen, its clock
-# running and no input, beside a bare Qt program that wakes every 10 ms, both at once. Prints
-# for each the wake-ups a second (voluntary context switches of all its threads), the CPU
-# time and the resident memory.
+# What an idle game costs: the real program from a saved game on a virtual X screen and on a
+# Wayland compositor (weston's headless backend), its clock running and no input, beside a bare
+# Qt program that wakes every 10 ms, all at once. Prints for each the wake-ups a second
+# (voluntary context switches of all its threads), the CPU time and the resident memory.
 #
 #   scripts/idle-cost.sh [SECONDS]     (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 source scripts/builds.sh
-scripts/setup.sh xvfb
+scripts/setup.sh
 configure_normal_build >/dev/null
 cmake --build build --target tessaro bare_timer_probe -j"$(nproc)" >/dev/null
 
@@ -18,11 +18,14 @@ work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; stop_virtual_screen; rm -rf "$work"' EXIT
 start_virtual_screen
+start_wayland_screen
 export HOME=$work
 
 # An early game: mood and money last the minute, and the virus day is weeks away.
 cp tests/fuzz/corpus/saved/early.tso "$work/idle.tso"
 build/src/tessaro "$work/idle.tso" >/dev/null 2>&1 &
+pids+=($!)
+env -u DISPLAY QT_QPA_PLATFORM=wayland build/src/tessaro "$work/idle.tso" >/dev/null 2>&1 &
 pids+=($!)
 build/tests/bare_timer_probe >/dev/null 2>&1 &
 pids+=($!)
@@ -49,9 +52,9 @@ done
 sleep "$seconds"
 hz=$(getconf CLK_TCK)
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
-printf '%-26s %14s %16s %10s\n' "over ${seconds} s, no input" "wake-ups/s" "CPU time" "RSS"
-names=("Tessaro, clock running" "bare Qt, 10 ms timer")
-for i in 0 1; do
+printf '%-26s %14s %16s %10s\n' "over ${seconds} s, clock on" "wake-ups/s" "CPU time" "RSS"
+names=("Tessaro on X11" "Tessaro on Wayland" "bare Qt, 10 ms timer")
+for i in 0 1 2; do
   pid=${pids[$i]}
   kill -0 "$pid" 2>/dev/null || { echo "${names[$i]} ended early" >&2; exit 1; }
   switches "$pid" >"$work/$pid.after"

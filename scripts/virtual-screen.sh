@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Sourced by the scripts and the desktop test: a virtual X screen of their own, and on it, where
-# asked, the openbox window manager. Xvfb picks a display number that no other server holds
+# Sourced by the scripts and the desktop tests: a virtual X screen of their own, and on it, where
+# asked, the openbox window manager; or a Wayland compositor of their own. Xvfb picks a display number that no other server holds
 # and says it once it accepts connections, so that two screens started at once never share
 # one; the window manager counts as started only once it has said so on the screen.
 #
@@ -11,13 +11,23 @@
 #   start_accessibility_bus       the accessibility bus (AT-SPI) on that session bus, as a
 #                                 desktop with a screen reader has it; Qt programs started
 #                                 after it speak on it
+#   start_wayland_screen          weston's headless backend, a Wayland compositor that draws
+#                                 into memory and needs no screen; exports WAYLAND_DISPLAY
 #   stop_virtual_screen           ends them all (call it from the caller's EXIT trap)
 
 virtual_screen_pids=()
 virtual_screen_dir=
 
+# A folder of this screen's own for what it keeps, the runtime folder among it: sockets go there,
+# never to one that a desktop shares.
+screen_folder() {
+  [ -n "$virtual_screen_dir" ] || virtual_screen_dir=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$virtual_screen_dir/runtime
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+}
+
 start_virtual_screen() {
-  virtual_screen_dir=$(mktemp -d)
+  screen_folder
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
     3>"$virtual_screen_dir/display" >"$virtual_screen_dir/xvfb.log" 2>&1 &
   virtual_screen_pids+=($!)
@@ -63,9 +73,7 @@ start_session_bus() {
 }
 
 start_accessibility_bus() {
-  # Its socket goes to a runtime folder of this screen's own, never to one a desktop shares.
-  export XDG_RUNTIME_DIR=$virtual_screen_dir/runtime
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  screen_folder
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$virtual_screen_dir/atspi.log" 2>&1 &
   virtual_screen_pids+=($!)
   for _ in $(seq 200); do
@@ -76,10 +84,29 @@ start_accessibility_bus() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+start_wayland_screen() {
+  screen_folder
+  weston --backend=headless-backend.so --use-pixman --socket=tessaro --idle-time=0 \
+    >"$virtual_screen_dir/weston.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  for _ in $(seq 200); do
+    [ -S "$XDG_RUNTIME_DIR/tessaro" ] && break
+    kill -0 "${virtual_screen_pids[-1]}" 2>/dev/null || break
+    sleep 0.05
+  done
+  if [ ! -S "$XDG_RUNTIME_DIR/tessaro" ]; then
+    echo "weston did not start:" >&2
+    cat "$virtual_screen_dir/weston.log" >&2
+    return 1
+  fi
+  export WAYLAND_DISPLAY=tessaro
+}
+
 stop_virtual_screen() {
   local pid
   for pid in "${virtual_screen_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${virtual_screen_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   [ -n "$virtual_screen_dir" ] && rm -rf "$virtual_screen_dir"
   virtual_screen_pids=()
+  virtual_screen_dir=
 }

@@ -163,7 +163,29 @@ std::string fileArgument(const std::vector<std::string>& arguments, const QStrin
     return file.toStdString();
 }
 
+// Sets a variable of the environment that Qt reads, unless the player has set it.
+void defaultEnvironment(const char* name, const char* value) {
+    if (!qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+}
+
 }  // namespace
+
+void choosePlatformDefaults() {
+    // The windows are small: drawing them through the X server's shared memory saves nothing,
+    // and every repaint would wake the program twice more, for the server's word that it has
+    // read the memory. Without it an idle game wakes only for the ticks the player sees.
+    defaultEnvironment("QT_XCB_NO_MITSHM", "1");
+    // On Wayland the game draws every caption itself (Qt's would offer minimising and
+    // maximising): without Qt's captions the platform does not load the graphics library
+    // (EGL, Mesa and LLVM, some 50 MB) that it asks whether they could be drawn by it.
+    defaultEnvironment("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+    // After each repaint Qt would wake a tenth of a second later to see whether the
+    // compositor answered; it matters only to programs that wait for the answer to draw, and
+    // the game draws when its clock says.
+    defaultEnvironment("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+}
 
 int runDesktop(int argc, char* argv[]) {
     if (asksHelpOrVersion(argc, argv) || !commandLineIsGood(argc, argv)) {
@@ -173,12 +195,7 @@ int runDesktop(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     // The application takes its own options off argv; the file's bytes are kept before.
     const std::vector<std::string> arguments(argv, argv + argc);
-    // The windows are small: drawing them through the X server's shared memory saves nothing,
-    // and every repaint would wake the program twice more, for the server's word that it has
-    // read the memory. Without it an idle game wakes only for the ticks the player sees.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    }
+    choosePlatformDefaults();
     // Reading the desktop's font configuration is the longest step before the start window,
     // and connecting to the display does not need it: a second thread reads it meanwhile, and
     // Qt finds it read.

@@ -15,6 +15,7 @@
 #include <QTreeView>
 
 #include "core/ScreenLanguage.h"
+#include "core/WindowCaption.h"
 #include "persistence/SavedGameFile.h"
 
 namespace tessaro {
@@ -66,6 +67,7 @@ void QtShellPort::message(const std::string& text, const std::string& title, Mes
     // have the box read a file or block on a pipe.
     box.setTextFormat(Qt::PlainText);
     box.setText(gameText(text));
+    WindowCaption::addTo(&box);
     box.exec();
 }
 
@@ -83,6 +85,7 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     dialog.setProxyModel(new GameLanguageFiles(&dialog));
+    WindowCaption::addTo(&dialog);
     // Wide enough for the columns of sizes, types and dates to show whole, and each of them as
     // wide as what it shows (Qt's own dialog; a desktop's dialog lays itself out).
     dialog.resize(kFileDialogSize);

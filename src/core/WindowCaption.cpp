@@ -21,6 +21,25 @@ bool WindowCaption::drawnByTheGame() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+void WindowCaption::addTo(QWidget* dialog) {
+    if (!drawnByTheGame()) {
+        return;
+    }
+    dialog->setWindowFlag(Qt::FramelessWindowHint);
+    // The dialog's own layout keeps below the caption, which follows the dialog's width.
+    const QMargins margins = dialog->contentsMargins();
+    dialog->setContentsMargins(margins.left(), margins.top() + kHeight, margins.right(),
+                               margins.bottom());
+    dialog->installEventFilter(new WindowCaption(dialog));
+}
+
+bool WindowCaption::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::Resize) {
+        setGeometry(0, 0, window()->width(), kHeight);
+    }
+    return false;
+}
+
 bool WindowCaption::windowInPlay() const {
     const QWidget* own = window();
     if (!own->isEnabled() || QGuiApplication::applicationState() != Qt::ApplicationActive) {

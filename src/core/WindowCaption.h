@@ -7,7 +7,8 @@ namespace tessaro {
 // The caption of a game's window where the desktop draws none: on Wayland, where Qt would
 // draw its own with minimise and maximise buttons beside the close box. It shows the program
 // icon and the window's title; a drag on it moves the window, and its close box closes the
-// window as the desktop's close box does.
+// window as the desktop's close box does. A game window lays it out above its menu; Qt's own
+// dialogs (a message, a file dialog) get one through addTo.
 class WindowCaption : public QWidget {
     Q_OBJECT
   public:
@@ -16,8 +17,11 @@ class WindowCaption : public QWidget {
     static constexpr int kHeight = 22;
     // Whether the game's windows carry a caption of their own on this platform.
     static bool drawnByTheGame();
+    // Gives one of Qt's dialogs the game's caption, where the game draws them; before it shows.
+    static void addTo(QWidget* dialog);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -3,23 +3,11 @@
 # draws into memory and needs no screen.
 #   wayland.sh PROGRAM [ARGS...]
 set -euo pipefail
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
-weston --backend=headless-backend.so --use-pixman --socket=tessaro-test --idle-time=0 \
-  >"$runtime/weston.log" 2>&1 &
-weston=$!
-trap 'kill "$weston" 2>/dev/null || true; wait "$weston" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-for _ in $(seq 200); do
-  [ -S "$runtime/tessaro-test" ] && break
-  kill -0 "$weston" 2>/dev/null || break
-  sleep 0.05
-done
-if [ ! -S "$runtime/tessaro-test" ]; then
-  echo "weston did not start:" >&2
-  cat "$runtime/weston.log" >&2
-  exit 1
-fi
+source "$(dirname "$0")/../../scripts/virtual-screen.sh"
+trap stop_virtual_screen EXIT
+start_wayland_screen
+# weston's headless backend has no seat, and Qt 6.4's input method for Wayland text input
+# dereferences the missing keyboard when a line edit draws its cursor.
+export QT_IM_MODULE=none QT_QPA_PLATFORM=wayland
 unset DISPLAY
-export WAYLAND_DISPLAY=tessaro-test QT_QPA_PLATFORM=wayland
 "$@"

@@ -32,5 +32,8 @@ depends=$(dpkg-deb -f "$package" Depends)
 for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-wine qt6-qpa-plugins; do
   grep -q "\b$library\b" <<<"$depends" || fail "the package does not depend on $library: $depends"
 done
+# A Wayland desktop gets Qt's Wayland platform with the game, and with it sharp windows.
+grep -q "\bqt6-wayland\b" <<<"$(dpkg-deb -f "$package" Recommends)" ||
+  fail "the package does not recommend qt6-wayland"
 [ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not among the games"
 echo "package: $(basename "$package") holds all ${#expected[@]} files"
