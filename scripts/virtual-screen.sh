@@ -13,6 +13,9 @@
 #                                 after it speak on it
 #   start_wayland_screen          weston's headless backend, a Wayland compositor that draws
 #                                 into memory and needs no screen; exports WAYLAND_DISPLAY
+#   start_mutter_screen           mutter, GNOME's compositor, headless on a session bus of its
+#                                 own, whose remote desktop service takes a pointer and keys
+#                                 as a player's; exports WAYLAND_DISPLAY
 #   stop_virtual_screen           ends them all (call it from the caller's EXIT trap)
 
 virtual_screen_pids=()
@@ -87,16 +90,32 @@ start_accessibility_bus() {
 start_wayland_screen() {
   screen_folder
   weston --backend=headless-backend.so --use-pixman --socket=tessaro --idle-time=0 \
-    >"$virtual_screen_dir/weston.log" 2>&1 &
+    >"$virtual_screen_dir/compositor.log" 2>&1 &
   virtual_screen_pids+=($!)
+  await_compositor weston
+}
+
+start_mutter_screen() {
+  screen_folder
+  # Its services go to a bus of this screen's own, never to the desktop's, where a GNOME
+  # session's mutter holds the same names.
+  start_session_bus
+  mutter --headless --wayland --no-x11 --virtual-monitor 1024x768 --wayland-display tessaro \
+    >"$virtual_screen_dir/compositor.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  await_compositor mutter
+}
+
+# Until the compositor just started (NAME) listens on its socket.
+await_compositor() {
   for _ in $(seq 200); do
     [ -S "$XDG_RUNTIME_DIR/tessaro" ] && break
     kill -0 "${virtual_screen_pids[-1]}" 2>/dev/null || break
     sleep 0.05
   done
   if [ ! -S "$XDG_RUNTIME_DIR/tessaro" ]; then
-    echo "weston did not start:" >&2
-    cat "$virtual_screen_dir/weston.log" >&2
+    echo "$1 did not start:" >&2
+    cat "$virtual_screen_dir/compositor.log" >&2
     return 1
   fi
   export WAYLAND_DISPLAY=tessaro

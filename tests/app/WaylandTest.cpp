@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLayout>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -17,6 +18,94 @@
 #include "support/WindowWalk.h"
 
 namespace tessaro::testing {
+
+namespace {
+
+// A player's pointer and keys, from outside the program, where the compositor takes them
+// (tests/app/remote_desktop.py on mutter). It also tells which of the game's windows the pointer
+// is over, as the compositor said it to the program, before the game's window stack sees it.
+class Player : public QObject {
+  public:
+    Player() {
+        qApp->installEventFilter(this);
+        driver_.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(TESSARO_TESTS_DIR "/app/remote_desktop.py")});
+    }
+    ~Player() override {
+        driver_.closeWriteChannel();
+        driver_.waitForFinished();
+    }
+
+    // Whether the compositor takes the pointer of this player.
+    bool present() { return send("move 0 0"); }
+
+    // Moves the pointer to `point` of the screen and says which window it is over, and where.
+    std::pair<QWindow*, QPoint> moveTo(QPoint point) {
+        if (!send(QStringLiteral("move %1 %2").arg(point.x()).arg(point.y()).toLatin1())) {
+            return {};
+        }
+        // The compositor has moved it: what it says of it is on its way.
+        QTest::qWait(100);
+        return {under_, where_};
+    }
+
+    // A click as a player's hand makes it: the button held for a moment.
+    bool click() {
+        const bool pressed = send("press");
+        QTest::qWait(120);
+        return pressed && send("release");
+    }
+
+    bool key(const char* keysym) { return send(QByteArray("key ") + keysym); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWindowType()) {
+            return false;
+        }
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+            under_ = static_cast<QWindow*>(watched);
+            where_ = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+        } else if (event->type() == QEvent::Leave && watched == under_) {
+            under_ = nullptr;
+        }
+        return false;
+    }
+
+  private:
+    bool send(const QByteArray& command) {
+        if (!driver_.waitForStarted()) {
+            return false;
+        }
+        driver_.write(command + '\n');
+        return QTest::qWaitFor(
+                   [this] {
+                       return driver_.canReadLine() || driver_.state() == QProcess::NotRunning;
+                   },
+                   5000) &&
+               driver_.readLine().trimmed() == "ok";
+    }
+
+    QProcess driver_;
+    QWindow* under_ = nullptr;
+    QPoint where_;
+};
+
+// The place on the screen of a window of the game, found with the pointer: a client is not told
+// where the compositor puts its windows.
+std::optional<QRect> findOnScreen(Player& player, const QWindow* window) {
+    for (int y = 50; y < 768; y += 100) {
+        for (int x = 50; x < 1024; x += 100) {
+            const auto [under, where] = player.moveTo({x, y});
+            if (under == window) {
+                return QRect(QPoint(x, y) - where, window->size());
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 class WaylandTest : public QObject {
     Q_OBJECT
@@ -110,6 +199,42 @@ class WaylandTest : public QObject {
         QVERIFY(shop->focusWidget() != nullptr && shop->focusWidget() != shop);
         QTest::keyClick(t.fMain(), Qt::Key_Escape);
         QVERIFY(!t.shown(WindowId::fComputer));
+    }
+
+    // A click on the greyed main window makes the compositor activate it (mutter does); the
+    // game hands the activation back to the window in play with the click's own token, so that
+    // the window in play is the active one again and takes the keys the player types.
+    void aClickOnTheGreyedMainWindowActivatesTheWindowInPlay() {
+        if (qgetenv("TESSARO_COMPOSITOR") != "mutter") {
+            QSKIP("this compositor takes no pointer from outside");
+        }
+        TestProgram t;
+        Player player;
+        QVERIFY2(player.present(), "mutter's remote desktop service does not answer");
+        t.startGame();
+        QVERIFY(QTest::qWaitForWindowExposed(t.fMain()));
+        const std::optional<QRect> main = findOnScreen(player, t.fMain()->windowHandle());
+        QVERIFY2(main.has_value(), "the pointer never met the main window");
+        QVERIFY(t.openFromMain("bComputerImage", WindowId::fComputer));
+        GameWindow* shop = t.window(WindowId::fComputer);
+        QVERIFY(waitUntilActive(shop));
+        // A corner of the main window that the shop leaves uncovered.
+        bool clicked = false;
+        for (const QPoint corner :
+             {main->topLeft() + QPoint(30, 10), main->bottomLeft() + QPoint(10, -10),
+              main->bottomRight() + QPoint(-10, -10), main->topRight() + QPoint(-40, 10)}) {
+            if (player.moveTo(corner).first == t.fMain()->windowHandle()) {
+                QVERIFY(player.click());
+                clicked = true;
+                break;
+            }
+        }
+        QVERIFY2(clicked, "the shop covers the whole main window");
+        QVERIFY(waitUntilActive(shop));
+        QTest::qWait(500);
+        QCOMPARE(QApplication::activeWindow(), shop);
+        QVERIFY(player.key("0xff1b"));
+        QVERIFY(QTest::qWaitFor([&t] { return !t.shown(WindowId::fComputer); }));
     }
 
     // The caption's close box closes an activity window as its close rule says, and a press
