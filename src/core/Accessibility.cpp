@@ -147,6 +147,12 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
         }
         return nullptr;
     }
+    // The caption that the game draws where the desktop draws none stands for the desktop's,
+    // which a screen reader does not find among a program's objects either: the window's title
+    // is its name, and Escape or the desktop's close key closes it.
+    if (className == QLatin1String("tessaro::WindowCaption")) {
+        return new PictureAccessible(widget);
+    }
     if (className == QLatin1String("QProgressBar") && belongsToTheGame(widget)) {
         return new GaugeAccessible(widget);
     }

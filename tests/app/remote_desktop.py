@@ -5,7 +5,8 @@ Reads one command a line from standard input and answers "ok" once the composito
   move X Y    the pointer to X,Y on the screen (from the top left corner, without acceleration)
   press       the left button down
   release     the left button up
-  key KEYSYM  a key pressed and released (an X keysym, 0xff1b for Escape)
+  key KEYSYM  a key pressed and released (an X keysym, 0xff1b for Escape); KEYSYM+KEYSYM...
+              a chord: pressed in order, released in the reverse
 """
 import sys
 import time
@@ -44,8 +45,11 @@ for line in sys.stdin:
     elif words[0] in ("press", "release"):
         call(session, SESSION, "NotifyPointerButton", "(ib)", LEFT_BUTTON, words[0] == "press")
     elif words[0] == "key":
-        for down in (True, False):
-            call(session, SESSION, "NotifyKeyboardKeysym", "(ub)", int(words[1], 0), down)
+        chord = [int(keysym, 0) for keysym in words[1].split("+")]
+        for keysym in chord:
+            call(session, SESSION, "NotifyKeyboardKeysym", "(ub)", keysym, True)
+        for keysym in reversed(chord):
+            call(session, SESSION, "NotifyKeyboardKeysym", "(ub)", keysym, False)
     else:
         print("unknown command: " + line.strip(), flush=True)
         continue
