@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QLayout>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <map>
 
 #include "app/Desktop.h"
 #include "app/QtShellPort.h"
@@ -92,6 +94,66 @@ class Player : public QObject {
     QPoint where_;
 };
 
+// A window as the program described it to the compositor: its title, the window it belongs to
+// (by its number in the protocol), and the least and the greatest size it asked for.
+struct Toplevel {
+    QString title;
+    int parent = 0;
+    QSize least;
+    QSize greatest;
+};
+
+// The windows on the screen, by their number, as the protocol log says them: what libwayland
+// writes of every request the program sends (WAYLAND_DEBUG=client, kept by tests/app/wayland.sh).
+std::map<int, Toplevel> windowsInTheProtocol() {
+    QFile log(qEnvironmentVariable("TESSARO_PROTOCOL_LOG"));
+    std::map<int, Toplevel> windows;
+    if (!log.open(QIODevice::ReadOnly)) {
+        return windows;
+    }
+    static const QRegularExpression request(
+        QStringLiteral(R"(-> xdg_toplevel@(\d+)\.(\w+)\((.*)\)$)"));
+    static const QRegularExpression size(QStringLiteral(R"(^(-?\d+), (-?\d+)$)"));
+    while (!log.atEnd()) {
+        const QRegularExpressionMatch match =
+            request.match(QString::fromUtf8(log.readLine()).trimmed());
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const int id = match.captured(1).toInt();
+        const QString name = match.captured(2);
+        const QString arguments = match.captured(3);
+        const QRegularExpressionMatch pair = size.match(arguments);
+        const QSize asked(pair.captured(1).toInt(), pair.captured(2).toInt());
+        if (name == QLatin1String("destroy")) {
+            windows.erase(id);
+        } else if (name == QLatin1String("set_title")) {
+            windows[id].title = arguments.mid(1, arguments.size() - 2);
+        } else if (name == QLatin1String("set_parent")) {
+            windows[id].parent = arguments.section(QLatin1Char('@'), 1).toInt();
+        } else if (name == QLatin1String("set_min_size")) {
+            windows[id].least = asked;
+        } else if (name == QLatin1String("set_max_size")) {
+            windows[id].greatest = asked;
+        }
+    }
+    return windows;
+}
+
+// The number of the one window on the screen with `title`, or 0.
+int windowTitled(const std::map<int, Toplevel>& windows, const QString& title) {
+    int found = 0;
+    for (const auto& [id, window] : windows) {
+        if (window.title == title) {
+            if (found != 0) {
+                return 0;
+            }
+            found = id;
+        }
+    }
+    return found;
+}
+
 // The place on the screen of a window of the game, found with the pointer: a client is not told
 // where the compositor puts its windows.
 std::optional<QRect> findOnScreen(Player& player, const QWindow* window) {
@@ -136,12 +198,19 @@ class WaylandTest : public QObject {
             QCOMPARE(captions.front()->width(), window->width());
             // It stands for the desktop's caption, which a screen reader passes over.
             QVERIFY(QAccessible::queryAccessibleInterface(captions.front())->state().invisible);
-            QCOMPARE(window->minimumSize(), window->maximumSize());
+            // What the compositor was told: a fixed size, and the window beneath as the parent.
+            const std::map<int, Toplevel> told = windowsInTheProtocol();
             const std::vector<QWidget*> chain = t.program.shell().windowStack().windows();
-            for (std::size_t i = 1; i < chain.size(); ++i) {
-                QVERIFY2(
-                    chain[i]->windowHandle()->transientParent() == chain[i - 1]->windowHandle(),
-                    qPrintable(state + QLatin1Char('/') + chain[i]->objectName()));
+            for (std::size_t i = 0; i < chain.size(); ++i) {
+                const QString where = state + QLatin1Char('/') + chain[i]->objectName();
+                const int id = windowTitled(told, chain[i]->windowTitle());
+                QVERIFY2(id != 0, qPrintable(where + QStringLiteral(": not one window")));
+                const Toplevel& shown = told.at(id);
+                QVERIFY2(shown.least == chain[i]->size() && shown.greatest == chain[i]->size(),
+                         qPrintable(where + QStringLiteral(": not a fixed size")));
+                const int beneath = i == 0 ? 0 : windowTitled(told, chain[i - 1]->windowTitle());
+                QVERIFY2(shown.parent == beneath,
+                         qPrintable(where + QStringLiteral(": the parent")));
             }
         });
         QFile maps(QStringLiteral("/proc/self/maps"));

@@ -17,8 +17,12 @@ shift
 # dereferences the missing keyboard when a line edit draws its cursor.
 export QT_IM_MODULE=none QT_QPA_PLATFORM=wayland
 unset DISPLAY
+# What the program says to the compositor, for the test to read; the rest of what it prints
+# goes on to the terminal.
+export WAYLAND_DEBUG=client TESSARO_PROTOCOL_LOG=$virtual_screen_dir/protocol.log
 status=0
-"$@" || status=$?
+"$@" 2>"$TESSARO_PROTOCOL_LOG" || status=$?
+grep -av '^\[' "$TESSARO_PROTOCOL_LOG" >&2 || true
 if [ "$status" != 0 ]; then
   echo "what the compositor printed:" >&2
   cat "$virtual_screen_dir/compositor.log" >&2
