@@ -55,7 +55,7 @@ class Player : public QObject {
     // A click as a player's hand makes it: the button held for a moment.
     bool click() {
         const bool pressed = send("press");
-        QTest::qWait(120);
+        QTest::qWait(200);
         return pressed && send("release");
     }
 
