@@ -18,7 +18,7 @@ work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; stop_virtual_screen; rm -rf "$work"' EXIT
 start_virtual_screen
-start_wayland_screen
+start_weston_screen
 export HOME=$work
 
 # An early game: mood and money last the minute, and the virus day is weeks away.

@@ -11,7 +11,7 @@
 #   start_accessibility_bus       the accessibility bus (AT-SPI) on that session bus, as a
 #                                 desktop with a screen reader has it; Qt programs started
 #                                 after it speak on it
-#   start_wayland_screen          weston's headless backend, a Wayland compositor that draws
+#   start_weston_screen           weston's headless backend, a Wayland compositor that draws
 #                                 into memory and needs no screen; exports WAYLAND_DISPLAY
 #   start_mutter_screen           mutter, GNOME's compositor, headless on a session bus of its
 #                                 own, whose remote desktop service takes a pointer and keys
@@ -87,7 +87,7 @@ start_accessibility_bus() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
-start_wayland_screen() {
+start_weston_screen() {
   screen_folder
   weston --backend=headless-backend.so --use-pixman --socket=tessaro --idle-time=0 \
     >"$virtual_screen_dir/compositor.log" 2>&1 &

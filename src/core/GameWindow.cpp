@@ -79,10 +79,14 @@ QFrame* addBox(QWidget* parent, const QRect& geometry) {
 }
 
 GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize)
-    : QWidget(nullptr, windowFlagsFor(id)),
+    // Every window but the main one is a dialog to the window manager: that is the kind of
+    // window that it keeps above its owner.
+    : QWidget(nullptr, (id == WindowId::fMain ? Qt::Window : Qt::Dialog) |
+                           Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game),
       id_(id),
-      layout_(new QVBoxLayout(frameUnderCaption())),
+      layout_(new QVBoxLayout(this)),
       client_(new QWidget(this)) {
     setWindowTitle(caption);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -91,34 +95,8 @@ GameWindow::GameWindow(Game& game, WindowId id, const QString& caption, QSize cl
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(clientSize);
     layout_->addWidget(client_);
-}
-
-QWidget* GameWindow::frameUnderCaption() {
-    if (!WindowCaption::drawnByTheGame()) {
-        return this;
-    }
-    // The caption above everything, the menu bar included, which a layout puts at its top.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(new WindowCaption(this));
-    auto* frame = new QWidget(this);
-    outer->addWidget(frame);
-    return frame;
-}
-
-Qt::WindowFlags GameWindow::windowFlagsFor(WindowId id) {
-    // Every window but the main one is a dialog to the window manager: that is the kind of
-    // window that it keeps above its owner.
-    const Qt::WindowFlags kind =
-        (id == WindowId::fMain ? Qt::Window : Qt::Dialog) | Qt::MSWindowsFixedSizeDialogHint;
-    // Where the game draws the caption, the platform draws none. A title or a close box asked
-    // of the platform would bring its frame back.
-    if (WindowCaption::drawnByTheGame()) {
-        return kind | Qt::FramelessWindowHint;
-    }
-    return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    // Above everything, the menu bar included.
+    WindowCaption::addTo(this);
 }
 
 void GameWindow::render() {
@@ -228,7 +206,7 @@ void GameWindow::centreOnScreen() {
 void GameWindow::centreWithItsFrame() {
     // Once the frame is known and the window sits centred with it, the checks end, and the
     // window stays wherever the player then moves it.
-    if (!isVisible() || frameChecksLeft_ <= 0 || WindowCaption::drawnByTheGame()) {
+    if (!isVisible() || frameChecksLeft_ <= 0) {
         return;
     }
     --frameChecksLeft_;

@@ -132,10 +132,6 @@ class GameWindow : public QWidget {
     Game& game_;
 
   private:
-    static Qt::WindowFlags windowFlagsFor(WindowId id);
-    // The widget that holds the menu bar and the client area: the window itself, or where the
-    // game draws the caption, a frame under it.
-    QWidget* frameUnderCaption();
     bool takesTab(const QWidget* control) const;
     // The next control after `control` in the Tab order that can be taken; nullptr if none.
     QWidget* nextItemAfter(QWidget* control) const;

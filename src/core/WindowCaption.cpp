@@ -21,16 +21,19 @@ bool WindowCaption::drawnByTheGame() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-void WindowCaption::addTo(QWidget* dialog) {
+void WindowCaption::addTo(QWidget* window) {
     if (!drawnByTheGame()) {
         return;
     }
-    dialog->setWindowFlag(Qt::FramelessWindowHint);
-    // The dialog's own layout keeps below the caption, which follows the dialog's width.
-    const QMargins margins = dialog->contentsMargins();
-    dialog->setContentsMargins(margins.left(), margins.top() + kHeight, margins.right(),
+    // Of the platform it asks only its kind of window: a title or a close box asked too would
+    // bring the platform's frame back.
+    window->setWindowFlags(window->windowType() | Qt::FramelessWindowHint);
+    // The window's own layout, its menu bar first, keeps below the caption, which follows the
+    // window's width.
+    const QMargins margins = window->contentsMargins();
+    window->setContentsMargins(margins.left(), margins.top() + kHeight, margins.right(),
                                margins.bottom());
-    dialog->installEventFilter(new WindowCaption(dialog));
+    window->installEventFilter(new WindowCaption(window));
 }
 
 bool WindowCaption::eventFilter(QObject* watched, QEvent* event) {

@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/virtual-screen.sh"
 trap stop_virtual_screen EXIT
 case "$1" in
-  --weston) start_wayland_screen ;;
+  --weston) start_weston_screen ;;
   --mutter) start_mutter_screen ;;
   *) echo "usage: wayland.sh --weston|--mutter PROGRAM [ARGS...]" >&2; exit 2 ;;
 esac
