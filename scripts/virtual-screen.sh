@@ -31,6 +31,8 @@ screen_folder() {
 
 start_virtual_screen() {
   screen_folder
+  # There before Xvfb opens it, so that a look at it before then finds it empty, not missing.
+  : >"$virtual_screen_dir/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
     3>"$virtual_screen_dir/display" >"$virtual_screen_dir/xvfb.log" 2>&1 &
   virtual_screen_pids+=($!)
