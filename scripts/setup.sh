@@ -10,7 +10,7 @@
 # without the loader's symbols every window test would fail at exit on its 8 bytes.
 set -euo pipefail
 packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-  qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libfontconfig-dev fonts-wine clang-format libc6-dbg
+  qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libfontconfig-dev libxcb1-dev fonts-wine clang-format libc6-dbg
   dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base
   xvfb openbox x11-utils xdotool dbus at-spi2-core python3-pyatspi python3-gi orca weston mutter qt6-wayland)
 missing=()

@@ -218,6 +218,7 @@ void Shell::syncWindows() {
 GameWindow* Shell::create(std::size_t index) {
     windows_[index] = windowTable()[index].create(*game_);
     GameWindow* window = windows_[index].get();
+    stack_.adopt(window, windowTable()[index].standsBeside);
     connect(window, &GameWindow::gameChanged, this, [this] {
         playerActed_ = true;
         sync();

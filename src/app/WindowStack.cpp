@@ -1,11 +1,15 @@
 #include "app/WindowStack.h"
 
+#include <xcb/xcb.h>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "core/ActionLabel.h"
 #include "core/WindowCaption.h"
@@ -35,6 +39,36 @@ std::vector<QWidget*> WindowStack::windows() const {
     return windows;
 }
 
+void WindowStack::adopt(QWidget* window, bool standsBeside) {
+    std::erase(adopted_, nullptr);
+    adopted_.emplace_back(window);
+    if (standsBeside) {
+        beside_.push_back({window, nullptr});
+    }
+}
+
+bool WindowStack::ours(const QWidget* window) const {
+    if (std::find(adopted_.begin(), adopted_.end(), window) != adopted_.end()) {
+        return true;
+    }
+    const QWidget* parent = window->parentWidget();
+    return parent != nullptr &&
+           std::any_of(entries_.begin(), entries_.end(),
+                       [parent](const Entry& entry) { return entry.window == parent->window(); });
+}
+
+bool WindowStack::takesInput(const QWidget* window) const {
+    const QWidget* inPlay = top();
+    if (window == nullptr || inPlay == nullptr) {
+        return false;
+    }
+    if (window == inPlay) {
+        return true;
+    }
+    const Beside* beside = besideOf(window);
+    return beside != nullptr && beside->owner == inPlay && window->isVisible();
+}
+
 bool WindowStack::joins(const QWidget* window) {
     // Windows and dialogs; menus, tool tips and completions are part of the window they serve.
     const Qt::WindowType type = window->windowType();
@@ -45,6 +79,16 @@ WindowStack::Entry* WindowStack::entryOf(const QWidget* window) {
     const auto entry = std::find_if(entries_.begin(), entries_.end(),
                                     [window](const Entry& e) { return e.window == window; });
     return entry == entries_.end() ? nullptr : &*entry;
+}
+
+const WindowStack::Beside* WindowStack::besideOf(const QWidget* window) const {
+    const auto beside = std::find_if(beside_.begin(), beside_.end(),
+                                     [window](const Beside& b) { return b.window == window; });
+    return beside == beside_.end() ? nullptr : &*beside;
+}
+
+WindowStack::Beside* WindowStack::besideOf(const QWidget* window) {
+    return const_cast<Beside*>(std::as_const(*this).besideOf(window));
 }
 
 bool WindowStack::filter(QObject* watched, QEvent* event) {
@@ -77,12 +121,24 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             // A window that the desktop brings back (restored from its icon) was never gone.
             if (widget->isWindow() && !event->spontaneous()) {
-                join(widget);
+                if (Beside* beside = besideOf(widget)) {
+                    beside->owner = top();
+                    ++focusTurn_;
+                    chain();
+                } else {
+                    join(widget);
+                }
             }
             return false;
         case QEvent::Hide:
             if (widget->isWindow() && !event->spontaneous()) {
-                leave(widget);
+                if (Beside* beside = besideOf(widget)) {
+                    beside->owner = nullptr;
+                    // The keyboard goes back to the window in play, to the control it had.
+                    focusTopLater();
+                } else {
+                    leave(widget);
+                }
             }
             return false;
         case QEvent::WindowStateChange:
@@ -93,22 +149,30 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::WindowActivate:
-            if (widget->isWindow() && entryOf(widget) != nullptr) {
-                // A click on a window beneath activates it; the top comes forward instead.
-                if (widget != top() && !forwardQueued_) {
-                    forwardQueued_ = true;
-                    QMetaObject::invokeMethod(
-                        this,
-                        [this] {
-                            forwardQueued_ = false;
-                            bringTopForward();
-                        },
-                        Qt::QueuedConnection);
-                } else if (widget == top() && focusPending_) {
-                    // After Qt has given the window its focus.
-                    QMetaObject::invokeMethod(this, &WindowStack::restoreFocus,
-                                              Qt::QueuedConnection);
-                }
+            if (!widget->isWindow() || (entryOf(widget) == nullptr && besideOf(widget) == nullptr &&
+                                        (widget->isVisible() || !joins(widget) || !ours(widget)))) {
+                return false;
+            }
+            if (widget == top()) {
+                // Back from the desktop (restored, or the player came back from another
+                // program): Qt gives the focus back unmarked; the control gets it as it had it.
+                focusPending_ = true;
+                QMetaObject::invokeMethod(this, &WindowStack::restoreFocus, Qt::QueuedConnection);
+            } else if (!widget->isVisible()) {
+                // A window manager that activated a window just as it closed again tells Qt so
+                // after it has given the keyboard back to the window beneath, and tells no more.
+                QMetaObject::invokeMethod(this, &WindowStack::takeTheKeyboardBack,
+                                          Qt::QueuedConnection);
+            } else if (!takesInput(widget) && !forwardQueued_) {
+                // A click on a window beneath activates it: the top comes forward instead.
+                forwardQueued_ = true;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        forwardQueued_ = false;
+                        bringTopForward();
+                    },
+                    Qt::QueuedConnection);
             }
             return false;
         case QEvent::FocusIn:
@@ -142,12 +206,16 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
 }
 
 bool WindowStack::dropsInput(QWidget* target, QEvent* event) {
-    Entry* entry = entryOf(target->window());
-    if (entry == nullptr) {
+    QWidget* window = target->window();
+    Entry* entry = entryOf(window);
+    // Input for a window of play, for one standing beside, or for a window that has gone (a
+    // desktop late with the keyboard's focus sends it there).
+    if (entry == nullptr && besideOf(window) == nullptr &&
+        (window->isVisible() || !joins(window) || !ours(window))) {
         return false;
     }
-    if (entry->window == top()) {
-        return keyForUninvited(*entry, event);
+    if (takesInput(window)) {
+        return entry != nullptr && keyForUninvited(*entry, event);
     }
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -192,7 +260,7 @@ bool WindowStack::keyForUninvited(Entry& top, QEvent* event) {
 }
 
 void WindowStack::join(QWidget* window) {
-    if (!joins(window) || entryOf(window) != nullptr) {
+    if (!joins(window) || entryOf(window) != nullptr || !ours(window)) {
         return;
     }
     std::erase_if(entries_, [](const Entry& entry) { return entry.window == nullptr; });
@@ -215,20 +283,29 @@ void WindowStack::leave(QWidget* window) {
     if (removed == 0) {
         return;
     }
+    enableActions(window, true);
     chain();
     if (wasTop && !entries_.empty()) {
-        focusPending_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                bringTopForward();
-                restoreFocus();
-            },
-            Qt::QueuedConnection);
+        focusTopLater();
     }
 }
 
+void WindowStack::focusTopLater() {
+    focusPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, turn = ++focusTurn_] {
+            // A window that showed meanwhile beside the top has the keyboard.
+            if (turn == focusTurn_) {
+                bringTopForward();
+                restoreFocus();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void WindowStack::chain() {
+    QWidget* inPlay = top();
     QWindow* beneath = nullptr;
     for (const Entry& entry : entries_) {
         // Made native now if need be: the owner must be known before the window maps.
@@ -242,6 +319,44 @@ void WindowStack::chain() {
             handle->setTransientParent(beneath);
         }
         beneath = handle;
+        enableActions(entry.window, entry.window == inPlay);
+    }
+    // One beside a window that has left stands beside the window now in play.
+    for (Beside& beside : beside_) {
+        if (beside.window == nullptr || !beside.window->isVisible()) {
+            continue;
+        }
+        if (beside.owner == nullptr || entryOf(beside.owner) == nullptr) {
+            beside.owner = inPlay;
+        }
+        beside.window->winId();
+        QWindow* owner = beside.owner != nullptr ? beside.owner->windowHandle() : nullptr;
+        if (beside.window->windowHandle()->transientParent() != owner) {
+            beside.window->windowHandle()->setTransientParent(owner);
+        }
+        enableActions(beside.window, takesInput(beside.window));
+    }
+}
+
+void WindowStack::enableActions(QWidget* window, bool enabled) {
+    if (enabled) {
+        std::erase_if(disabledActions_, [window](const DisabledAction& disabled) {
+            if (disabled.window != window && disabled.window != nullptr) {
+                return false;
+            }
+            if (disabled.action != nullptr) {
+                disabled.action->setEnabled(true);
+            }
+            return true;
+        });
+        return;
+    }
+    // The actions that do something; a menu's own action only opens it.
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->isEnabled() && action->menu<QMenu*>() == nullptr && !action->isSeparator()) {
+            action->setEnabled(false);
+            disabledActions_.push_back({window, action});
+        }
     }
 }
 
@@ -267,8 +382,36 @@ void WindowStack::bringTopForward() {
     if (window->isMinimized()) {
         return;
     }
+    // A window standing beside it keeps the keyboard that the player gave it.
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != window && besideOf(active) != nullptr &&
+        takesInput(active)) {
+        return;
+    }
     window->raise();
     window->activateWindow();
+}
+
+void WindowStack::takeTheKeyboardBack() {
+    QWidget* window = top();
+    if (window == nullptr || window->isMinimized()) {
+        return;
+    }
+    focusPending_ = true;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || QGuiApplication::focusWindow() == nullptr ||
+        QGuiApplication::focusWindow()->isVisible()) {
+        bringTopForward();
+        return;
+    }
+    // The X server already gives the keys to the window in play, so that asking for it
+    // changes nothing and Qt hears of nothing: the focus goes round through no window and
+    // back, which the server reports to Qt as any change of focus.
+    xcb_connection_t* connection = x11->connection();
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT,
+                        static_cast<xcb_window_t>(window->winId()), XCB_CURRENT_TIME);
+    xcb_flush(connection);
 }
 
 void WindowStack::followMinimised(QWidget* window) {
@@ -294,7 +437,7 @@ void WindowStack::followMinimised(QWidget* window) {
             }
         }
         if (!minimised) {
-            bringTopForward();
+            focusTopLater();
         }
     });
 }
@@ -313,6 +456,11 @@ void WindowStack::restoreFocus() {
     focusPending_ = false;
     QWidget* control = top.focus;
     if (control == nullptr || !control->isEnabled() || !control->isVisibleTo(top.window)) {
+        // Never without a focus of its own: from the window itself Tab starts at its first item.
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || focus->window() != top.window) {
+            top.window->setFocus(Qt::OtherFocusReason);
+        }
         return;
     }
     if (top.keyboardFocus && control->hasFocus()) {

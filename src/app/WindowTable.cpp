@@ -24,7 +24,7 @@ std::unique_ptr<GameWindow> make(Game& game) {
 }
 
 constexpr std::array<WindowRow, kWindowCount> kWindows = {{
-    {WindowId::fStart, &make<TfStart>, true},
+    {.id = WindowId::fStart, .create = &make<TfStart>, .shownOnce = true},
     {WindowId::fMain, &make<TfMain>},
     {WindowId::fInternet, &make<TfInternet>},
     {WindowId::fSoftware, &make<TfSoftware>},
@@ -33,7 +33,7 @@ constexpr std::array<WindowRow, kWindowCount> kWindows = {{
     {WindowId::fJob, &make<TfJob>},
     {WindowId::fDeveloper, &make<TfDeveloper>},
     {WindowId::Form1, &make<TForm1>},
-    {WindowId::Form2, &make<TForm2>},
+    {.id = WindowId::Form2, .create = &make<TForm2>, .standsBeside = true},
     {WindowId::Form3, &make<TForm3>},
     {WindowId::Form4, &make<TForm4>},
 }};

@@ -14,6 +14,9 @@ struct WindowRow {
     // A window that the game shows only once, such as the start window, is destroyed when
     // it is hidden.
     bool shownOnce = false;
+    // A window that the player opens to look at while the game goes on, such as the about
+    // window, stands beside the window in play instead of joining the windows in play.
+    bool standsBeside = false;
 };
 
 const std::array<WindowRow, kWindowCount>& windowTable();

@@ -1,5 +1,6 @@
 #include "core/Accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -70,6 +71,45 @@ class ItemAccessible : public QAccessibleWidget {
 
     void doAction(const QString& name) override {
         if (name == pressAction()) {
+            pressLikeAClick(widget());
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+// A radio button of the game: its Press and Toggle are a click, so that a screen reader's
+// choice goes the player's way, through the window's handler and only while the window is in
+// play.
+class RadioAccessible : public QAccessibleWidget {
+  public:
+    explicit RadioAccessible(QWidget* radio) : QAccessibleWidget(radio, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<const QAbstractButton*>(widget())->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<const QAbstractButton*>(widget())->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled()) {
+            names.prepend(toggleAction());
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction() || name == toggleAction()) {
             pressLikeAClick(widget());
         } else {
             QAccessibleWidget::doAction(name);
@@ -152,6 +192,9 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
     // is its name, and Escape or the desktop's close key closes it.
     if (className == QLatin1String("tessaro::WindowCaption")) {
         return new PictureAccessible(widget);
+    }
+    if (className == QLatin1String("QRadioButton") && belongsToTheGame(widget)) {
+        return new RadioAccessible(widget);
     }
     if (className == QLatin1String("QProgressBar") && belongsToTheGame(widget)) {
         return new GaugeAccessible(widget);

@@ -5,10 +5,13 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -18,6 +21,7 @@
 
 #include "app/QtShellPort.h"
 #include "app/WindowStack.h"
+#include "core/ActionLabel.h"
 #include "core/Navigation.h"
 #include "events/Virus.h"
 #include "game/Activities.h"
@@ -112,6 +116,13 @@ bool clickBeside(const QWidget* waiting, const std::vector<QWidget*>& above) {
     return false;
 }
 
+// A click of the player's pointer in the middle of a part of a widget.
+void clickOn(const QWidget* widget, QRect part = {}) {
+    const QPoint point = widget->mapToGlobal((part.isNull() ? widget->rect() : part).center());
+    run(QStringLiteral("xdotool"),
+        {"mousemove", QString::number(point.x()), QString::number(point.y()), "click", "1"});
+}
+
 // The game's windows, opened as the game opens them.
 struct Opening {
     const char* name;
@@ -204,7 +215,6 @@ struct Arrival {
 };
 
 const Arrival kVirus{"virus", std::nullopt, false, [](Game& g) { VirusDayComes(g); }};
-const Arrival kAbout{"about", std::nullopt, false, [](Game& g) { ShowAbout(g); }};
 const Arrival kMessage{"message", std::nullopt, true, {}};
 const Arrival kSave{"save", FileChoice::Purpose::Save, false, {}};
 const Arrival kOpen{"open", FileChoice::Purpose::Open, false, {}};
@@ -274,6 +284,119 @@ class DesktopTest : public QObject {
         }
     }
 
+    // The about window opened from the menu stands beside the main window: above it, while
+    // the main window's picture buttons and menu work with the clock stopped; its «Выход»
+    // starts the clock again.
+    void theAboutWindowLeavesTheMainWindowUsable() {
+        TestProgram t;
+        t.startGame();
+        TfMain* main = t.fMain();
+        QVERIFY(waitUntil([&] { return active(main); }));
+        run(QStringLiteral("xdotool"), {"key", "F1"});
+        QVERIFY(waitUntil([&] { return t.shown(WindowId::Form2); }));
+        GameWindow* about = t.window(WindowId::Form2);
+        QVERIFY(waitUntil([&] { return active(about) && above(about, main); }));
+        QVERIFY(!running(t.game(), TimerId::tTime));
+
+        t.shell.fileAnswers = {"/saves/paused.tso"};
+        auto* menuBar = t.find<QMenuBar>(WindowId::fMain, "mMenu");
+        QAction* save = t.fMain()->findChild<QAction*>(QStringLiteral("mSave"));
+        QAction* gameMenu = menuBar->actions().constFirst();
+        clickOn(menuBar, menuBar->actionGeometry(gameMenu));
+        QMenu* menu = nullptr;
+        QVERIFY(waitUntil([&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr && QTest::qWaitForWindowExposed(menu);
+        }));
+        clickOn(menu, menu->actionGeometry(save));
+        QVERIFY(waitUntil([&] { return t.shell.files.count("/saves/paused.tso") == 1; }));
+        QVERIFY(about->isVisible() && !running(t.game(), TimerId::tTime));
+
+        clickOn(t.find<QWidget>(WindowId::fMain, "bJobImage"));
+        QVERIFY(waitUntil([&] { return t.shown(WindowId::fJob); }));
+        GameWindow* jobs = t.window(WindowId::fJob);
+        QVERIFY(waitUntil([&] { return active(jobs); }));
+        run(QStringLiteral("xdotool"), {"key", "Escape"});
+        QVERIFY(waitUntil([&] { return !t.shown(WindowId::fJob) && active(main); }));
+
+        clickOn(t.find<QWidget>(WindowId::Form2, "Label8"));
+        QVERIFY(waitUntil([&] { return !about->isVisible(); }));
+        QVERIFY(running(t.game(), TimerId::tTime));
+        QVERIFY(waitUntil([&] { return active(main); }));
+    }
+
+    // Enter on a picture button and Escape at once, or Escape while the program is busy with
+    // what Enter opened: however the window manager's events fall among them, the window then
+    // in play has the keyboard, on a control of its own, and F1 opens the about window.
+    void theKeyboardIsNeverLostWhenKeysComeTogether() {
+        TestProgram t;
+        t.startGame();
+        TfMain* main = t.fMain();
+        QVERIFY(waitUntil([&] { return active(main); }));
+        const auto state = [&t] {
+            const QWidget* focus = QApplication::focusWidget();
+            const QWindow* focusWindow = QGuiApplication::focusWindow();
+            return QStringLiteral(
+                       " main %6, X focus %7, job %1, X active %2, Qt active %3, focus %4 in %5")
+                .arg(t.shown(WindowId::fJob))
+                .arg(rootWindows("_NET_ACTIVE_WINDOW").value(0), 0, 16)
+                .arg(focusWindow != nullptr ? focusWindow->objectName() : QStringLiteral("-"))
+                .arg(focus != nullptr ? focus->objectName() : QStringLiteral("-"))
+                .arg(focus != nullptr ? focus->window()->objectName() : QStringLiteral("-"))
+                .arg(t.fMain()->winId(), 0, 16)
+                .arg(run(QStringLiteral("xdotool"), {"getwindowfocus"}).trimmed().toULongLong(), 0,
+                     16);
+        };
+        const auto hasTheKeyboard = [](const QWidget* window) {
+            const QWidget* focus = QApplication::focusWidget();
+            return active(window) && QGuiApplication::focusWindow() == window->windowHandle() &&
+                   focus != nullptr && focus->window() == window;
+        };
+        for (const int busy : {0, 150}) {
+            for (int round = 0; round < 20; ++round) {
+                const QString where = QStringLiteral("%1 ms, round %2").arg(busy).arg(round);
+                auto* jobButton = t.find<QWidget>(WindowId::fMain, "bJobImage");
+                jobButton->clearFocus();
+                jobButton->setFocus(Qt::TabFocusReason);
+                QProcess keys;
+                if (busy == 0) {
+                    keys.start(QStringLiteral("xdotool"),
+                               {"key", "--delay", "1", "Return", "Escape"});
+                } else {
+                    keys.start(
+                        QStringLiteral("sh"),
+                        {"-c", QStringLiteral("xdotool key Return; sleep %1; xdotool key Escape")
+                                   .arg(busy / 1000.0)});
+                    QVERIFY2(waitUntil([&] { return t.shown(WindowId::fJob); }), qPrintable(where));
+                    QThread::msleep(2 * busy);
+                }
+                QVERIFY2(keys.waitForFinished(5000), qPrintable(where));
+                QTest::qWait(100);
+                QVERIFY2(waitUntil([&] {
+                             return hasTheKeyboard(
+                                 t.shown(WindowId::fJob) ? t.window(WindowId::fJob) : main);
+                         }),
+                         qPrintable(where + state()));
+                if (t.shown(WindowId::fJob)) {
+                    run(QStringLiteral("xdotool"), {"key", "Escape"});
+                    QVERIFY2(
+                        waitUntil([&] { return !t.shown(WindowId::fJob) && hasTheKeyboard(main); }),
+                        qPrintable(where));
+                }
+                run(QStringLiteral("xdotool"), {"key", "F1"});
+                QVERIFY2(waitUntil([&] {
+                             return t.shown(WindowId::Form2) &&
+                                    hasTheKeyboard(t.window(WindowId::Form2));
+                         }),
+                         qPrintable(where));
+                run(QStringLiteral("xdotool"), {"key", "Escape"});
+                QVERIFY2(
+                    waitUntil([&] { return !t.shown(WindowId::Form2) && hasTheKeyboard(main); }),
+                    qPrintable(where));
+            }
+        }
+    }
+
     // Fixed size and only the close box, in the hints the window manager reads, and the
     // window with its frame in the middle of the screen.
     void everyWindowHasAFixedFrameAndIsCentredWithIt() {
@@ -329,7 +452,6 @@ class DesktopTest : public QObject {
         for (const std::vector<const Arrival*>& overMain :
              std::vector<std::vector<const Arrival*>>{{&kVirus},
                                                       {&kMessage},
-                                                      {&kAbout},
                                                       {&kSave},
                                                       {&kOpen},
                                                       {&kSave, &kVirus},
@@ -366,6 +488,12 @@ class DesktopTest : public QObject {
         GameWindow* shop = t.window(WindowId::fComputer);
         GameWindow* main = t.fMain();
         QVERIFY(QTest::qWaitForWindowExposed(shop) && waitUntil([&] { return active(shop); }));
+        run(QStringLiteral("xdotool"), {"key", "Tab", "Tab"});
+        const ActionLabel* item = nullptr;
+        QVERIFY(waitUntil([&] {
+            item = qobject_cast<const ActionLabel*>(QApplication::focusWidget());
+            return item != nullptr && item->showsKeyboardFocus();
+        }));
         QTest::qWait(500);  // as long as a player takes to reach the minimise button
         run(QStringLiteral("xdotool"), {"windowminimize", QString::number(shop->winId())});
         QVERIFY(waitUntil([&] { return shop->isMinimized() && main->isMinimized(); }));
@@ -374,6 +502,9 @@ class DesktopTest : public QObject {
             return !shop->isMinimized() && !main->isMinimized() && above(shop, main) &&
                    active(shop);
         }));
+        // The item that had the focus has it again, marked as the keyboard left it.
+        QVERIFY(waitUntil(
+            [&] { return QApplication::focusWidget() == item && item->showsKeyboardFocus(); }));
     }
 
     // A key typed for the main window just as the virus comes does not answer it; once the

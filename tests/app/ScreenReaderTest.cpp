@@ -3,6 +3,7 @@
 // X screen with openbox, a session bus and the accessibility bus (tests/app/desktop.sh
 // --screen-reader); the bus is read by tests/app/atspi.py, as a screen reader reads it.
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,9 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -23,6 +26,9 @@
 #include "core/Accessibility.h"
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
+#include "development/Project.h"
+#include "events/Virus.h"
+#include "game/Activities.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
 #include "support/WindowWalk.h"
@@ -296,6 +302,54 @@ class ScreenReaderTest : public QObject {
         press(t.window(WindowId::fComputer),
               t.find<ActionLabel>(WindowId::fComputer, "mbP1")->text());
         QVERIFY(waitFor([&t] { return t.game().PartLevel[kMotherboard] == 1; }));
+    }
+
+    // Only the window in play takes a Press through the bus: the main window's menu waits
+    // while the development window or the virus over it is in play, and so does the
+    // development window's language under the virus. A language's Toggle is a click.
+    void aPressReachesOnlyTheWindowInPlay() {
+        for (const bool virus : {false, true}) {
+            TestProgram t;
+            t.startGame();
+            Game& game = t.game();
+            game.IdeId = 1;
+            game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
+            OpenActivity(game, WindowId::fDeveloper);
+            if (virus) {
+                VirusDayComes(game);
+            }
+            t.program.shell().sync();
+            const auto press = [](const QWidget* window, const QString& name, const char* role) {
+                const std::optional<Found> found = windowOnTheBus(window);
+                QVERIFY(found.has_value());
+                const auto item = find(found->object["children"].toArray(), found->path,
+                                       [&](const QJsonObject& object) {
+                                           return object["name"].toString() == name &&
+                                                  object["role"].toString() == role;
+                                       });
+                QVERIFY2(item.has_value(), qPrintable(name));
+                readTheBus({"press", item->path});
+            };
+            for (const char* action : {"mSave", "mLoad", "mAbout", "mNew", "mExit"}) {
+                press(t.fMain(),
+                      t.fMain()->findChild<QAction*>(QLatin1String(action))->text().remove('&'),
+                      "menu item");
+            }
+            const int chosen = game.developer.selectedLanguage;
+            press(t.window(WindowId::fDeveloper),
+                  t.find<QRadioButton>(WindowId::fDeveloper, "ideWeb")->text(), "radio button");
+            waitFor([] { return false; }, 300);
+            QVERIFY(t.shell.fileChoices.empty());
+            QCOMPARE(t.shell.ends + t.shell.restarts, 0);
+            QVERIFY(!t.shown(WindowId::Form2));
+            const auto web =
+                std::find_if(languages().begin(), languages().end(), [](const Language& language) {
+                    return std::string_view(language.control) == "ideWeb";
+                });
+            QCOMPARE(game.developer.selectedLanguage,
+                     virus ? chosen : static_cast<int>(web - languages().begin()));
+            QCOMPARE(t.find<QRadioButton>(WindowId::fDeveloper, "ideWeb")->isChecked(), !virus);
+        }
     }
 
     // A short game with Orca, in each language: the focus, a part's price, what buying it

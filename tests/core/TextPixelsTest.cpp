@@ -166,7 +166,8 @@ class TextPixelsTest : public QObject {
         for (std::size_t i = 1; i < kWindowCount; ++i) {
             const auto id = static_cast<WindowId>(i);
             GameWindow* window = t.show(id);
-            QVERIFY(QTest::qWaitForWindowExposed(window) && waitUntilActive(window));
+            QVERIFY2(QTest::qWaitForWindowExposed(window) && waitUntilActive(window),
+                     qPrintable(window->objectName()));
             for (ActionLabel* label : window->findChildren<ActionLabel*>()) {
                 if (label->text().isEmpty() || !label->isEnabled() || !label->isVisibleTo(window)) {
                     continue;
