@@ -91,6 +91,11 @@ WindowStack::Beside* WindowStack::besideOf(const QWidget* window) {
     return const_cast<Beside*>(std::as_const(*this).besideOf(window));
 }
 
+bool WindowStack::watches(QWidget* window) {
+    return entryOf(window) != nullptr || besideOf(window) != nullptr ||
+           (!window->isVisible() && joins(window) && ours(window));
+}
+
 bool WindowStack::filter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Show:
@@ -149,8 +154,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::WindowActivate:
-            if (!widget->isWindow() || (entryOf(widget) == nullptr && besideOf(widget) == nullptr &&
-                                        (widget->isVisible() || !joins(widget) || !ours(widget)))) {
+            if (!widget->isWindow() || !watches(widget)) {
                 return false;
             }
             if (widget == top()) {
@@ -207,14 +211,11 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
 
 bool WindowStack::dropsInput(QWidget* target, QEvent* event) {
     QWidget* window = target->window();
-    Entry* entry = entryOf(window);
-    // Input for a window of play, for one standing beside, or for a window that has gone (a
-    // desktop late with the keyboard's focus sends it there).
-    if (entry == nullptr && besideOf(window) == nullptr &&
-        (window->isVisible() || !joins(window) || !ours(window))) {
+    if (!watches(window)) {
         return false;
     }
     if (takesInput(window)) {
+        Entry* entry = entryOf(window);
         return entry != nullptr && keyForUninvited(*entry, event);
     }
     switch (event->type()) {

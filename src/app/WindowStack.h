@@ -93,6 +93,10 @@ class WindowStack : public QObject {
     Entry* entryOf(const QWidget* window);
     Beside* besideOf(const QWidget* window);
     const Beside* besideOf(const QWidget* window) const;
+    // Whether the stack decides who takes this window's input and activation: a window in
+    // play, one beside, or one of the game's that has gone (a desktop late with the keyboard's
+    // focus still sends to it).
+    bool watches(QWidget* window);
     void join(QWidget* window);
     void leave(QWidget* window);
     // Each window owned by the one beneath it, and the actions of those that take no input
