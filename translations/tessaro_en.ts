@@ -820,6 +820,10 @@
         <translation>The file is too large to be a saved game.</translation>
     </message>
     <message>
+        <source>Новая игра не началась: программа «%1» не запускается.</source>
+        <translation>No new game: the program “%1” does not start.</translation>
+    </message>
+    <message>
         <source>В игре есть текст не из кодовой страницы Windows-1251.</source>
         <translation>The game holds text outside the Windows-1251 code page.</translation>
     </message>

@@ -24,6 +24,10 @@ namespace {
 
 constexpr QSize kFileDialogSize(760, 440);
 
+// What the player reads when "Новая" cannot start a new game; the running one goes on.
+constexpr const char* kNoNewGame =
+    QT_TRANSLATE_NOOP("tessaro", "Новая игра не началась: программа «%1» не запускается.");
+
 // Where the file dialogs start until the player picks a file: a folder of saved games in
 // the user's data location, made when it is first needed.
 QString savedGamesFolder() {
@@ -129,11 +133,12 @@ void QtShellPort::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void QtShellPort::restartProgram() {
-    // The running program's own executable, wherever it was started from. The old game ends
-    // even if the new one cannot start.
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+std::optional<std::string> QtShellPort::restartProgram() {
+    if (!QProcess::startDetached(program_, {})) {
+        return QCoreApplication::translate("tessaro", kNoNewGame).arg(program_).toStdString();
+    }
     QCoreApplication::exit(0);
+    return std::nullopt;
 }
 
 }  // namespace tessaro

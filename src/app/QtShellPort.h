@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <functional>
 
 #include "core/ShellPort.h"
@@ -12,6 +14,11 @@ namespace tessaro {
 // of saved games, and the process itself.
 class QtShellPort : public ShellPort {
   public:
+    // `program` is what "Новая" starts: the running program's own file, as it was named when
+    // the program started (an upgrade may replace the file, a removal may take it away).
+    explicit QtShellPort(QString program = QCoreApplication::applicationFilePath())
+        : program_(std::move(program)) {}
+
     // The window that message boxes and file dialogs belong to, asked anew for each: a window
     // manager keeps them above it.
     void setDialogOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
@@ -23,12 +30,13 @@ class QtShellPort : public ShellPort {
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
     void endProgram() override;
-    void restartProgram() override;
+    std::optional<std::string> restartProgram() override;
 
   private:
     QWidget* owner() const { return owner_ ? owner_() : nullptr; }
 
     std::function<QWidget*()> owner_;
+    QString program_;
 };
 
 }  // namespace tessaro

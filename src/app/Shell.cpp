@@ -301,10 +301,13 @@ void Shell::endProgram() {
     outside_.endProgram();
 }
 
-void Shell::restartProgram() {
-    ended_ = true;
-    wake_.stop();
-    outside_.restartProgram();
+std::optional<std::string> Shell::restartProgram() {
+    std::optional<std::string> failure = outside_.restartProgram();
+    if (!failure) {
+        ended_ = true;
+        wake_.stop();
+    }
+    return failure;
 }
 
 }  // namespace tessaro

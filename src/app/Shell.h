@@ -79,7 +79,7 @@ class Shell : public QObject, public ShellPort {
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
     void endProgram() override;
-    void restartProgram() override;
+    std::optional<std::string> restartProgram() override;
 
   public slots:
     // Shows, hides, enables and renders the windows and starts, stops and restarts the timers

@@ -68,8 +68,13 @@ void QuitProgram(Game& game) {
 }
 
 void RestartProgram(Game& game) {
+    const TimerStates timers = game.timers;
     stopAllTimers(game);
-    game.shell.restartProgram();
+    if (const std::optional<std::string> failure = game.shell.restartProgram()) {
+        // No new game came: this one goes on where it stood, once the player knows why.
+        game.shell.message(*failure, kGameTitle, MessageIcon::None);
+        game.timers = timers;
+    }
 }
 
 }  // namespace tessaro

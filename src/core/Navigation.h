@@ -31,7 +31,8 @@ void HideWindow(GameState& state, WindowId window);
 
 // "Выход", the main window's close box: the program ends without saving or asking.
 void QuitProgram(Game& game);
-// "Новая": a fresh copy of the program replaces this one.
+// "Новая": a fresh copy of the program replaces this one; where none can start, this game goes
+// on and the player is told why.
 void RestartProgram(Game& game);
 
 }  // namespace tessaro

@@ -42,8 +42,9 @@ class ShellPort {
                                                      std::vector<std::string>& lines) = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;
-    // Starts a fresh copy of the program, then ends this one.
-    virtual void restartProgram() = 0;
+    // Starts a fresh copy of the program, then ends this one. When no fresh copy starts, this
+    // one goes on: returns what to tell the player, in the game's language.
+    virtual std::optional<std::string> restartProgram() = 0;
 };
 
 }  // namespace tessaro

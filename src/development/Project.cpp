@@ -117,6 +117,10 @@ void AdvanceProject(Game& game) {
 }
 
 void loseProject(GameState& state) {
+    // A finished project is kept apart from the system, waiting for its sale.
+    if (!state.ProjectActive) {
+        return;
+    }
     state.ProjectName = kNone;
     state.developer.lNowProject = kNone;
     state.internet.lNowProject = kNone;

@@ -43,8 +43,9 @@ void StartProject(Game& game, int kind);
 // the finished project waiting to be sold.
 void AdvanceProject(Game& game);
 
-// The project is lost with the system (a virus): its name goes from both existing-project
-// labels and its work is gone, but its kind and price stay, so it can still be sold.
+// The project in development is lost with the system (a virus): its name goes from both
+// existing-project labels and its work is gone, but its kind and price stay, so it can still be
+// sold. A finished project waiting for its sale is not touched.
 void loseProject(GameState& state);
 
 // The project is sold, or offered in vain: no project is left, and a new one may start.

@@ -59,8 +59,10 @@ void ApplyStatusTable(GameState& state) {
 }
 
 void DayClockTick(Game& game) {
+    // A won game is over at once: no loss, no mood point and no day end come after the win.
     if (game.Experience > kWinningExperience) {
         winGame(game);
+        return;
     }
     if (game.Mood == 0) {
         loseGame(game, GAME_TEXT("У вас плохое настроение. К сожалению вы проиграли"));

@@ -59,4 +59,8 @@ void TForm2::Label8Click() {
     run(LeaveAbout);
 }
 
+void TForm2::FormClose() {
+    Label8Click();
+}
+
 }  // namespace tessaro

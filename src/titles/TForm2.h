@@ -12,6 +12,9 @@ class TForm2 : public GameWindow {
 
   public slots:
     void Label8Click();
+    // The close box does what "Выход" does: a game must never stay stopped with nothing on
+    // the screen to say so.
+    void FormClose() override;
 
   protected:
     // Escape does what "Выход" does, as it leaves every activity window.

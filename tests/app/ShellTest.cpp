@@ -208,16 +208,6 @@ class ShellTest : public QObject {
         // The activity's close rule gave back the main window and the day.
         QVERIFY(t.fMain()->isEnabled());
         QVERIFY(running(t.game(), TimerId::tTime));
-
-        // The about window's close box only hides it.
-        t.show(WindowId::Form2);
-        tessaro::stopTimer(t.game(), TimerId::tTime);
-        QCloseEvent closeAbout;
-        QApplication::sendEvent(t.window(WindowId::Form2), &closeAbout);
-        QVERIFY(!closeAbout.isAccepted());
-        QVERIFY(!t.shown(WindowId::Form2));
-        QVERIFY(!running(t.game(), TimerId::tTime));
-        QCOMPARE(t.shell.ends, 0);
     }
 
     void aMessageShowsWhatTheRuleDidSoFar() {

@@ -186,6 +186,18 @@ TEST_F(NavigationTest, LeavingAndRestartingEndThisProgram) {
     EXPECT_EQ(other.shell.restarts, 1);
     EXPECT_EQ(other.shell.ends, 0);
     EXPECT_FALSE(running(other.game, TimerId::tTime));
+
+    // A new game that cannot start leaves this one going, once the player has read why.
+    TestGame kept;
+    NewGame(kept.game);
+    startTimer(kept.game, TimerId::tTime);
+    kept.shell.refuseRestart = true;
+    RestartProgram(kept.game);
+    EXPECT_EQ(kept.shell.ends, 0);
+    ASSERT_EQ(kept.shell.messages.size(), 1u);
+    EXPECT_EQ(kept.shell.messages[0].text, "Новая игра не началась");
+    EXPECT_FALSE(kept.shell.messages[0].timersRunning[0]);
+    EXPECT_TRUE(running(kept.game, TimerId::tTime));
 }
 
 TEST_F(NavigationTest, ShowingTheMainWindowDrawsTheFirstVirusDay) {

@@ -217,9 +217,9 @@ TEST_F(VirusTest, TheCloseBoxLeavesTheVirusOnlyBeforeAChoice) {
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
 }
 
-// A finished project waits for its sale; the virus takes its name from both labels, yet the
-// project is still there to sell and still bars a new one.
-TEST(VirusAfterAFinishedProjectTest, TheLabelsSayNoneButTheProjectStillSells) {
+// A finished project waits for its sale: the virus takes the system, not the project. Both
+// labels keep its name, a save keeps it, it still bars a new one and still sells.
+TEST(VirusAfterAFinishedProjectTest, TheProjectKeepsItsNameAndStillSells) {
     TestGame t;
     Game& game = t.game;
     NewGame(game);
@@ -229,12 +229,16 @@ TEST(VirusAfterAFinishedProjectTest, TheLabelsSayNoneButTheProjectStillSells) {
     game.ProjectProgress = 10;
     AdvanceProject(game);
     ASSERT_FALSE(game.ProjectActive);
-    ASSERT_NE(game.developer.lNowProject, "Нет");
-    ASSERT_NE(game.internet.lNowProject, "Нет");
+    const GameState finished = game;
+    ASSERT_EQ(finished.developer.lNowProject, "Текстовый редактор");
 
     VirusStrike(game);
-    EXPECT_EQ(game.developer.lNowProject, "Нет");
-    EXPECT_EQ(game.internet.lNowProject, "Нет");
+    EXPECT_EQ(game.OsId, 0);
+    EXPECT_EQ(game.developer.lNowProject, finished.developer.lNowProject);
+    EXPECT_EQ(game.internet.lNowProject, finished.internet.lNowProject);
+    EXPECT_EQ(game.ProjectName, finished.ProjectName);
+    EXPECT_EQ(game.ProjectProgress, finished.ProjectProgress);
+    EXPECT_EQ(game.developer.gProgress, finished.developer.gProgress);
 
     StartProject(game, 2);
     ASSERT_EQ(t.shell.messages.size(), 1u);

@@ -111,18 +111,45 @@ TEST_F(DayClockTest, ExperienceAboveOneThousandWinsTheGame) {
     Tick(1);
     EXPECT_FALSE(game.window(WindowId::Form1).shown);
 
-    game.window(WindowId::fMain).shown = true;
-    game.window(WindowId::fDeveloper).shown = true;
-    game.Experience = 1001;
-    Tick(1);
-    EXPECT_TRUE(game.window(WindowId::Form1).shown);
-    EXPECT_FALSE(game.window(WindowId::fMain).shown);
-    EXPECT_FALSE(game.window(WindowId::fDeveloper).shown);
-    EXPECT_FALSE(running(game, TimerId::tTime));
-    EXPECT_TRUE(t.shell.messages.empty());
-    EXPECT_EQ(t.shell.ends, 0);
-    // The rest of the winning tick still runs.
-    EXPECT_EQ(game.main.lExpansion, "1001");
+    // The tick that wins ends with the win: a mood or money that would lose, or the virus day
+    // ending with it, comes to nothing.
+    struct Row {
+        const char* name;
+        int mood;
+        int money;
+        bool virusDayEnds;
+    };
+    const Row rows[] = {
+        {"in good health", 50, 500, false},
+        {"with mood 0", 0, 500, false},
+        {"in debt", 50, -1, false},
+        {"on the virus day", 50, 500, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestGame fresh;
+        Game& won = fresh.game;
+        NewGame(won);
+        won.window(WindowId::fMain).shown = true;
+        won.window(WindowId::fDeveloper).shown = true;
+        won.Experience = 1001;
+        won.Mood = static_cast<std::uint8_t>(row.mood);
+        won.Money = row.money;
+        won.VirusDay = row.virusDayEnds ? won.Day : won.Day + 40;
+        won.DayTicks = row.virusDayEnds ? kLastTickOfDay : 0;
+        const GameState before = won;
+        DayClockTick(won);
+        EXPECT_TRUE(won.window(WindowId::Form1).shown);
+        EXPECT_FALSE(won.window(WindowId::fMain).shown);
+        EXPECT_FALSE(won.window(WindowId::fDeveloper).shown);
+        EXPECT_FALSE(won.window(WindowId::Form4).shown);
+        EXPECT_FALSE(running(won, TimerId::tTime));
+        EXPECT_TRUE(fresh.shell.messages.empty());
+        EXPECT_EQ(fresh.shell.ends, 0);
+        EXPECT_EQ(won.Day, before.Day);
+        EXPECT_EQ(won.Mood, before.Mood);
+        EXPECT_EQ(won.Money, before.Money);
+    }
 }
 
 TEST_F(DayClockTest, LosingShowsOneMessageWithTheClockStoppedThenEndsTheProgram) {

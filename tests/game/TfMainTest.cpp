@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -192,15 +193,24 @@ class TfMainTest : public WindowTestCase {
         QVERIFY(t->shown(WindowId::fSoftware));
     }
 
+    // «Выход» and the close box leave the about window alike: the day goes on.
     void theAboutWindowFromTheMenuPausesTheDay() {
         const auto clock = t->program.shell().timer(TimerId::tTime);
-        menuAction("mAbout")->trigger();
-        QVERIFY(t->shown(WindowId::Form2));
-        QVERIFY(!clock.isActive());
-        QVERIFY(t->fMain()->isEnabled());
-        QTest::mouseClick(t->find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
-        QVERIFY(!t->shown(WindowId::Form2));
-        QVERIFY(clock.isActive());
+        for (const bool closeBox : {false, true}) {
+            const char* row = closeBox ? "the close box" : "Выход";
+            menuAction("mAbout")->trigger();
+            QVERIFY2(t->shown(WindowId::Form2), row);
+            QVERIFY2(!clock.isActive(), row);
+            QVERIFY2(t->fMain()->isEnabled(), row);
+            if (closeBox) {
+                t->window(WindowId::Form2)->close();
+            } else {
+                QTest::mouseClick(t->find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
+            }
+            QVERIFY2(!t->shown(WindowId::Form2), row);
+            QVERIFY2(clock.isActive(), row);
+            QCOMPARE(t->shell.ends, 0);
+        }
     }
 
     void aGameSavedFromTheMenuLoadsBackAsItWas() {
@@ -304,14 +314,6 @@ class TfMainTest : public WindowTestCase {
         QCOMPARE(boxText, QString::fromStdString(error));
     }
 
-    void theAboutWindowsCloseBoxOnlyHidesIt() {
-        menuAction("mAbout")->trigger();
-        t->window(WindowId::Form2)->close();
-        QVERIFY(!t->shown(WindowId::Form2));
-        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
-        QCOMPARE(t->shell.ends, 0);
-    }
-
     void leavingTheGame() {
         menuAction("mExit")->trigger();
         QCOMPARE(t->shell.ends, 1);
@@ -328,6 +330,20 @@ class TfMainTest : public WindowTestCase {
         third.startGame();
         third.fMain()->close();
         QCOMPARE(third.shell.ends, 1);
+
+        // The program's file gone (removed, or replaced by an upgrade that failed): no new
+        // game starts, and this one is not ended.
+        QTemporaryDir folder;
+        const QString gone = folder.filePath(QStringLiteral("tessaro"));
+        QVERIFY(QFile::copy(QStringLiteral("/bin/true"), gone));
+        QtShellPort desktop(gone);
+        QVERIFY(QFile::remove(gone));
+        const std::optional<std::string> failure = desktop.restartProgram();
+        QVERIFY(failure.has_value());
+        QVERIFY(QString::fromStdString(*failure).contains(gone));
+        QEventLoop stillRunning;
+        QTimer::singleShot(0, &stillRunning, [&stillRunning] { stillRunning.exit(7); });
+        QCOMPARE(stillRunning.exec(), 7);
     }
 
     void winningLeavesOnlyTheCongratulations() {

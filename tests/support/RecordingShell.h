@@ -60,7 +60,13 @@ class RecordingShell : public ShellPort {
         return std::nullopt;
     }
     void endProgram() override { ++ends; }
-    void restartProgram() override { ++restarts; }
+    std::optional<std::string> restartProgram() override {
+        if (refuseRestart) {
+            return "Новая игра не началась";
+        }
+        ++restarts;
+        return std::nullopt;
+    }
 
     const GameState* game = nullptr;
     std::vector<RecordedMessage> messages;
@@ -69,6 +75,7 @@ class RecordingShell : public ShellPort {
     // Saved games, kept in memory by name.
     std::map<std::string, std::vector<std::string>> files;
     bool refuseWrites = false;
+    bool refuseRestart = false;
     int ends = 0;
     int restarts = 0;
 };

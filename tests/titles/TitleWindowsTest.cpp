@@ -12,29 +12,37 @@ class TitleWindowsTest : public QObject {
   private slots:
     void initTestCase() { prepareApplication(); }
 
+    // By «Выход» or by its close box alike.
     void afterTheWinTheAboutWindowComesBackToTheCongratulations() {
-        TestProgram t;
-        t.startGame();
-        t.game().Experience = 1001;
-        t.tick();
-        GameWindow* congratulations = t.window(WindowId::Form1);
-        QVERIFY(QTest::qWaitForWindowExposed(congratulations));
-        QCOMPARE(congratulations->windowTitle(), QStringLiteral("Поздравляем!"));
-        QCOMPARE(congratulations->client()->size(), QSize(323, 192));
+        for (const bool closeBox : {false, true}) {
+            const char* row = closeBox ? "the close box" : "Выход";
+            TestProgram t;
+            t.startGame();
+            t.game().Experience = 1001;
+            t.tick();
+            GameWindow* congratulations = t.window(WindowId::Form1);
+            QVERIFY(QTest::qWaitForWindowExposed(congratulations));
+            QCOMPARE(congratulations->windowTitle(), QStringLiteral("Поздравляем!"));
+            QCOMPARE(congratulations->client()->size(), QSize(323, 192));
 
-        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bAbout"), Qt::LeftButton);
-        QVERIFY(t.shown(WindowId::Form2));
-        QVERIFY(!congratulations->isEnabled());
+            QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bAbout"), Qt::LeftButton);
+            QVERIFY2(t.shown(WindowId::Form2), row);
+            QVERIFY2(!congratulations->isEnabled(), row);
 
-        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
-        QVERIFY(!t.shown(WindowId::Form2));
-        QVERIFY(congratulations->isEnabled());
-        QVERIFY(!t.fMain()->isVisible());
-        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
-        QCOMPARE(t.shell.ends, 0);
+            if (closeBox) {
+                t.window(WindowId::Form2)->close();
+            } else {
+                QTest::mouseClick(t.find<ActionLabel>(WindowId::Form2, "Label8"), Qt::LeftButton);
+            }
+            QVERIFY2(!t.shown(WindowId::Form2), row);
+            QVERIFY2(congratulations->isEnabled(), row);
+            QVERIFY2(!t.fMain()->isVisible(), row);
+            QVERIFY2(!t.program.shell().timer(TimerId::tTime).isActive(), row);
+            QCOMPARE(t.shell.ends, 0);
 
-        QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
-        QCOMPARE(t.shell.ends, 1);
+            QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
+            QCOMPARE(t.shell.ends, 1);
+        }
     }
 
     void closingTheCongratulationsEndsTheProgram() {
