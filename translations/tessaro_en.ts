@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Если продать %1, то %2 - $%3</source>
-        <translation>Trading in %1, %2, gives you $%3</translation>
+        <translation>With %1 traded in, %2 costs $%3</translation>
     </message>
     <message>
         <source>У вас не хватает $%1</source>

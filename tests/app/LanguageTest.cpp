@@ -239,7 +239,7 @@ class LanguageTest : public QObject {
         } kTexts[] = {
             {"Стоимость обучения: $1000", "Course fee: $1000"},
             {"Если продать старую, то ASUS A7V (Socket A) - $55",
-             "Trading in the old one, ASUS A7V (Socket A), gives you $55"},
+             "With the old one traded in, ASUS A7V (Socket A) costs $55"},
             {"Задание выполнено. На ваш счет переведено $%2",
              "Mission complete. $%2 paid to your account"},
             {"Ламер", "Lamer"},

@@ -3,6 +3,7 @@
 
 #include "core/ActionLabel.h"
 #include "core/PictureButton.h"
+#include "core/ScreenLanguage.h"
 #include "game/TfMain.h"
 #include "hardware/TfComputer.h"
 #include "support/TestProgram.h"
@@ -72,6 +73,17 @@ class TfComputerTest : public WindowTestCase {
         QCOMPARE(infoColour(), QColor(255, 0, 0));
         sendPointerOver(model("cdR"));
         QCOMPARE(info()->text(), QStringLiteral("Philips CD-ROM - $80"));
+
+        // In either language the line names what the purchase takes.
+        useLanguage(ScreenLanguage::English);
+        sendPointerOver(model("mbP2"));
+        const QString english = info()->text();
+        useLanguage(ScreenLanguage::Russian);
+        QCOMPARE(english,
+                 QStringLiteral("With the old one traded in, ASUS P2B (Slot 1, DIMM) costs $37"));
+        const int money = t->game().Money;
+        QTest::mouseClick(model("mbP2"), Qt::LeftButton);
+        QCOMPARE(t->game().Money, money - 37);
     }
 
     void aRefusedPurchaseSaysWhyWithoutAnIcon() {
