@@ -12,7 +12,11 @@
 #                                 desktop with a screen reader has it; Qt programs started
 #                                 after it speak on it
 #   start_weston_screen           weston's headless backend, a Wayland compositor that draws
-#                                 into memory and needs no screen; exports WAYLAND_DISPLAY
+#                                 into memory and needs no screen, nor has a seat; exports
+#                                 WAYLAND_DISPLAY
+#   start_weston_seat_screen      weston in a window of a virtual X screen that gives it the
+#                                 keyboard: a seat with a keyboard and a pointer, and windows
+#                                 activated as on a desktop; exports WAYLAND_DISPLAY
 #   start_mutter_screen           mutter, GNOME's compositor, headless on a session bus of its
 #                                 own, whose remote desktop service takes a pointer and keys
 #                                 as a player's; exports WAYLAND_DISPLAY
@@ -95,6 +99,27 @@ start_weston_screen() {
     >"$virtual_screen_dir/compositor.log" 2>&1 &
   virtual_screen_pids+=($!)
   await_compositor weston
+}
+
+start_weston_seat_screen() {
+  start_virtual_screen
+  weston --backend=x11-backend.so --use-pixman --socket=tessaro --idle-time=0 \
+    --width=1024 --height=768 >"$virtual_screen_dir/compositor.log" 2>&1 &
+  virtual_screen_pids+=($!)
+  await_compositor weston
+  # The X screen gives weston's window the keyboard, which weston gives its seat.
+  local window=
+  for _ in $(seq 200); do
+    window=$(xwininfo -root -children | awk '/"Weston Compositor/ { print $1; exit }')
+    [ -n "$window" ] && break
+    sleep 0.05
+  done
+  if [ -z "$window" ]; then
+    echo "weston's window did not show on $DISPLAY:" >&2
+    cat "$virtual_screen_dir/compositor.log" >&2
+    return 1
+  fi
+  xdotool windowfocus --sync "$window"
 }
 
 start_mutter_screen() {

@@ -19,6 +19,7 @@
 #include "app/QtShellPort.h"
 #include "core/Fonts.h"
 #include "core/Pictures.h"
+#include "core/WindowCaption.h"
 
 namespace tessaro {
 
@@ -234,6 +235,13 @@ void prepareDesktop(ScreenLanguage language) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     registerGameFonts();
     QApplication::setFont(gameFont(11));
+    if (WindowCaption::drawnByTheGame()) {
+        // Qt's Wayland client asks the compositor to activate the window with the focus at every
+        // change of the control with the focus: a Tab, a window greyed, and a window beneath
+        // that the compositor activated on a click asks for itself again. The game asks for its
+        // window in play itself, once, when it should come forward (the window stack).
+        QObject::disconnect(qApp, &QGuiApplication::focusObjectChanged, qApp, nullptr);
+    }
 }
 
 std::uint32_t clockSeed() {

@@ -167,16 +167,9 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
                 // after it has given the keyboard back to the window beneath, and tells no more.
                 QMetaObject::invokeMethod(this, &WindowStack::takeTheKeyboardBack,
                                           Qt::QueuedConnection);
-            } else if (!takesInput(widget) && !forwardQueued_) {
+            } else if (!takesInput(widget)) {
                 // A click on a window beneath activates it: the top comes forward instead.
-                forwardQueued_ = true;
-                QMetaObject::invokeMethod(
-                    this,
-                    [this] {
-                        forwardQueued_ = false;
-                        bringTopForward();
-                    },
-                    Qt::QueuedConnection);
+                bringTopForwardSoon();
             }
             return false;
         case QEvent::FocusIn:
@@ -221,7 +214,7 @@ bool WindowStack::dropsInput(QWidget* target, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            bringTopForward();
+            bringTopForwardSoon();
             break;
         case QEvent::KeyPress:
             bringTopForward();
@@ -391,6 +384,20 @@ void WindowStack::bringTopForward() {
     }
     window->raise();
     window->activateWindow();
+}
+
+void WindowStack::bringTopForwardSoon() {
+    if (forwardQueued_) {
+        return;
+    }
+    forwardQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            forwardQueued_ = false;
+            bringTopForward();
+        },
+        Qt::QueuedConnection);
 }
 
 void WindowStack::takeTheKeyboardBack() {

@@ -67,6 +67,10 @@ class WindowStack : public QObject {
     bool filter(QObject* watched, QEvent* event);
     // Raises the top and gives it the keyboard.
     void bringTopForward();
+    // The same once the events in hand are handled: a click on a window beneath and the
+    // activation that the desktop gives that window for it ask for the top once when they come
+    // together.
+    void bringTopForwardSoon();
 
   private:
     struct Entry {

@@ -15,6 +15,9 @@ WindowCaption::WindowCaption(QWidget* window) : QWidget(window) {
     setFocusPolicy(Qt::NoFocus);
     setFont(gameFont(11, true));
     setFixedHeight(kHeight);
+    // Whether the window is in play depends on the program being active, which changes with no
+    // event to the caption: the first window that the compositor activates shows it so.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, qOverload<>(&QWidget::update));
 }
 
 bool WindowCaption::drawnByTheGame() {

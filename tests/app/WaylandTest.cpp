@@ -1,15 +1,19 @@
-// What only Wayland shows: the game on a real compositor, weston's or mutter's headless backend
-// (tests/app/wayland.sh). The compositor, not the game, places the windows; the game draws each
-// window's caption with the close box only, as the desktop draws it on X11.
+// What only Wayland shows: the game on a real compositor (tests/app/wayland.sh), weston with a
+// seat (in a window of a virtual X screen) or mutter's headless backend. The compositor, not the
+// game, places the windows; the game draws each window's caption with the close box only, as
+// the desktop draws it on X11.
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "app/Desktop.h"
@@ -94,10 +98,32 @@ class Player : public QObject {
     QPoint where_;
 };
 
+// Calls `seen` as each event of one type reaches an object, before the object handles it.
+class EventWitness : public QObject {
+  public:
+    EventWitness(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : type_(type), seen_(std::move(seen)) {
+        watched->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == type_) {
+            seen_();
+        }
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    std::function<void()> seen_;
+};
+
 // A window as the program described it to the compositor: its title, the window it belongs to
 // (by its number in the protocol), and the least and the greatest size it asked for.
 struct Toplevel {
     QString title;
+    int surface = 0;  // the wl_surface it shows on
     int parent = 0;
     QSize least;
     QSize greatest;
@@ -114,9 +140,22 @@ std::map<int, Toplevel> windowsInTheProtocol() {
     static const QRegularExpression request(
         QStringLiteral(R"(-> xdg_toplevel@(\d+)\.(\w+)\((.*)\)$)"));
     static const QRegularExpression size(QStringLiteral(R"(^(-?\d+), (-?\d+)$)"));
+    static const QRegularExpression role(QStringLiteral(
+        R"(-> (?:xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)|)"
+        R"(xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)))"));
+    std::map<int, int> surfaceOfRole;
     while (!log.atEnd()) {
-        const QRegularExpressionMatch match =
-            request.match(QString::fromUtf8(log.readLine()).trimmed());
+        const QString line = QString::fromUtf8(log.readLine()).trimmed();
+        if (const QRegularExpressionMatch given = role.match(line); given.hasMatch()) {
+            if (given.capturedLength(1) > 0) {
+                surfaceOfRole[given.captured(1).toInt()] = given.captured(2).toInt();
+            } else {
+                windows[given.captured(4).toInt()].surface =
+                    surfaceOfRole[given.captured(3).toInt()];
+            }
+            continue;
+        }
+        const QRegularExpressionMatch match = request.match(line);
         if (!match.hasMatch()) {
             continue;
         }
@@ -152,6 +191,26 @@ int windowTitled(const std::map<int, Toplevel>& windows, const QString& title) {
         }
     }
     return found;
+}
+
+// The surfaces that the program asked the compositor to activate, in order, from `from` bytes on
+// in the protocol log.
+std::vector<int> activationsInTheProtocol(qint64 from) {
+    QFile log(qEnvironmentVariable("TESSARO_PROTOCOL_LOG"));
+    std::vector<int> surfaces;
+    if (!log.open(QIODevice::ReadOnly) || !log.seek(from)) {
+        return surfaces;
+    }
+    static const QRegularExpression activate(
+        QStringLiteral(R"(-> xdg_activation_v1@\d+\.activate\(".*", wl_surface@(\d+)\)$)"));
+    while (!log.atEnd()) {
+        const QRegularExpressionMatch match =
+            activate.match(QString::fromUtf8(log.readLine()).trimmed());
+        if (match.hasMatch()) {
+            surfaces.push_back(match.captured(1).toInt());
+        }
+    }
+    return surfaces;
 }
 
 // What is wrong with a window's caption, or nothing: Qt draws no frame, the game's caption runs
@@ -198,6 +257,23 @@ class WaylandTest : public QObject {
     void initTestCase() {
         prepareApplication();
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    }
+
+    // The first window, which the compositor activates as it maps it, shows its caption in
+    // play: what was last painted of it, not only what a repaint would draw.
+    void theFirstWindowsCaptionIsDrawnInPlay() {
+        TestProgram t;
+        GameWindow* start = t.window(WindowId::fStart);
+        auto* caption = start->findChild<WindowCaption*>();
+        QVERIFY(caption != nullptr);
+        bool lastPaintInPlay = false;
+        EventWitness paints(caption, QEvent::Paint, [&lastPaintInPlay] {
+            lastPaintInPlay = QGuiApplication::applicationState() == Qt::ApplicationActive;
+        });
+        // Qt cannot wait for a window's activation on Wayland: the program's is what counts.
+        QVERIFY(QTest::qWaitFor(
+            [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }));
+        QVERIFY(QTest::qWaitFor([&lastPaintInPlay] { return lastPaintInPlay; }, 2000));
     }
 
     // Every window of a game, in each state a player meets it: Qt draws no frame of its own,
@@ -254,6 +330,7 @@ class WaylandTest : public QObject {
                     dialog->windowHandle()->transientParent() != t.fMain()->windowHandle()) {
                     fault = QStringLiteral("not owned by the main window");
                 }
+
                 dialog->close();
             });
             if (message) {
@@ -305,10 +382,13 @@ class WaylandTest : public QObject {
             }
             // A corner of the main window that the shop leaves uncovered.
             bool clicked = false;
+            qint64 logBeforeTheClick = 0;
             for (const QPoint corner :
                  {main->topLeft() + QPoint(30, 10), main->bottomLeft() + QPoint(10, -10),
                   main->bottomRight() + QPoint(-10, -10), main->topRight() + QPoint(-40, 10)}) {
                 if (player.moveTo(corner).first == t.fMain()->windowHandle()) {
+                    logBeforeTheClick =
+                        QFileInfo(qEnvironmentVariable("TESSARO_PROTOCOL_LOG")).size();
                     QVERIFY2(player.click(), row);
                     clicked = true;
                     break;
@@ -318,6 +398,15 @@ class WaylandTest : public QObject {
             QVERIFY2(waitUntilActive(shop), row);
             QTest::qWait(500);
             QVERIFY2(QApplication::activeWindow() == shop, row);
+            // The program asked for the shop alone, once for the click and the activation it
+            // brought; never for the main window that the player clicked.
+            const std::map<int, Toplevel> told = windowsInTheProtocol();
+            const int shopSurface = told.at(windowTitled(told, shop->windowTitle())).surface;
+            const std::vector<int> asked = activationsInTheProtocol(logBeforeTheClick);
+            QVERIFY2(!asked.empty() && asked.size() <= 2, row);
+            QVERIFY2(std::all_of(asked.begin(), asked.end(),
+                                 [shopSurface](int surface) { return surface == shopSurface; }),
+                     row);
             QVERIFY(player.key("0xff1b"));
             QVERIFY2(QTest::qWaitFor([&t] { return !t.shown(WindowId::fComputer); }), row);
         }

@@ -1,21 +1,19 @@
 #!/usr/bin/env bash
-# Runs a test program on a Wayland compositor of its own: weston's headless backend, which
-# draws into memory and needs no screen, or GNOME's mutter, headless as well, whose remote
-# desktop service takes a pointer and keys as a player's (tests/app/remote_desktop.py).
+# Runs a test program on a Wayland compositor of its own: weston in a window of a virtual X
+# screen, with a seat as on a desktop, or GNOME's mutter, headless, whose remote desktop service
+# takes a pointer and keys as a player's (tests/app/remote_desktop.py).
 #   wayland.sh --weston|--mutter PROGRAM [ARGS...]
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/virtual-screen.sh"
 trap stop_virtual_screen EXIT
 case "$1" in
-  --weston) start_weston_screen ;;
+  --weston) start_weston_seat_screen ;;
   --mutter) start_mutter_screen ;;
   *) echo "usage: wayland.sh --weston|--mutter PROGRAM [ARGS...]" >&2; exit 2 ;;
 esac
 export TESSARO_COMPOSITOR=${1#--}
 shift
-# weston's headless backend has no seat, and Qt 6.4's input method for Wayland text input
-# dereferences the missing keyboard when a line edit draws its cursor.
-export QT_IM_MODULE=none QT_QPA_PLATFORM=wayland
+export QT_QPA_PLATFORM=wayland
 unset DISPLAY
 # What the program says to the compositor, for the test to read; the rest of what it prints
 # goes on to the terminal.
