@@ -27,6 +27,13 @@ void VirusDayComes(Game& game) {
     game.window(WindowId::Form4).shown = true;
 }
 
+void VirusDayAfterLoad(Game& game) {
+    if (game.Day > game.VirusDay) {
+        game.Randomize();
+        game.VirusDay = saturatingSum(game.Day, 40 + game.Random(30));
+    }
+}
+
 void VirusShown(GameState& state) {
     if (!state.virus.choiceMade) {
         state.virus.killEnabled = state.AvId != 0;

@@ -9,6 +9,11 @@ namespace tessaro {
 // window waits for the player over a disabled main window.
 void VirusDayComes(Game& game);
 
+// The end of a load: a game loaded past the virus day draws its next one from the loaded day,
+// as the virus event draws it, so that the virus keeps coming in a loaded game. A virus day
+// still ahead stays.
+void VirusDayAfterLoad(Game& game);
+
 // The virus window is shown: the antivirus can be used only when one is installed.
 void VirusShown(GameState& state);
 

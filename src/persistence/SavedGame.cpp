@@ -8,6 +8,7 @@
 #include "core/MainLabels.h"
 #include "core/Navigation.h"
 #include "core/Text.h"
+#include "events/Virus.h"
 #include "hardware/PartsCatalogue.h"
 
 namespace tessaro {
@@ -371,6 +372,7 @@ void LoadGame(Game& game) {
         return;
     }
     static_cast<GameState&>(game) = std::move(*outcome.loaded);
+    VirusDayAfterLoad(game);
 }
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include "core/Navigation.h"
 #include "core/Text.h"
+#include "events/Virus.h"
 #include "game/Activities.h"
 #include "game/NewGame.h"
 #include "persistence/SavedGame.h"
@@ -43,6 +44,7 @@ bool StartGameFromFile(Game& game, const std::string& path) {
     game.dialogs.odOpenGame = path;
     game.window(WindowId::fMain).shown = true;
     MainWindowShown(game);
+    VirusDayAfterLoad(game);
     return true;
 }
 

@@ -84,6 +84,44 @@ TEST_F(StartGameTest, LeavingTheAboutWindowResumesTheGameOrTheCongratulations) {
     EXPECT_FALSE(game.window(WindowId::fMain).shown);
 }
 
+// The virus day is not saved: a game loaded past the run's virus day draws its next one from the
+// loaded day (a fresh seed, 40 + Random(30) days on), from the menu as from the command line; a
+// virus day still ahead stays.
+TEST_F(StartGameTest, ALoadedGameKeepsAVirusAhead) {
+    // Reseeding from 12345 gives Random(30) = 11: the run's first virus day is 51.
+    struct Row {
+        const char* name;
+        bool fromTheMenu;
+        int savedDay;
+        int virusDay;
+    };
+    const Row rows[] = {
+        {"menu, before the virus day", true, 39, 51},
+        {"menu, past it", true, 70, 70 + 40 + 11},
+        {"command line, before it", false, 39, 51},
+        {"command line, past it", false, 70, 70 + 40 + 11},
+        {"menu, on the day itself", true, 51, 51},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestGame saved;
+        StartGame(saved.game, "Пётр");
+        saved.game.Day = row.savedDay;
+        TestGame loading{12345};
+        loading.shell.files["petr.tso"] = SavedGameLines(saved.game);
+        if (row.fromTheMenu) {
+            StartGame(loading.game, "Иван");
+            ASSERT_EQ(loading.game.VirusDay, 51);
+            loading.shell.fileAnswers.push_back("petr.tso");
+            LoadGame(loading.game);
+        } else {
+            ASSERT_TRUE(StartGameFromFile(loading.game, "petr.tso"));
+        }
+        EXPECT_EQ(loading.game.Day, row.savedDay);
+        EXPECT_EQ(loading.game.VirusDay, row.virusDay);
+    }
+}
+
 TEST_F(StartGameTest, AGameStartedFromAFileSkipsTheStartWindow) {
     TestGame saved;
     StartGame(saved.game, "Пётр");
