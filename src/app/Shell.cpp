@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <climits>
+#include <csignal>
 #include <utility>
 
 #include "app/WindowTable.h"
@@ -14,7 +15,31 @@
 
 namespace tessaro {
 
+namespace {
+
+// Raised when the program resumes after a stop (Ctrl+Z, kill -STOP): the system tells it so
+// with SIGCONT, and no sooner than that can the program tell how long it stood.
+volatile std::sig_atomic_t resumedFromStop = 0;
+
+extern "C" void noteResumption(int /*signal*/) {
+    resumedFromStop = 1;
+}
+
+void listenForResumption() {
+    static const bool listening = [] {
+        struct sigaction action {};
+        action.sa_handler = noteResumption;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        return sigaction(SIGCONT, &action, nullptr) == 0;
+    }();
+    static_cast<void>(listening);
+}
+
+}  // namespace
+
 Shell::Shell(ShellPort& outside) : outside_(outside) {
+    listenForResumption();
     elapsed_.start();
     wake_.setObjectName(QStringLiteral("gameClock"));
     wake_.setSingleShot(true);
@@ -79,8 +104,9 @@ void Shell::tick(TimerId id) {
 }
 
 void Shell::catchUp() {
-    // While the screen is brought in line, the next event or wake runs what falls due.
-    if (ended_ || scheduler_ == nullptr || syncing_) {
+    // While the screen is brought in line, the next event or wake runs what falls due; while
+    // the game waits for the player's answer, nothing falls due.
+    if (ended_ || scheduler_ == nullptr || syncing_ || waitedFrom_) {
         return;
     }
     pauseStoppedTime();
@@ -91,13 +117,24 @@ void Shell::catchUp() {
 }
 
 void Shell::pauseStoppedTime() {
-    if (!wakeAt_) {
-        return;
+    // A program resumed after a stop plays at most kLongestCatchUp of the time since it last
+    // ran, however far ahead its wake-up was.
+    if (resumedFromStop != 0) {
+        resumedFromStop = 0;
+        const std::int64_t stopped = now() - lastRan_ - kLongestCatchUp;
+        if (stopped > 0) {
+            paused_ += stopped;
+        }
     }
-    const std::int64_t late = now() - *wakeAt_ - kLongestCatchUp;
-    if (late > 0) {
-        paused_ += late;
+    // One that was not told (a frozen machine, a debugger) plays at most that much past the
+    // wake-up it had asked for.
+    if (wakeAt_) {
+        const std::int64_t late = now() - *wakeAt_ - kLongestCatchUp;
+        if (late > 0) {
+            paused_ += late;
+        }
     }
+    lastRan_ = now();
 }
 
 void Shell::wake() {
@@ -167,10 +204,11 @@ void Shell::speakStatus() {
 }
 
 void Shell::syncTimers() {
+    lastRan_ = now();
     scheduler_->follow(now());
     const std::optional<std::int64_t> next = scheduler_->nextVisibleTick();
     wakeAt_ = next;
-    if (!next) {
+    if (!next || waitedFrom_) {
         wake_.stop();
         return;
     }
@@ -264,20 +302,37 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
     return stack_.filter(watched, event) || QObject::eventFilter(watched, event);
 }
 
-void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {
-    // The box holds the rule that asked for it; what the rule did so far is on screen, and
-    // a timer that the rule stopped cannot fire while the box is open.
+template <typename Ask>
+auto Shell::waitForTheAnswer(Ask ask) {
+    // The dialog holds the rule that asked for it; what the rule did so far is on screen.
     sync();
-    outside_.message(text, title, icon);
+    const bool outermost = !waitedFrom_;
+    if (outermost) {
+        waitedFrom_ = realTime();
+        wake_.stop();
+    }
+    auto answer = ask();
+    if (outermost) {
+        paused_ += realTime() - *waitedFrom_;
+        waitedFrom_.reset();
+        if (!ended_ && game_ != nullptr) {
+            syncTimers();
+        }
+    }
+    // The rule that asked goes on from the moment it asked.
     catchUp();
+    return answer;
+}
+
+void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    waitForTheAnswer([&] {
+        outside_.message(text, title, icon);
+        return true;
+    });
 }
 
 std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
-    sync();
-    std::optional<std::string> chosen = outside_.chooseFile(choice);
-    // The answer comes at a moment of its own: the rule that asked goes on from there.
-    catchUp();
-    return chosen;
+    return waitForTheAnswer([&] { return outside_.chooseFile(choice); });
 }
 
 std::optional<std::string> Shell::writeSavedGame(const std::string& path,

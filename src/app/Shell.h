@@ -52,8 +52,8 @@ class Shell : public QObject, public ShellPort {
     // The one real timer, armed for the next tick that the player can see.
     const QTimer& wakeTimer() const { return wake_; }
     // The game's time in milliseconds: the real clock since the shell began (or a test's own),
-    // less the time in which the program could not run.
-    std::int64_t now() const { return realTime() - paused_; }
+    // less the time in which the program could not run or waited for the player's answer.
+    std::int64_t now() const { return (waitedFrom_ ? *waitedFrom_ : realTime()) - paused_; }
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
     // The most of an overdue wake-up that is played: a fifth of a game day. A busy moment, even
     // on a loaded machine, delays a wake-up by far less; a program that was stopped, frozen or
@@ -94,8 +94,13 @@ class Shell : public QObject, public ShellPort {
     void wake();
     void syncTimers();
     std::int64_t realTime() const { return clock_ ? clock_() : elapsed_.elapsed(); }
-    // Counts the time beyond kLongestCatchUp past the last wake-up asked for as paused.
+    // Counts as paused the time beyond kLongestCatchUp since the program last ran, when it was
+    // stopped and is told so, and otherwise past the last wake-up it asked for.
     void pauseStoppedTime();
+    // While a message box or a file dialog waits for the player's answer, no game time passes:
+    // the game goes on from where it stood once he has answered.
+    template <typename Ask>
+    auto waitForTheAnswer(Ask ask);
     void syncWindows();
     // Tells a screen reader, once, what the player's last action changed of his status; after
     // the clock's ticks only a warning that play crossed (a low mood, a debt).
@@ -113,6 +118,10 @@ class Shell : public QObject, public ShellPort {
     QElapsedTimer elapsed_;
     std::function<std::int64_t()> clock_;
     std::int64_t paused_ = 0;
+    // The real time at which the outermost wait for the player's answer began.
+    std::optional<std::int64_t> waitedFrom_;
+    // The game time at which the program last ran: caught up, or armed its real timer.
+    std::int64_t lastRan_ = 0;
     // The game time the real timer was last armed for; none while it sleeps for good.
     std::optional<std::int64_t> wakeAt_;
     bool syncing_ = false;

@@ -1,5 +1,7 @@
+#include <QAction>
 #include <QCloseEvent>
 #include <QTest>
+#include <csignal>
 
 #include "core/Accessibility.h"
 #include "core/ActivityWindow.h"
@@ -115,16 +117,22 @@ class ShellTest : public QObject {
         QVERIFY(!wake.isActive());
     }
 
-    // A program that could not run (stopped in a terminal or a debugger, a frozen machine)
-    // finds its wake-up long overdue and plays only the longest catch-up of it; a wake-up
-    // merely late, as on a busy machine, plays every tick due.
+    // A program that could not run finds its wake-up long overdue. Stopped (Ctrl+Z), it is told
+    // so as it resumes and plays at most the longest catch-up since it last ran, however far
+    // ahead its wake-up was; frozen or in a debugger, untold, at most that much past the
+    // wake-up. A wake-up merely late, as on a busy machine, plays every tick due.
     void aStoppedProgramResumesWhereItWasStopped() {
         struct Row {
             std::int64_t late;
-            std::int64_t played;
+            bool stopped;         // told by SIGCONT
+            std::int64_t played;  // from the moment it last ran
+            bool sinceTheWakeUp;  // or from the wake-up it had asked for
         };
-        for (const Row row : {Row{300, 300}, Row{Shell::kLongestCatchUp, Shell::kLongestCatchUp},
-                              Row{10 * 60 * 1000, Shell::kLongestCatchUp}}) {
+        constexpr std::int64_t kMost = Shell::kLongestCatchUp;
+        for (const Row row :
+             {Row{300, false, 300, true}, Row{kMost, false, kMost, true},
+              Row{10 * 60 * 1000, false, kMost, true}, Row{10 * 1000, true, kMost, false},
+              Row{10 * 60 * 1000, true, kMost, false}}) {
             TestProgram t;
             std::int64_t now = 100000;
             t.program.shell().setClock([&now] { return now; });
@@ -136,13 +144,49 @@ class ShellTest : public QObject {
             const int day = t.game().Day;
             const int wakeAfter = t.program.shell().wakeTimer().interval();
             now += wakeAfter + row.late;
+            if (row.stopped) {
+                std::raise(SIGCONT);
+            }
             t.program.shell().catchUp();
+            const std::int64_t played = (row.sinceTheWakeUp ? wakeAfter : 0) + row.played;
             QCOMPARE(t.game().Day, day);
-            QCOMPARE(t.game().DayTicks - ticks, int(wakeAfter + row.played) / 10);
+            QCOMPARE(t.game().DayTicks - ticks, int(played / 10));
             // From there on the clock keeps its pace.
             now += 50;
             t.program.shell().catchUp();
-            QCOMPARE(t.game().DayTicks - ticks, int(wakeAfter + row.played + 50) / 10);
+            QCOMPARE(t.game().DayTicks - ticks, int((played + 50) / 10));
+        }
+    }
+
+    // While a message box or a file dialog waits for the player, no game time passes, whatever
+    // he does in it; the day goes on from where it stood once he has answered.
+    void noGameTimePassesWhileTheGameWaitsForAnAnswer() {
+        for (const bool fileDialog : {false, true}) {
+            const char* row = fileDialog ? "a file dialog" : "a message box";
+            TestProgram t;
+            std::int64_t now = 100000;
+            t.program.shell().setClock([&now] { return now; });
+            t.startGame();
+            const int day = t.game().Day;
+            const int ticks = t.game().DayTicks;
+            // A minute spent over the answer, with a click in the dialog half way.
+            t.shell.whileAnswering = [&now, &t] {
+                now += 30000;
+                t.program.shell().catchUp();
+                now += 30000;
+            };
+            if (fileDialog) {
+                t.fMain()->findChild<QAction*>(QStringLiteral("mSave"))->trigger();
+            } else {
+                t.program.shell().message("Необходимо продать старый проект", "",
+                                          MessageIcon::None);
+            }
+            QCOMPARE(t.game().Day, day);
+            QCOMPARE(t.game().DayTicks, ticks);
+            QVERIFY2(t.program.shell().wakeTimer().isActive(), row);
+            now += 100;
+            t.program.shell().catchUp();
+            QCOMPARE(t.game().DayTicks, ticks + 10);
         }
     }
 

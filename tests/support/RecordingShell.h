@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,9 +33,15 @@ class RecordingShell : public ShellPort {
             }
         }
         messages.push_back({text, title, icon, running});
+        if (whileAnswering) {
+            whileAnswering();
+        }
     }
     std::optional<std::string> chooseFile(const FileChoice& choice) override {
         fileChoices.push_back(choice);
+        if (whileAnswering) {
+            whileAnswering();
+        }
         if (fileAnswers.empty()) {
             return std::nullopt;
         }
@@ -76,6 +83,8 @@ class RecordingShell : public ShellPort {
     std::map<std::string, std::vector<std::string>> files;
     bool refuseWrites = false;
     bool refuseRestart = false;
+    // What happens while the player reads a message or chooses a file.
+    std::function<void()> whileAnswering;
     int ends = 0;
     int restarts = 0;
 };
