@@ -820,6 +820,10 @@
         <translation>The file is too large to be a saved game.</translation>
     </message>
     <message>
+        <source>Для игры нужен графический рабочий стол (X11 или Wayland).</source>
+        <translation>The game needs a graphical desktop (X11 or Wayland).</translation>
+    </message>
+    <message>
         <source>Новая игра не началась: программа «%1» не запускается.</source>
         <translation>No new game: the program “%1” does not start.</translation>
     </message>

@@ -1,6 +1,8 @@
 #include "app/Desktop.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
+#include <xcb/xcb.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
@@ -9,6 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -132,6 +135,73 @@ bool commandLineIsGood(int argc, char* argv[]) {
     return !readCommandLine(parser, arguments);
 }
 
+// The value of Qt's own option `name` on the command line (`-name value` or `-name=value`),
+// or else that of the environment's variable.
+std::string qtSetting(int argc, char* argv[], std::string_view name, const char* variable) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (!argument.starts_with('-')) {
+            continue;
+        }
+        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+        if (argument == name && i + 1 < argc) {
+            return argv[i + 1];
+        }
+        if (argument.starts_with(name) && argument.substr(name.size()).starts_with('=')) {
+            return std::string(argument.substr(name.size() + 1));
+        }
+    }
+    const char* value = std::getenv(variable);
+    return value != nullptr ? value : "";
+}
+
+bool anXServerAnswers(const std::string& display) {
+    xcb_connection_t* connection =
+        xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+bool aWaylandCompositorListens() {
+    std::string socket =
+        qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")).toStdString();
+    if (!socket.starts_with('/')) {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (runtime == nullptr) {
+            return false;
+        }
+        socket = std::string(runtime) + '/' + socket;
+    }
+    struct stat status {};
+    return ::stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+// Whether the desktop platform that Qt would choose has a desktop to show the windows on: an X
+// server that answers, or a Wayland compositor's socket. A platform of another kind (offscreen,
+// vnc) is Qt's to judge.
+bool aDesktopIsThere(int argc, char* argv[]) {
+    const std::string platform = qtSetting(argc, argv, "platform", "QT_QPA_PLATFORM");
+    const bool x11 = platform.empty() || platform.find("xcb") != std::string::npos;
+    const bool wayland = platform.empty() || platform.find("wayland") != std::string::npos;
+    if (!x11 && !wayland) {
+        return true;
+    }
+    return (wayland && aWaylandCompositorListens()) ||
+           (x11 && anXServerAnswers(qtSetting(argc, argv, "display", "DISPLAY")));
+}
+
+// Without a desktop Qt would end the program with its own English words and a crash's
+// status: the game says it in its own language and ends as a program that could not start.
+int sayThereIsNoDesktop(int argc, char* argv[]) {
+    QCoreApplication terminal(argc, argv);
+    useLanguage(chosenLanguage(QCoreApplication::arguments()));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "tessaro", "Для игры нужен графический рабочий стол (X11 или Wayland).")));
+    return 1;
+}
+
 // The help, the version, or what is wrong with the command line, in the game's language on a
 // terminal, with no window and so no display.
 int answerOnTheTerminal(int argc, char* argv[]) {
@@ -191,6 +261,9 @@ void choosePlatformDefaults() {
 int runDesktop(int argc, char* argv[]) {
     if (asksHelpOrVersion(argc, argv) || !commandLineIsGood(argc, argv)) {
         return answerOnTheTerminal(argc, argv);
+    }
+    if (!aDesktopIsThere(argc, argv)) {
+        return sayThereIsNoDesktop(argc, argv);
     }
     // A save that reaches the file size limit fails with its reason instead of ending the game.
     std::signal(SIGXFSZ, SIG_IGN);
