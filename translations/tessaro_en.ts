@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Необходима системная плата с %1</source>
-        <translation>Needs a motherboard with %1</translation>
+        <translation>You need a motherboard with %1</translation>
     </message>
     <message>
         <source>Если продать %1, то %2 - $%3</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Установить Borland Kylix 1.0</source>
-        <translation>Install Borland Kylix 1.0</translation>
+        <translation>Install Borland Kylix 2.0</translation>
     </message>
     <message>
         <source>Установить Microsoft Visual Basic.net</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Установить Microsoft Office 98</source>
-        <translation>Install Microsoft Office 98</translation>
+        <translation>Install Microsoft Office 97</translation>
     </message>
     <message>
         <source>Обучение возможно</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Покататься на скейте в скейтпарке</source>
-        <translation>Skateboard in the skate park</translation>
+        <translation>Go skateboarding at the skate park</translation>
     </message>
     <message>
         <source>Стоимость: $20</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Необходима любая системная плата</source>
-        <translation>Needs a motherboard</translation>
+        <translation>You need a motherboard of any kind</translation>
     </message>
     <message>
         <source>Набор номера...</source>
-        <translation>Dialling...</translation>
+        <translation>Dialing...</translation>
     </message>
     <message>
         <source>Телефонная линия занята</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Проверка имени пользователя и пароля...</source>
-        <translation>Checking user name and password...</translation>
+        <translation>Verifying user name and password...</translation>
     </message>
     <message>
         <source>Регистрация компьютера в сети...</source>
@@ -345,15 +345,15 @@
     </message>
     <message>
         <source>Требуется знание Perl</source>
-        <translation>Requires Perl</translation>
+        <translation>Requires Perl skills</translation>
     </message>
     <message>
         <source>Требуется знание PHP</source>
-        <translation>Requires PHP</translation>
+        <translation>Requires PHP skills</translation>
     </message>
     <message>
         <source>Требуется знание HTML</source>
-        <translation>Requires HTML</translation>
+        <translation>Requires HTML skills</translation>
     </message>
     <message>
         <source>Тестируем CGI на уязвимость...</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Владеть технологией HTML</source>
-        <translation>Master HTML</translation>
+        <translation>Know HTML</translation>
     </message>
     <message>
         <source>Программист $10/день</source>
@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>Владеть технологией PHP</source>
-        <translation>Master PHP</translation>
+        <translation>Know PHP</translation>
     </message>
     <message>
         <source>Владеть технологией Perl</source>
-        <translation>Master Perl</translation>
+        <translation>Know Perl</translation>
     </message>
     <message>
         <source>Знать MySQL Server</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Владеть всеми web-технологии</source>
-        <translation>Master every web technology</translation>
+        <translation>Know every web technology</translation>
     </message>
     <message>
         <source>Linux-программист</source>
@@ -769,11 +769,11 @@
     </message>
     <message>
         <source>Неизвестный язык: %1 (игра говорит на ru и en).</source>
-        <translation>Unknown language: %1 (the game speaks ru and en).</translation>
+        <translation>Unknown language: %1 (the game supports ru and en).</translation>
     </message>
     <message>
         <source>Tessaro 1.1: от «Ламера» до «Хакера», симулятор жизни.</source>
-        <translation>Tessaro 1.1: from «Lamer» to «Hacker», a life simulation.</translation>
+        <translation>Tessaro 1.1: from “Lamer” to “Hacker”, a life simulation.</translation>
     </message>
     <message>
         <source>Нет такого файла или папки.</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Исчерпана квота на диске.</source>
-        <translation>The disk quota is used up.</translation>
+        <translation>Disk quota exceeded.</translation>
     </message>
     <message>
         <source>Диск доступен только для чтения.</source>
@@ -797,11 +797,11 @@
     </message>
     <message>
         <source>Часть пути не является папкой.</source>
-        <translation>A part of the path is not a folder.</translation>
+        <translation>Part of the path is not a folder.</translation>
     </message>
     <message>
         <source>Это папка.</source>
-        <translation>It is a folder.</translation>
+        <translation>This is a folder.</translation>
     </message>
     <message>
         <source>Файл слишком велик.</source>
@@ -829,7 +829,7 @@
     </message>
     <message>
         <source>В игре есть текст не из кодовой страницы Windows-1251.</source>
-        <translation>The game holds text outside the Windows-1251 code page.</translation>
+        <translation>The game contains text outside the Windows-1251 code page.</translation>
     </message>
     <message>
         <source>Файл помечен как UTF-8, но это не UTF-8.</source>
@@ -841,11 +841,11 @@
     </message>
     <message>
         <source>В файле есть текст не из кодовой страницы Windows-1251.</source>
-        <translation>The file holds text outside the Windows-1251 code page.</translation>
+        <translation>The file contains text outside the Windows-1251 code page.</translation>
     </message>
     <message>
         <source>Это папка, а не сохранённая игра.</source>
-        <translation>It is a folder, not a saved game.</translation>
+        <translation>This is a folder, not a saved game.</translation>
     </message>
     <message>
         <source>Это не файл, а устройство или канал.</source>
@@ -915,7 +915,7 @@
     </message>
     <message>
         <source>Уничтожить антивирусом</source>
-        <translation>Remove with the antivirus</translation>
+        <translation>Destroy with the antivirus</translation>
     </message>
     <message>
         <source>Оставить</source>
@@ -926,7 +926,7 @@
     <name>tessaro::TfComputer</name>
     <message>
         <source>Покупка комплектующих</source>
-        <translation>Computer</translation>
+        <translation>Computer Parts</translation>
     </message>
     <message>
         <source>Здесь можно приобрести комплектующие для компьютера</source>
@@ -937,7 +937,7 @@
     <name>tessaro::TfDeveloper</name>
     <message>
         <source>Разработка программ</source>
-        <translation>Development</translation>
+        <translation>Software Development</translation>
     </message>
     <message>
         <source>Язык разработки</source>
@@ -999,7 +999,7 @@
     </message>
     <message>
         <source>Скачать утилиты</source>
-        <translation>Download tools</translation>
+        <translation>Download utilities</translation>
     </message>
     <message>
         <source>Имеющийся проект</source>
@@ -1022,7 +1022,7 @@
     <name>tessaro::TfJob</name>
     <message>
         <source>Поиск работы</source>
-        <translation>Jobs</translation>
+        <translation>Job Search</translation>
     </message>
     <message>
         <source>Доступные предложения</source>
@@ -1037,7 +1037,7 @@
     <name>tessaro::TfMain</name>
     <message>
         <source>Ваши данные</source>
-        <translation>Your details</translation>
+        <translation>Your stats</translation>
     </message>
     <message>
         <source>Имя:</source>
@@ -1164,7 +1164,7 @@
     <name>tessaro::TfSoftware</name>
     <message>
         <source>Установка программ</source>
-        <translation>Software</translation>
+        <translation>Install Software</translation>
     </message>
     <message>
         <source>Операционная система</source>
@@ -1207,7 +1207,7 @@
     </message>
     <message>
         <source>Начать игру</source>
-        <translation>Start game</translation>
+        <translation>Start Game</translation>
     </message>
 </context>
 <context>
