@@ -824,6 +824,18 @@
         <translation>The game needs a graphical desktop (X11 or Wayland).</translation>
     </message>
     <message>
+        <source>Последнюю игру хранит другая игра: эта сама не сохраняется.</source>
+        <translation>Another game keeps the last game: this one is not kept by itself.</translation>
+    </message>
+    <message>
+        <source>Последней игры нет: начинается новая.</source>
+        <translation>There is no last game: a new one starts.</translation>
+    </message>
+    <message>
+        <source>Продолжить последнюю игру, сохранённую самой игрой.</source>
+        <translation>Continue the last game, which the game keeps by itself.</translation>
+    </message>
+    <message>
         <source>Новая игра не началась: программа «%1» не запускается.</source>
         <translation>No new game: the program “%1” does not start.</translation>
     </message>

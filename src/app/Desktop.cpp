@@ -1,11 +1,16 @@
 #include "app/Desktop.h"
 
+#include <fcntl.h>
 #include <fontconfig/fontconfig.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLocale>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QStyleFactory>
 #include <algorithm>
 #include <chrono>
@@ -40,6 +45,10 @@ std::optional<QString> readCommandLine(QCommandLineParser& parser, const QString
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(languageOption());
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("continue"),
+                           QCoreApplication::translate(
+                               "tessaro", "Продолжить последнюю игру, сохранённую самой игрой.")));
     parser.addPositionalArgument(
         QStringLiteral("file"),
         QCoreApplication::translate("tessaro", "Сохранённая игра (.tso), с которой начать."),
@@ -202,6 +211,43 @@ int sayThereIsNoDesktop(int argc, char* argv[]) {
     return 1;
 }
 
+// Where the signals that ask the program to end are told to the event loop.
+int endRequests[2] = {-1, -1};
+
+extern "C" void askToEnd(int /*signal*/) {
+    const char request = 0;
+    [[maybe_unused]] const ssize_t written = ::write(endRequests[1], &request, 1);
+}
+
+// A program asked to end (SIGTERM, SIGHUP, SIGINT) or a desktop session that ends keeps the
+// game in progress for `--continue`, as leaving by «Выход» does. The session manager restarts
+// the game with it at the next login.
+void keepTheGameWhenAskedToEnd(Shell& shell) {
+    if (::pipe2(endRequests, O_CLOEXEC | O_NONBLOCK) == 0) {
+        auto* requests = new QSocketNotifier(endRequests[0], QSocketNotifier::Read, qApp);
+        QObject::connect(requests, &QSocketNotifier::activated, qApp, [&shell] {
+            char request = 0;
+            while (::read(endRequests[0], &request, 1) > 0) {
+            }
+            shell.endProgram();
+        });
+        struct sigaction action {};
+        action.sa_handler = askToEnd;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            sigaction(signal, &action, nullptr);
+        }
+    }
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
+                     [&shell](QSessionManager& /*manager*/) { shell.keepTheGame(); });
+    QObject::connect(qApp, &QGuiApplication::saveStateRequest, qApp, [](QSessionManager& manager) {
+        manager.setRestartCommand(
+            {QCoreApplication::applicationFilePath(), QStringLiteral("--continue")});
+        manager.setRestartHint(QSessionManager::RestartIfRunning);
+    });
+}
+
 // The help, the version, or what is wrong with the command line, in the game's language on a
 // terminal, with no window and so no display.
 int answerOnTheTerminal(int argc, char* argv[]) {
@@ -291,7 +337,24 @@ int runDesktop(int argc, char* argv[]) {
     QtShellPort outside;
     Program program(outside, &clockSeed);
     outside.setDialogOwner([&program] { return program.shell().dialogOwner(); });
-    program.start(files.isEmpty() ? std::string() : fileArgument(arguments, files.front()));
+    std::string savedGame =
+        files.isEmpty() ? std::string() : fileArgument(arguments, files.front());
+    const bool continuing = savedGame.empty() && parser.isSet(QStringLiteral("continue"));
+    if (continuing) {
+        if (QFileInfo::exists(QtShellPort::lastGameSlot())) {
+            savedGame = QtShellPort::lastGameSlot().toStdString();
+        } else {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "tessaro", "Последней игры нет: начинается новая.")));
+        }
+    }
+    program.start(savedGame);
+    if (continuing && !savedGame.empty() && !program.game().window(WindowId::fMain).shown) {
+        // The player has read why it did not load; the slot is kept for him to look at.
+        outside.keepTheSlotAside();
+    }
+    keepTheGameWhenAskedToEnd(program.shell());
     return QApplication::exec();
 }
 

@@ -1,18 +1,22 @@
 #include "app/QtShellPort.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QListView>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTreeView>
+#include <cstdio>
 
 #include "core/ScreenLanguage.h"
 #include "core/WindowCaption.h"
@@ -20,9 +24,15 @@
 
 namespace tessaro {
 
+QtShellPort::~QtShellPort() = default;
+
 namespace {
 
 constexpr QSize kFileDialogSize(760, 440);
+
+// What a second game at once says, on the terminal, of the slot of the last game.
+constexpr const char* kSlotTaken =
+    QT_TRANSLATE_NOOP("tessaro", "Последнюю игру хранит другая игра: эта сама не сохраняется.");
 
 // What the player reads when "Новая" cannot start a new game; the running one goes on.
 constexpr const char* kNoNewGame =
@@ -107,8 +117,8 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
             splitter->setSizes({wanted, total - wanted});
         }
     }
-    // The day clock goes on while the player chooses a file, and a virus may come meanwhile:
-    // the dialog holds only the window it belongs to, so the virus window can be answered.
+    // The dialog holds the window it belongs to, as the stack of windows in play keeps the
+    // others; no game time passes while it waits.
     dialog.setWindowModality(Qt::WindowModal);
     const QString chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                                ? dialog.selectedFiles().constFirst()
@@ -127,6 +137,48 @@ std::optional<std::string> QtShellPort::writeSavedGame(const std::string& path,
 std::optional<std::string> QtShellPort::readSavedGame(const std::string& path,
                                                       std::vector<std::string>& lines) {
     return readSavedGameFile(path, lines);
+}
+
+QString QtShellPort::lastGameSlot() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/last-game.tso");
+}
+
+bool QtShellPort::ownsTheSlot() {
+    if (slotLock_ == nullptr) {
+        QDir().mkpath(QFileInfo(slot_).absolutePath());
+        slotLock_ = std::make_unique<QLockFile>(slot_ + QStringLiteral(".lock"));
+        // Held as long as the game runs: only a lock whose program has gone is stale.
+        slotLock_->setStaleLockTime(0);
+        if (!slotLock_->tryLock(0)) {
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(QCoreApplication::translate("tessaro", kSlotTaken)));
+        }
+    }
+    return slotLock_->isLocked();
+}
+
+void QtShellPort::keepGame(const std::vector<std::string>& lines) {
+    if (!ownsTheSlot()) {
+        return;
+    }
+    if (const std::optional<std::string> error = writeSavedGameFile(slot_.toStdString(), lines)) {
+        std::fprintf(stderr, "%s\n", error->c_str());
+    }
+}
+
+void QtShellPort::forgetGame() {
+    if (ownsTheSlot()) {
+        QFile::remove(slot_);
+    }
+}
+
+QString QtShellPort::keepTheSlotAside() {
+    const QString aside =
+        QFileInfo(slot_).absolutePath() +
+        QStringLiteral("/last-game-unreadable-%1.tso")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+    return QFile::rename(slot_, aside) ? aside : QString();
 }
 
 void QtShellPort::endProgram() {

@@ -10,8 +10,10 @@
 
 #include "app/WindowTable.h"
 #include "core/Accessibility.h"
+#include "game/KeptGame.h"
 #include "game/TfMain.h"
 #include "game/TimerTable.h"
+#include "persistence/SavedGame.h"
 
 namespace tessaro {
 
@@ -113,6 +115,43 @@ void Shell::catchUp() {
     const WindowStack::Uninvited byTheClock(stack_);
     if (scheduler_->runUntil(now()) > 0) {
         sync();
+        keepAtTheEndOfADay();
+    }
+}
+
+void Shell::keepAtTheEndOfADay() {
+    if (ended_ || game_->Day == dayOfLastTicks_) {
+        return;
+    }
+    dayOfLastTicks_ = game_->Day;
+    // Play is counted from the clock's first ticks in a game, not from the start window.
+    if (!keptAt_) {
+        keptAt_ = now();
+        return;
+    }
+    if (now() - *keptAt_ >= kKeepEvery && GameCanBeKept(*game_)) {
+        keepTheGame();
+    }
+}
+
+void Shell::keepTheGame() {
+    if (ended_ || game_ == nullptr || waitedFrom_) {
+        // A rule waits for the player's answer: what stands now is half a rule, which no
+        // load could give back. The game kept last stays.
+        return;
+    }
+    if (GameIsOver(*game_)) {
+        forgetTheGame();
+    } else if (GameCanBeKept(*game_)) {
+        outside_.keepGame(SavedGameLines(*game_));
+        keptAt_ = now();
+    }
+}
+
+void Shell::forgetTheGame() {
+    if (!forgotten_) {
+        forgotten_ = true;
+        outside_.forgetGame();
     }
 }
 
@@ -162,6 +201,10 @@ void Shell::sync() {
         syncWindows();
     } while (syncAgain_ && !ended_);
     syncing_ = false;
+    // A won game is over at once, even if the player never leaves the congratulations.
+    if (game_->window(WindowId::Form1).shown) {
+        forgetTheGame();
+    }
     speakChanges();
 }
 
@@ -346,6 +389,8 @@ std::optional<std::string> Shell::readSavedGame(const std::string& path,
 }
 
 void Shell::endProgram() {
+    // A game in progress is kept for `--continue`; a game over leaves nothing to continue.
+    keepTheGame();
     ended_ = true;
     wake_.stop();
     for (auto& window : windows_) {
@@ -356,7 +401,17 @@ void Shell::endProgram() {
     outside_.endProgram();
 }
 
+void Shell::keepGame(const std::vector<std::string>& lines) {
+    outside_.keepGame(lines);
+}
+
+void Shell::forgetGame() {
+    outside_.forgetGame();
+}
+
 std::optional<std::string> Shell::restartProgram() {
+    // The game left for a new one is kept until the new one keeps its own.
+    keepTheGame();
     std::optional<std::string> failure = outside_.restartProgram();
     if (!failure) {
         ended_ = true;

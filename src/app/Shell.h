@@ -78,8 +78,15 @@ class Shell : public QObject, public ShellPort {
                                               const std::vector<std::string>& lines) override;
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
+    void keepGame(const std::vector<std::string>& lines) override;
+    void forgetGame() override;
     void endProgram() override;
     std::optional<std::string> restartProgram() override;
+
+    // Keeps the game in progress in the slot of the last game, or empties the slot once the
+    // game is over; the desktop asks it before its session ends. Leaving the program keeps it
+    // too, and so does the end of a game day once kKeepEvery of play has passed.
+    void keepTheGame();
 
   public slots:
     // Shows, hides, enables and renders the windows and starts, stops and restarts the timers
@@ -106,6 +113,8 @@ class Shell : public QObject, public ShellPort {
     // the clock's ticks only a warning that play crossed (a low mood, a debt).
     void speakChanges();
     void speakStatus();
+    void keepAtTheEndOfADay();
+    void forgetTheGame();
     GameWindow* create(std::size_t index);
     void retire(std::unique_ptr<GameWindow>& window);
 
@@ -131,6 +140,11 @@ class Shell : public QObject, public ShellPort {
     QStringList spokenStatus_;
     Warnings warnings_;
     bool playerActed_ = false;
+    // When the game was last kept (the clock's first ticks before that), and the day when the
+    // clock last ticked, which tells that a day has ended.
+    std::optional<std::int64_t> keptAt_;
+    std::int32_t dayOfLastTicks_ = 0;
+    bool forgotten_ = false;
 };
 
 }  // namespace tessaro

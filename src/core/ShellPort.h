@@ -40,6 +40,10 @@ class ShellPort {
     // Reads the lines of a saved game. Returns the error to show the player, or nothing.
     virtual std::optional<std::string> readSavedGame(const std::string& path,
                                                      std::vector<std::string>& lines) = 0;
+    // Keeps the game, as the lines of a saved game, in the slot of the last game, which
+    // `--continue` starts again; or, once the game is over, empties the slot.
+    virtual void keepGame(const std::vector<std::string>& lines) = 0;
+    virtual void forgetGame() = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;
     // Starts a fresh copy of the program, then ends this one. When no fresh copy starts, this

@@ -2,11 +2,14 @@
 #include <QCloseEvent>
 #include <QTest>
 #include <csignal>
+#include <functional>
 
 #include "core/Accessibility.h"
+#include "core/ActionLabel.h"
 #include "core/ActivityWindow.h"
 #include "core/PictureButton.h"
 #include "game/TfMain.h"
+#include "persistence/SavedGame.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {
@@ -188,6 +191,71 @@ class ShellTest : public QObject {
             t.program.shell().catchUp();
             QCOMPARE(t.game().DayTicks, ticks + 10);
         }
+    }
+
+    // The game in progress is kept for `--continue` when the player leaves it; a game lost or
+    // won leaves nothing to continue.
+    void theLastGameIsKeptAndAGameOverIsForgotten() {
+        struct Row {
+            const char* name;
+            std::function<void(TestProgram&)> end;
+            bool kept;
+        };
+        const auto trigger = [](TestProgram& t, const char* action) {
+            t.fMain()->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        };
+        const Row rows[] = {
+            {"Выход", [&trigger](TestProgram& t) { trigger(t, "mExit"); }, true},
+            {"the close box", [](TestProgram& t) { t.fMain()->close(); }, true},
+            {"Новая", [&trigger](TestProgram& t) { trigger(t, "mNew"); }, true},
+            {"lost",
+             [](TestProgram& t) {
+                 t.game().Money = -1;
+                 t.tick();
+             },
+             false},
+            {"won, then Выход",
+             [](TestProgram& t) {
+                 t.game().Experience = 1001;
+                 t.tick();
+                 QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
+             },
+             false},
+        };
+        for (const Row& row : rows) {
+            TestProgram t;
+            t.startGame();
+            t.game().Money = 777;
+            row.end(t);
+            QVERIFY2(t.shell.ends + t.shell.restarts == 1, row.name);
+            if (row.kept) {
+                QVERIFY2(t.shell.kept.size() == 1 && t.shell.forgotten == 0, row.name);
+                QVERIFY2(t.shell.kept.back() == SavedGameLines(t.game()), row.name);
+            } else {
+                QVERIFY2(t.shell.kept.empty() && t.shell.forgotten == 1, row.name);
+            }
+        }
+    }
+
+    // During play the game is kept at the end of a game day once 30 s of play have passed
+    // since it was last kept: a crash loses at most that much.
+    void aGameDayEndsKeepingTheGameEveryThirtySecondsOfPlay() {
+        TestProgram t;
+        std::int64_t now = 100000;
+        t.program.shell().setClock([&now] { return now; });
+        t.startGame();
+        t.game().VirusDay = 1000;
+        std::vector<int> keptDays;
+        for (int step = 0; step < 60 * 241; ++step) {
+            now += 10;
+            t.program.shell().catchUp();
+            if (t.shell.kept.size() > keptDays.size()) {
+                keptDays.push_back(t.game().Day);
+                QVERIFY(t.shell.kept.back() == SavedGameLines(t.game()));
+            }
+        }
+        // A day is 2.41 s of play: 30 s end in the 13th day.
+        QCOMPARE(keptDays, (std::vector<int>{14, 27, 40, 53}));
     }
 
     // The sleeping clock wakes for the day's end, whose wage leaves the player in debt, and

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
+#include "core/Navigation.h"
+#include "game/Activities.h"
 #include "game/DayClock.h"
+#include "game/KeptGame.h"
 #include "game/NewGame.h"
 #include "support/ClockStates.h"
 #include "support/RecordingShell.h"
@@ -287,6 +291,37 @@ TEST_F(DayClockTest, TheClockUnlocksTheInternetOnlyFromProgrammerOn) {
     Tick(1);
     EXPECT_TRUE(game.InternetOpen);
     EXPECT_TRUE(game.main.bInternetImageEnabled);
+}
+
+// The last game is kept only where a load gives it back: started, not over, with nothing under
+// way that the file does not hold.
+TEST(KeptGameTest, AGameIsKeptOnlyWhereALoadGivesItBack) {
+    struct Row {
+        const char* name;
+        std::function<void(Game&)> change;
+        bool kept;
+    };
+    const Row rows[] = {
+        {"at the start window", [](Game& g) { g.window(WindowId::fMain).shown = false; }, false},
+        {"in the main window", [](Game&) {}, true},
+        {"in the shop", [](Game& g) { OpenActivity(g, WindowId::fComputer); }, true},
+        {"while developing", [](Game& g) { g.window(WindowId::fDeveloper).shown = true; }, true},
+        {"with the virus asking", [](Game& g) { g.window(WindowId::Form4).shown = true; }, false},
+        {"during a mission", [](Game& g) { startTimer(g, TimerId::tFTPhack); }, false},
+        {"while dialling", [](Game& g) { startTimer(g, TimerId::tConnect); }, false},
+        {"with mood 0", [](Game& g) { g.Mood = 0; }, false},
+        {"in debt", [](Game& g) { g.Money = -1; }, false},
+        {"won", [](Game& g) { g.Experience = kWinningExperience + 1; }, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestGame t;
+        NewGame(t.game);
+        t.game.window(WindowId::fMain).shown = true;
+        startTimer(t.game, TimerId::tTime);
+        row.change(t.game);
+        EXPECT_EQ(GameCanBeKept(t.game), row.kept);
+    }
 }
 
 // The clock sleeps through the ticks that the rule calls quiet: they must leave the game as the

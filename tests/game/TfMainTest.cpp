@@ -21,6 +21,7 @@
 #include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
+#include "persistence/SavedGameFile.h"
 #include "support/TestProgram.h"
 
 namespace tessaro::testing {
@@ -344,6 +345,38 @@ class TfMainTest : public WindowTestCase {
         QEventLoop stillRunning;
         QTimer::singleShot(0, &stillRunning, [&stillRunning] { stillRunning.exit(7); });
         QCOMPARE(stillRunning.exec(), 7);
+    }
+
+    // Of two games running at once, the first that keeps its game owns the slot of the last
+    // game until it ends: the other neither replaces nor removes it.
+    void twoGamesAtOnceNeverShareTheLastGame() {
+        QTemporaryDir folder;
+        const QString slot = folder.filePath(QStringLiteral("last-game.tso"));
+        const auto kept = [&slot] {
+            std::vector<std::string> lines;
+            return readSavedGameFile(slot.toStdString(), lines) ? std::string() : lines[0];
+        };
+        std::vector<std::string> first = SavedGameLines(t->game());
+        std::vector<std::string> second = first;
+        first[0] = "Первый";
+        second[0] = "Второй";
+        {
+            QtShellPort one(QString(), slot);
+            QtShellPort other(QString(), slot);
+            one.keepGame(first);
+            other.keepGame(second);
+            QCOMPARE(kept(), std::string("Первый"));
+            other.forgetGame();
+            QCOMPARE(kept(), std::string("Первый"));
+            one.keepGame(second);
+            QCOMPARE(kept(), std::string("Второй"));
+        }
+        // Once the first has ended, the next game to keep one owns the slot.
+        QtShellPort next(QString(), slot);
+        next.keepGame(first);
+        QCOMPARE(kept(), std::string("Первый"));
+        next.forgetGame();
+        QVERIFY(!QFile::exists(slot));
     }
 
     void winningLeavesOnlyTheCongratulations() {

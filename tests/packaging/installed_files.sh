@@ -23,6 +23,7 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 grep -qx "Exec=/usr/games/tessaro %f" "$desktop" || fail "the entry does not start the installed program with a file"
 grep -qx "Icon=$id" "$desktop" || fail "the entry names another icon"
 grep -qx "MimeType=application/x-tessaro-save;" "$desktop" || fail "the entry does not open saved games"
+grep -qx "Exec=/usr/games/tessaro --continue" "$desktop" || fail "the entry offers no way to continue the last game"
 
 for size in 16 32 48 64 128 256; do
   icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png

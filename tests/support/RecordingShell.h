@@ -66,6 +66,8 @@ class RecordingShell : public ShellPort {
         lines = file->second;
         return std::nullopt;
     }
+    void keepGame(const std::vector<std::string>& lines) override { kept.push_back(lines); }
+    void forgetGame() override { ++forgotten; }
     void endProgram() override { ++ends; }
     std::optional<std::string> restartProgram() override {
         if (refuseRestart) {
@@ -85,6 +87,9 @@ class RecordingShell : public ShellPort {
     bool refuseRestart = false;
     // What happens while the player reads a message or chooses a file.
     std::function<void()> whileAnswering;
+    // Each game kept in the slot of the last game, in order; how often the slot was emptied.
+    std::vector<std::vector<std::string>> kept;
+    int forgotten = 0;
     int ends = 0;
     int restarts = 0;
 };

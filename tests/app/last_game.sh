@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The last game survives the program's end, as a player meets it: the real program on a virtual
+# X screen with a window manager, its slot in a data folder of its own.
+#   last_game.sh PROGRAM
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../../scripts/virtual-screen.sh"
+trap stop_virtual_screen EXIT
+start_virtual_screen
+start_window_manager
+export XDG_DATA_HOME=$virtual_screen_dir/data XDG_CONFIG_HOME=$virtual_screen_dir/config
+export LANGUAGE=en LANG=en_GB.UTF-8
+slot="$XDG_DATA_HOME/Tessaro 1.1/last-game.tso"
+log=$virtual_screen_dir/program.log
+
+fail() {
+  echo "FAIL: $*" >&2
+  cat "$log" >&2 || true
+  exit 1
+}
+# The day a saved game holds (its sixth line).
+day_of() { sed -n 6p "$1" | tr -d '\r'; }
+# Until a window of the game with this title shows.
+await_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window «$1»"; }
+# Ends the program with a signal and waits for it.
+end_with() {
+  kill "-$1" "$pid"
+  wait "$pid" || true
+}
+
+# No slot yet: --continue says so and shows the start window; nothing is kept from there.
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+grep -q "There is no last game" "$log" || fail "--continue without a slot said nothing"
+end_with TERM
+[ ! -e "$slot" ] || fail "the start window kept a game"
+
+# A new game played 40 s and killed: the slot holds it at most 30 s of play behind (a day is
+# 2.41 s: 40 s are some 16 days, 30 s some 12).
+"$program" 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool type --delay 20 Ivan
+xdotool key Return
+sleep 40
+end_with KILL
+[ -e "$slot" ] || fail "no slot after 40 s of play"
+killed_day=$(day_of "$slot")
+[ "$killed_day" -ge 4 ] && [ "$killed_day" -le 18 ] || fail "the slot holds day $killed_day"
+
+# --continue starts it, and SIGTERM keeps it as it stands: a few days later, not a new game.
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+sleep 5
+end_with TERM
+termed_day=$(day_of "$slot")
+[ "$termed_day" -gt "$killed_day" ] && [ "$termed_day" -le $((killed_day + 3)) ] ||
+  fail "continued from day $killed_day, kept day $termed_day"
+[ "$(sed -n 1p "$slot" | tr -d '\r')" = Ivan ] || fail "the slot holds another player"
+
+# A slot that does not load: the usual error, the slot kept aside, the start window.
+printf 'not a saved game\r\n' >"$slot"
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+sleep 1
+xdotool key Return
+sleep 1
+end_with TERM
+[ ! -e "$slot" ] || fail "the unreadable slot is still the slot"
+aside=$(find "$XDG_DATA_HOME/Tessaro 1.1" -name 'last-game-unreadable-*.tso')
+[ -n "$aside" ] && grep -q "not a saved game" "$aside" || fail "the unreadable slot was not kept aside"
+echo "the last game survives"
