@@ -215,7 +215,7 @@ void Shell::speakChanges() {
         spokenStatus_.clear();
         return;
     }
-    const QStringList status = main->statusParts();
+    const QStringList status = main->shownState();
     const Warnings warnings = warningsOf(*game_);
     QStringList changed;
     if (spokenStatus_.size() == status.size()) {

@@ -109,8 +109,9 @@ class Shell : public QObject, public ShellPort {
     template <typename Ask>
     auto waitForTheAnswer(Ask ask);
     void syncWindows();
-    // Tells a screen reader, once, what the player's last action changed of his status; after
-    // the clock's ticks only a warning that play crossed (a low mood, a debt).
+    // Tells a screen reader, once, what the player's last action changed of what the main
+    // window shows (his status, his computer and its software); after the clock's ticks only a
+    // warning that play crossed (a low mood, a debt).
     void speakChanges();
     void speakStatus();
     void keepAtTheEndOfADay();
@@ -136,7 +137,8 @@ class Shell : public QObject, public ShellPort {
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;
-    // What the screen reader was last told of the status, and the warnings then.
+    // What the main window showed of the game when a screen reader was last told, and the
+    // warnings then.
     QStringList spokenStatus_;
     Warnings warnings_;
     bool playerActed_ = false;

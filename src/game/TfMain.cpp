@@ -94,6 +94,15 @@ QStringList TfMain::statusParts() const {
     return parts;
 }
 
+QStringList TfMain::shownState() const {
+    QStringList parts = statusParts();
+    // The computer and its software: the rows below the player's data.
+    for (std::size_t row = computerRows_; row < rows_.size(); ++row) {
+        parts.append(rows_[row].first->text() + QLatin1Char(' ') + rows_[row].second->text());
+    }
+    return parts;
+}
+
 void TfMain::createDataPanel() {
     QWidget* heading =
         makeBar(QStringLiteral("dataHeading"), client(), QRect(4, 4, kPanelWidth - 4, 18));
@@ -149,6 +158,7 @@ void TfMain::createComputerPanel() {
         {QT_TR_NOOP("Модем:"), "lModem"},
     };
     MainCaptions& main = game_.main;
+    computerRows_ = rows_.size();
     int y = 139;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         bind(addRow(tr(kHardwareRows[slot].caption), QLatin1String(kHardwareRows[slot].name), y,

@@ -27,6 +27,10 @@ class TfMain : public GameWindow {
     QStringList statusParts() const;
     static constexpr qsizetype kMoneyPart = 0;
     static constexpr qsizetype kMoodPart = 1;
+    // Everything the window shows of the game, part by part: the status first, then each row
+    // of the computer and its software with what it is. A part that an action changed is what
+    // a screen reader is told.
+    QStringList shownState() const;
 
   public slots:
     void FormClose() override;
@@ -77,6 +81,8 @@ class TfMain : public GameWindow {
     QLabel* lDay_ = nullptr;
     // The rows of the player's data and his computer: caption and value.
     std::vector<std::pair<QLabel*, QLabel*>> rows_;
+    // Where the rows of the computer begin among them.
+    std::size_t computerRows_ = 0;
     QMenuBar* menu_ = nullptr;
 };
 

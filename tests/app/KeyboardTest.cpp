@@ -163,8 +163,14 @@ class KeyboardTest : public QObject {
         QVERIFY(t.shown(WindowId::fComputer));
         pressThroughAccessibility(WindowId::fComputer, "mbP1");
         QCOMPARE(t.game().PartLevel[kMotherboard], 1);
+        // The money first, then what else the main window shows anew: the board, the experience.
         const QString money = t.find<QLabel>(WindowId::fMain, "lMoney")->accessibleName();
         QVERIFY2(lastAnnouncement().startsWith(money), qPrintable(lastAnnouncement()));
+        QVERIFY2(lastAnnouncement().contains(
+                     QStringLiteral("Системная плата: ASUS TXP4 (Socket 7, SIMM)")),
+                 qPrintable(lastAnnouncement()));
+        QVERIFY2(!lastAnnouncement().contains(QStringLiteral("Процессор")),
+                 qPrintable(lastAnnouncement()));
         pressThroughAccessibility(WindowId::fMain, "bJobImage");
         QVERIFY(!t.shown(WindowId::fJob));
         QVERIFY(t.shown(WindowId::fComputer));
