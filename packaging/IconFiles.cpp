@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "core/Pictures.h"
+#include "widgets/Pictures.h"
 
 namespace {
 

@@ -25,9 +25,9 @@
 
 #include "app/Program.h"
 #include "app/QtShellPort.h"
-#include "core/Fonts.h"
-#include "core/Pictures.h"
-#include "core/WindowCaption.h"
+#include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/ScreenLanguage.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
-#include "core/Accessibility.h"
 #include "game/TfMain.h"
 #include "titles/StartGame.h"
+#include "widgets/Accessibility.h"
 
 namespace tessaro {
 

@@ -18,9 +18,9 @@
 #include <QTreeView>
 #include <cstdio>
 
-#include "core/ScreenLanguage.h"
-#include "core/WindowCaption.h"
 #include "persistence/SavedGameFile.h"
+#include "widgets/ScreenLanguage.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro {
 

@@ -9,11 +9,11 @@
 #include <utility>
 
 #include "app/WindowTable.h"
-#include "core/Accessibility.h"
 #include "game/KeptGame.h"
 #include "game/TfMain.h"
 #include "game/TimerTable.h"
 #include "persistence/SavedGame.h"
+#include "widgets/Accessibility.h"
 
 namespace tessaro {
 

@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "app/WindowStack.h"
-#include "core/GameWindow.h"
 #include "core/ShellPort.h"
 #include "game/DayClock.h"
 #include "game/Scheduler.h"
+#include "widgets/GameWindow.h"
 
 namespace tessaro {
 

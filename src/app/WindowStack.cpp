@@ -11,8 +11,8 @@
 #include <memory>
 #include <utility>
 
-#include "core/ActionLabel.h"
-#include "core/WindowCaption.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "core/GameWindow.h"
+#include "widgets/GameWindow.h"
 
 namespace tessaro {
 

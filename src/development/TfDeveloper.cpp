@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/ScreenLanguage.h"
 #include "development/Project.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

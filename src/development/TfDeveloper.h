@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/ActivityWindow.h"
 #include "core/DeveloperState.h"
+#include "widgets/ActivityWindow.h"
 
 class QProgressBar;
 class QRadioButton;

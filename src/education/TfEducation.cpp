@@ -3,11 +3,11 @@
 #include <QLabel>
 #include <span>
 
-#include "core/Accessibility.h"
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/ScreenLanguage.h"
 #include "education/Courses.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

@@ -2,11 +2,11 @@
 
 #include <QLabel>
 
-#include "core/Accessibility.h"
-#include "core/ActionLabel.h"
-#include "core/Fonts.h"
-#include "core/Pictures.h"
 #include "events/Virus.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/Fonts.h"
-#include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
 #include "core/Text.h"
+#include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/Fonts.h"
 #include "core/Navigation.h"
-#include "core/PictureButton.h"
-#include "core/Pictures.h"
 #include "game/Activities.h"
 #include "game/MainPictures.h"
 #include "persistence/SavedGame.h"
 #include "titles/AboutAndCongratulations.h"
+#include "widgets/Fonts.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/GameWindow.h"
+#include "widgets/GameWindow.h"
 
 class QAction;
 class QMenuBar;

@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
 #include "hardware/PartsCatalogue.h"
 #include "hardware/Shop.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

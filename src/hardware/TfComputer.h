@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ActivityWindow.h"
 #include "core/GameState.h"
+#include "widgets/ActivityWindow.h"
 
 namespace tessaro {
 

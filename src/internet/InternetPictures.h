@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QVector>
 
-#include "core/Pictures.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

@@ -4,15 +4,15 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "core/Accessibility.h"
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/ScreenLanguage.h"
 #include "internet/Dialup.h"
 #include "internet/InternetPictures.h"
 #include "internet/Market.h"
 #include "internet/Missions.h"
 #include "internet/Utilities.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

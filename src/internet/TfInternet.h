@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ActivityWindow.h"
+#include "widgets/ActivityWindow.h"
 
 namespace tessaro {
 

@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "core/Accessibility.h"
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
 #include "jobs/JobOffers.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

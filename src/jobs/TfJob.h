@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "core/ActivityWindow.h"
 #include "core/JobState.h"
+#include "widgets/ActivityWindow.h"
 
 namespace tessaro {
 

@@ -4,13 +4,13 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "core/Accessibility.h"
-#include "core/Fonts.h"
-#include "core/ItemList.h"
-#include "core/ScreenLanguage.h"
 #include "software/Installation.h"
 #include "software/SoftwareCatalogue.h"
 #include "software/SoftwarePictures.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

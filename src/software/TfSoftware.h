@@ -3,7 +3,7 @@
 #include <QVector>
 #include <array>
 
-#include "core/ActivityWindow.h"
+#include "widgets/ActivityWindow.h"
 
 class QProgressBar;
 

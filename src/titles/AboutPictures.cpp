@@ -3,7 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "core/Fonts.h"
+#include "widgets/Fonts.h"
 
 namespace tessaro {
 

@@ -2,12 +2,12 @@
 
 #include <QLabel>
 
-#include "core/ActionLabel.h"
 #include "core/Navigation.h"
-#include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
 #include "titles/AboutAndCongratulations.h"
 #include "titles/TitleBar.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

@@ -3,11 +3,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "core/ActionLabel.h"
-#include "core/Fonts.h"
 #include "titles/AboutAndCongratulations.h"
 #include "titles/AboutPictures.h"
 #include "titles/TitleBar.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/Fonts.h"
 
 namespace tessaro {
 

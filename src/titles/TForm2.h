@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/GameWindow.h"
+#include "widgets/GameWindow.h"
 
 namespace tessaro {
 

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/Fonts.h"
 #include "core/Navigation.h"
 #include "titles/NameValidator.h"
 #include "titles/StartGame.h"
 #include "titles/TitleBar.h"
+#include "widgets/Fonts.h"
 
 namespace tessaro {
 

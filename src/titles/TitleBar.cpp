@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-#include "core/Fonts.h"
-#include "core/GameWindow.h"
-#include "core/Pictures.h"
+#include "widgets/Fonts.h"
+#include "widgets/GameWindow.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

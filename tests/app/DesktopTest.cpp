@@ -21,13 +21,13 @@
 
 #include "app/QtShellPort.h"
 #include "app/WindowStack.h"
-#include "core/ActionLabel.h"
 #include "core/Navigation.h"
 #include "events/Virus.h"
 #include "game/Activities.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
 #include "titles/AboutAndCongratulations.h"
+#include "widgets/ActionLabel.h"
 
 namespace tessaro::testing {
 

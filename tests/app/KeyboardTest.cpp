@@ -4,12 +4,12 @@
 #include <QTest>
 #include <algorithm>
 
-#include "core/Accessibility.h"
-#include "core/ActionLabel.h"
-#include "core/ActivityWindow.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/ActivityWindow.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

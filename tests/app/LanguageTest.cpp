@@ -15,13 +15,13 @@
 #include <QTreeView>
 
 #include "app/QtShellPort.h"
-#include "core/ActionLabel.h"
-#include "core/ScreenLanguage.h"
 #include "game/TfMain.h"
 #include "hardware/PartsCatalogue.h"
 #include "hardware/Shop.h"
 #include "persistence/SavedGame.h"
 #include "support/WindowWalk.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro::testing {
 

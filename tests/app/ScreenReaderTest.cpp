@@ -23,15 +23,15 @@
 #include <optional>
 
 #include "app/WindowStack.h"
-#include "core/Accessibility.h"
-#include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "development/Project.h"
 #include "events/Virus.h"
 #include "game/Activities.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
 #include "support/WindowWalk.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

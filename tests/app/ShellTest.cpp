@@ -4,13 +4,13 @@
 #include <csignal>
 #include <functional>
 
-#include "core/Accessibility.h"
-#include "core/ActionLabel.h"
-#include "core/ActivityWindow.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
 #include "support/TestProgram.h"
+#include "widgets/Accessibility.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/ActivityWindow.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

@@ -18,11 +18,11 @@
 
 #include "app/Desktop.h"
 #include "app/QtShellPort.h"
-#include "core/ActivityWindow.h"
-#include "core/WindowCaption.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
 #include "support/WindowWalk.h"
+#include "widgets/ActivityWindow.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro::testing {
 

@@ -3,9 +3,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "core/ActionLabel.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
 
 namespace tessaro::testing {
 

@@ -16,13 +16,13 @@
 
 #include "app/QtShellPort.h"
 
-#include "core/ActionLabel.h"
-#include "core/ActivityWindow.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SavedGameFile.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/ActivityWindow.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

@@ -1,12 +1,12 @@
 #include <QLabel>
 #include <QTest>
 
-#include "core/ActionLabel.h"
-#include "core/PictureButton.h"
-#include "core/ScreenLanguage.h"
 #include "game/TfMain.h"
 #include "hardware/TfComputer.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro::testing {
 

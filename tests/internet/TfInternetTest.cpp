@@ -2,10 +2,10 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

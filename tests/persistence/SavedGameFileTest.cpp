@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/ScreenLanguage.h"
 #include "persistence/SavedGameFile.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro::testing {
 

@@ -2,11 +2,11 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/Fonts.h"
+#include "widgets/Fonts.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/Desktop.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/Program.h"
-#include "core/ScreenLanguage.h"
 #include "support/RecordingShell.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro::testing {
 

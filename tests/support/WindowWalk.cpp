@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 
-#include "core/ActionLabel.h"
-#include "core/PictureButton.h"
 #include "game/TfMain.h"
 #include "support/RunFor.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro::testing {
 

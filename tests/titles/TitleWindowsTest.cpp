@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "core/ActionLabel.h"
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
 
 namespace tessaro::testing {
 

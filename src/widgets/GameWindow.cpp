@@ -1,4 +1,4 @@
-#include "core/GameWindow.h"
+#include "widgets/GameWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -10,13 +10,13 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "core/ActionLabel.h"
-#include "core/Fonts.h"
 #include "core/Navigation.h"
-#include "core/Pictures.h"
-#include "core/ScreenLanguage.h"
-#include "core/TextLabel.h"
-#include "core/WindowCaption.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
+#include "widgets/ScreenLanguage.h"
+#include "widgets/TextLabel.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro {
 

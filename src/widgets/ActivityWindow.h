@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ActionLabel.h"
-#include "core/GameWindow.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/GameWindow.h"
 
 namespace tessaro {
 

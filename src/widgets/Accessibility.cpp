@@ -1,4 +1,4 @@
-#include "core/Accessibility.h"
+#include "widgets/Accessibility.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -10,9 +10,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "core/ActionLabel.h"
-#include "core/GameWindow.h"
-#include "core/PictureButton.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/GameWindow.h"
+#include "widgets/PictureButton.h"
 
 namespace tessaro {
 

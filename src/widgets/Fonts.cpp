@@ -1,4 +1,4 @@
-#include "core/Fonts.h"
+#include "widgets/Fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

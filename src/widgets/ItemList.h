@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "core/ActionLabel.h"
-#include "core/TextLabel.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/TextLabel.h"
 
 namespace tessaro {
 

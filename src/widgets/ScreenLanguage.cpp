@@ -1,4 +1,4 @@
-#include "core/ScreenLanguage.h"
+#include "widgets/ScreenLanguage.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "core/ActionLabel.h"
+#include "widgets/ActionLabel.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Fonts.h"
-#include "core/TextLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/TextLabel.h"
 
 namespace tessaro {
 

@@ -1,9 +1,9 @@
-#include "core/ItemList.h"
+#include "widgets/ItemList.h"
 
-#include "core/Accessibility.h"
-#include "core/Fonts.h"
-#include "core/GameWindow.h"
-#include "core/ScreenLanguage.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Fonts.h"
+#include "widgets/GameWindow.h"
+#include "widgets/ScreenLanguage.h"
 
 namespace tessaro {
 

@@ -1,12 +1,12 @@
-#include "core/WindowCaption.h"
+#include "widgets/WindowCaption.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
-#include "core/Fonts.h"
-#include "core/Pictures.h"
+#include "widgets/Fonts.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

@@ -1,4 +1,4 @@
-#include "core/TextLabel.h"
+#include "widgets/TextLabel.h"
 
 #include <QPainter>
 #include <QStyle>

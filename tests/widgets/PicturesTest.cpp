@@ -5,12 +5,12 @@
 #include <QXmlStreamReader>
 #include <functional>
 
-#include "core/Pictures.h"
 #include "game/MainPictures.h"
 #include "internet/InternetPictures.h"
 #include "software/SoftwarePictures.h"
 #include "support/TestProgram.h"
 #include "titles/AboutPictures.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro::testing {
 

@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "core/GameWindow.h"
 #include "support/RecordingShell.h"
 #include "support/TestProgram.h"
+#include "widgets/GameWindow.h"
 
 namespace tessaro::testing {
 

@@ -1,4 +1,4 @@
-#include "core/Pictures.h"
+#include "widgets/Pictures.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -5,11 +5,11 @@
 #include <QTest>
 #include <algorithm>
 
-#include "core/ActionLabel.h"
-#include "core/Fonts.h"
-#include "core/GameWindow.h"
-#include "core/TextLabel.h"
 #include "support/TestProgram.h"
+#include "widgets/ActionLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/GameWindow.h"
+#include "widgets/TextLabel.h"
 
 namespace tessaro::testing {
 

@@ -1,10 +1,10 @@
-#include "core/ActivityWindow.h"
+#include "widgets/ActivityWindow.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 
 #include "core/Navigation.h"
-#include "core/Pictures.h"
+#include "widgets/Pictures.h"
 
 namespace tessaro {
 

@@ -1,10 +1,10 @@
-#include "core/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/ActionLabel.h"
+#include "widgets/ActionLabel.h"
 
 namespace tessaro {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/Colour.h"
 #include "core/GameState.h"
+#include "widgets/Colour.h"
 
 class QFrame;
 class QLabel;
