@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The last game survives the program's end, as a player meets it: the real program on a virtual
 # X screen with a window manager, its slot in a data folder of its own.
-#   last_game.sh PROGRAM
+#   last_game.sh PROGRAM SLOT_KEEPER
 set -euo pipefail
-program=$1
+program=$1 keeper=$2
 source "$(dirname "$0")/../../scripts/virtual-screen.sh"
 trap stop_virtual_screen EXIT
 start_virtual_screen
@@ -72,4 +72,19 @@ end_with TERM
 [ ! -e "$slot" ] || fail "the unreadable slot is still the slot"
 aside=$(find "$XDG_DATA_HOME/Tessaro 1.1" -name 'last-game-unreadable-*.tso')
 [ -n "$aside" ] && grep -q "not a saved game" "$aside" || fail "the unreadable slot was not kept aside"
+# Killed at 100 random moments while it keeps its game as fast as it can: every slot left
+# behind loads.
+rm -f "$slot"
+kept=0
+for round in $(seq 100); do
+  "$keeper" "$slot" 2>>"$log" &
+  pid=$!
+  sleep "0.0$((RANDOM % 90 + 10))"
+  kill -KILL "$pid"
+  wait "$pid" 2>/dev/null || true
+  [ -e "$slot" ] || continue
+  "$keeper" --check "$slot" >/dev/null 2>>"$log" || fail "round $round left a slot that does not load"
+  kept=$((kept + 1))
+done
+[ "$kept" -gt 90 ] || fail "the keeper kept a game in $kept rounds of 100"
 echo "the last game survives"
