@@ -12,7 +12,8 @@ set -euo pipefail
 packages=("$@" git g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
   qt6-l10n-tools qt6-tools-dev libgtest-dev libbenchmark-dev libfontconfig-dev libxcb1-dev fonts-wine clang-format libc6-dbg
   dpkg-dev file desktop-file-utils appstream shared-mime-info groff-base
-  xvfb openbox x11-utils xdotool dbus at-spi2-core python3-pyatspi python3-gi orca weston mutter qt6-wayland)
+  xvfb openbox x11-utils xdotool dbus at-spi2-core python3-pyatspi python3-gi orca weston mutter qt6-wayland
+  libsm-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

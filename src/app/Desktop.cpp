@@ -239,13 +239,17 @@ void keepTheGameWhenAskedToEnd(Shell& shell) {
             sigaction(signal, &action, nullptr);
         }
     }
+    // The session manager asks for the program's state at every checkpoint, and for its data
+    // before the session ends: the last game is both.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
                      [&shell](QSessionManager& /*manager*/) { shell.keepTheGame(); });
-    QObject::connect(qApp, &QGuiApplication::saveStateRequest, qApp, [](QSessionManager& manager) {
-        manager.setRestartCommand(
-            {QCoreApplication::applicationFilePath(), QStringLiteral("--continue")});
-        manager.setRestartHint(QSessionManager::RestartIfRunning);
-    });
+    QObject::connect(
+        qApp, &QGuiApplication::saveStateRequest, qApp, [&shell](QSessionManager& manager) {
+            shell.keepTheGame();
+            manager.setRestartCommand(
+                {QCoreApplication::applicationFilePath(), QStringLiteral("--continue")});
+            manager.setRestartHint(QSessionManager::RestartIfRunning);
+        });
 }
 
 // The help, the version, or what is wrong with the command line, in the game's language on a
