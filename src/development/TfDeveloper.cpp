@@ -73,6 +73,7 @@ TfDeveloper::TfDeveloper(Game& game)
     gProgress_ = addGauge(QStringLiteral("gProgress"), tr("Готовность проекта"), client(),
                           QRect(8, nowY + 20, kClientWidth - 16, 14), developer.gProgress);
     bindVisible(gProgress_, developer.gProgressVisible);
+    describeWith({{nowCaption, lNowProject}, {gProgress_}});
 
     placeReturnLabel(QRect(3, kClientHeight - 33, kClientWidth - 6, 30));
 }

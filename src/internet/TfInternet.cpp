@@ -57,6 +57,7 @@ TfInternet::TfInternet(Game& game)
                                      kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
                 internet.grHackVisible);
     placeReturnLabel(QRect(3, kClientHeight - 35, kLeftWidth, 32));
+    describeWith({{connectionLine_}, marketLine_});
 }
 
 void TfInternet::createConnection() {
@@ -74,6 +75,7 @@ void TfInternet::createConnection() {
     info->setAlignment(Qt::AlignCenter);
     info->setWordWrap(true);
     bind(info, internet.lConnectInfo);
+    connectionLine_ = info;
 
     addHeader(tr("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
     // The two sites, named by addresses of the game's own internet.
@@ -144,6 +146,7 @@ QWidget* TfInternet::createMarketSite(const QRect& area) {
     project->setObjectName(QStringLiteral("lNowProject"));
     project->setAlignment(Qt::AlignCenter);
     bind(project, internet.lNowProject);
+    marketLine_ = {heading, project};
 
     auto* sell = new ActionLabel(QStringLiteral("lSell"), tr("Попытаться продать проект"), 9, site,
                                  kActionGrey, kRed);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "widgets/ActivityWindow.h"
 
 namespace tessaro {
@@ -36,6 +38,9 @@ class TfInternet : public ActivityWindow {
     ItemList* utilities_;
     ItemList* missions_;
     QLabel* lCost_ = nullptr;
+    // What the window says of the connection, and the project on sale with its heading.
+    QLabel* connectionLine_ = nullptr;
+    std::vector<QWidget*> marketLine_;
 };
 
 }  // namespace tessaro

@@ -97,6 +97,7 @@ void TfSoftware::createRequirementsPanel() {
     spaceTitle->setGeometry(8, 96, 290, 13);
     gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), spaceTitle->text(), panel,
                            QRect(8, 111, 290, 14), game_.software.gFreeSpace, GaugeFrame::Line);
+    describeWith({{gFreeSpace_}});
 }
 
 void TfSoftware::setLines(const std::array<const char*, 6>& lines) {

@@ -30,15 +30,18 @@ TForm2::TForm2(Game& game)
     logo->setPixmap(drawTeamLogo());
     logo->setGeometry(240, top, 24, 24);
 
-    addLabel(tr("Разработчик:"), client(), QRect(84, top + 54, 70, 14), 8, false);
+    QLabel* developerCaption =
+        addLabel(tr("Разработчик:"), client(), QRect(84, top + 54, 70, 14), 8, false);
     QLabel* developer =
         addLabel(tr("Команда Tessaro"), client(), QRect(154, top + 54, 116, 14), 8, true);
     developer->setObjectName(QStringLiteral("lDeveloper"));
-    addLabel(QStringLiteral("E-mail:"), client(), QRect(84, top + 68, 70, 14), 8, false);
+    QLabel* emailCaption =
+        addLabel(QStringLiteral("E-mail:"), client(), QRect(84, top + 68, 70, 14), 8, false);
     QLabel* email = addLabel(QStringLiteral("team@tessaro.example.org"), client(),
                              QRect(124, top + 68, 146, 14), 8, true);
     email->setObjectName(QStringLiteral("lEmail"));
     setTextColour(email, QColor(0, 0, 128));
+    describeWith({{developerCaption, developer}, {emailCaption, email}});
 
     auto* quit = new ActionLabel(QStringLiteral("Label8"), tr("Выход"), 11, client());
     quit->setAlignment(Qt::AlignCenter);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/Navigation.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ActionLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/Pictures.h"
@@ -103,6 +104,39 @@ void GameWindow::render() {
     for (const auto& refresh : bindings_) {
         refresh();
     }
+    if (descriptionLines_.empty()) {
+        return;
+    }
+    QStringList lines;
+    for (const std::vector<QWidget*>& parts : descriptionLines_) {
+        QStringList line;
+        for (const QWidget* part : parts) {
+            if (!part->isVisibleTo(this)) {
+                continue;
+            }
+            QString text;
+            if (const auto* label = qobject_cast<const QLabel*>(part)) {
+                text = label->text();
+            } else if (const auto* gauge = qobject_cast<const QProgressBar*>(part)) {
+                text = gauge->accessibleName() + QLatin1Char(' ') + gauge->text();
+            }
+            if (!text.trimmed().isEmpty()) {
+                line.append(text.trimmed());
+            }
+        }
+        // A caption alone says nothing.
+        if (static_cast<std::size_t>(line.size()) == parts.size()) {
+            lines.append(line.join(QLatin1Char(' ')));
+        }
+    }
+    const QString description = spokenLines(lines);
+    if (accessibleDescription() != description) {
+        setAccessibleDescription(description);
+    }
+}
+
+void GameWindow::describeWith(std::vector<std::vector<QWidget*>> lines) {
+    descriptionLines_ = std::move(lines);
 }
 
 void GameWindow::bind(QLabel* label, const std::string& source) {

@@ -118,6 +118,11 @@ class GameWindow : public QWidget {
                            const QRect& geometry, const int& source,
                            GaugeFrame frame = GaugeFrame::None);
 
+    // What a sighted player reads of the window at a glance, line by line (a caption and its
+    // value, a state line): a screen reader hears it as the window's description when the
+    // window opens. A line of hidden or empty controls is left out.
+    void describeWith(std::vector<std::vector<QWidget*>> lines);
+
     // The control that the Tab order reaches last, after every item of the window.
     void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }
     bool focusNextPrevChild(bool next) override;
@@ -143,6 +148,7 @@ class GameWindow : public QWidget {
     QVBoxLayout* layout_;
     QWidget* client_;
     std::vector<std::function<void()>> bindings_;
+    std::vector<std::vector<QWidget*>> descriptionLines_;
 };
 
 }  // namespace tessaro

@@ -1,8 +1,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTest>
 #include <algorithm>
+
+#include <map>
 
 #include "game/TfMain.h"
 #include "support/TestProgram.h"
@@ -112,9 +115,30 @@ class KeyboardTest : public QObject {
         const QList<QAccessible::Role> itemRoles = {QAccessible::Button, QAccessible::RadioButton,
                                                     QAccessible::CheckBox, QAccessible::MenuItem,
                                                     QAccessible::EditableText};
+        // What a sighted player reads of a window at a glance, heard as the window opens.
+        const std::map<WindowId, QStringList> stateLines = {
+            {WindowId::fSoftware, {QStringLiteral("gFreeSpace")}},
+            {WindowId::fDeveloper, {QStringLiteral("lNowProject")}},
+            {WindowId::fInternet, {QStringLiteral("lConnectInfo"), QStringLiteral("lNowProject")}},
+            {WindowId::Form2, {QStringLiteral("lDeveloper"), QStringLiteral("lEmail")}},
+        };
         int described = 0;
         for (std::size_t i = 1; i < kWindowCount; ++i) {
             GameWindow* window = t.show(static_cast<WindowId>(i));
+            if (const auto lines = stateLines.find(window->id()); lines != stateLines.end()) {
+                const QString heard =
+                    QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description);
+                for (const QString& name : lines->second) {
+                    const QWidget* part = window->findChild<QWidget*>(name);
+                    const auto* label = qobject_cast<const QLabel*>(part);
+                    const auto* gauge = qobject_cast<const QProgressBar*>(part);
+                    const QString shown = label != nullptr   ? label->text()
+                                          : gauge != nullptr ? gauge->text()
+                                                             : QStringLiteral("?");
+                    QVERIFY2(!part->isVisibleTo(window) || heard.contains(shown),
+                             qPrintable(name + QStringLiteral(": ") + shown + " in " + heard));
+                }
+            }
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(window)) {
                     continue;
