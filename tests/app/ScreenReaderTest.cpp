@@ -399,6 +399,13 @@ class ScreenReaderTest : public QObject {
             QVERIFY2(spoken->contains(part), qPrintable(part));
         }
 
+        // A window says as it opens what it shows at a glance: the about window its developer.
+        pressKey("F1");
+        QVERIFY(waitFor([&t] { return t.shown(WindowId::Form2); }));
+        QVERIFY(orca.says(t.find<QLabel>(WindowId::Form2, "lDeveloper")->text()));
+        pressKey("Escape");
+        QVERIFY(activeIs(t.fMain()));
+
         // The virus comes at the end of the day.
         Game& game = t.game();
         game.VirusDay = game.Day;
