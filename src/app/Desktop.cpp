@@ -99,6 +99,16 @@ bool asksHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
+// The name of an option as the command line gives it (`-name`, `--name`, `-name=value`), or
+// nothing for an argument that is not an option.
+std::string_view optionName(std::string_view argument) {
+    if (!argument.starts_with('-')) {
+        return {};
+    }
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
+}
+
 // Whether the command line holds an option of Qt's own platform (`-platform`, `-style`,
 // `-display`, ...), which only the application takes off it.
 bool namesQtOption(int argc, char* argv[]) {
@@ -110,14 +120,9 @@ bool namesQtOption(int argc, char* argv[]) {
         "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
     // clang-format on
     for (int i = 1; i < argc; ++i) {
-        std::string_view argument = argv[i];
-        if (!argument.starts_with('-')) {
-            continue;
-        }
-        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
-        argument = argument.substr(0, argument.find('='));
-        if (std::find(std::begin(kQtOptions), std::end(kQtOptions), argument) !=
-            std::end(kQtOptions)) {
+        const std::string_view name = optionName(argv[i]);
+        if (!name.empty() &&
+            std::find(std::begin(kQtOptions), std::end(kQtOptions), name) != std::end(kQtOptions)) {
             return true;
         }
     }
@@ -148,16 +153,16 @@ bool commandLineIsGood(int argc, char* argv[]) {
 // or else that of the environment's variable.
 std::string qtSetting(int argc, char* argv[], std::string_view name, const char* variable) {
     for (int i = 1; i < argc; ++i) {
-        std::string_view argument = argv[i];
-        if (!argument.starts_with('-')) {
+        const std::string_view argument = argv[i];
+        if (optionName(argument) != name) {
             continue;
         }
-        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
-        if (argument == name && i + 1 < argc) {
-            return argv[i + 1];
+        const std::size_t equals = argument.find('=');
+        if (equals != std::string_view::npos) {
+            return std::string(argument.substr(equals + 1));
         }
-        if (argument.starts_with(name) && argument.substr(name.size()).starts_with('=')) {
-            return std::string(argument.substr(name.size() + 1));
+        if (i + 1 < argc) {
+            return argv[i + 1];
         }
     }
     const char* value = std::getenv(variable);
