@@ -877,6 +877,10 @@
         <source>%1: %2%</source>
         <translation>%1: %2%</translation>
     </message>
+    <message>
+        <source>%1 — недоступно</source>
+        <translation>%1 — unavailable</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::TForm1</name>
@@ -1028,6 +1032,14 @@
     <message>
         <source>Загрузка</source>
         <translation>Download</translation>
+    </message>
+    <message>
+        <source>Подключено к сети</source>
+        <translation>Connected to the network</translation>
+    </message>
+    <message>
+        <source>Нет подключения к сети</source>
+        <translation>Not connected to the network</translation>
     </message>
 </context>
 <context>

@@ -211,38 +211,15 @@ void Shell::sync() {
 void Shell::speakChanges() {
     const bool acted = std::exchange(playerActed_, false);
     const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
-    if (ended_ || main == nullptr || !main->isVisible()) {
-        spokenStatus_.clear();
-        return;
-    }
-    const QStringList status = main->shownState();
-    const Warnings warnings = warningsOf(*game_);
-    QStringList changed;
-    if (spokenStatus_.size() == status.size()) {
-        if (acted) {
-            for (qsizetype i = 0; i < status.size(); ++i) {
-                if (status[i] != spokenStatus_[i]) {
-                    changed.append(status[i]);
-                }
-            }
-        } else {
-            if (warnings.debt && !warnings_.debt) {
-                changed.append(status[TfMain::kMoneyPart]);
-            }
-            if (warnings.mood > warnings_.mood) {
-                changed.append(status[TfMain::kMoodPart]);
-            }
-        }
-    }
-    spokenStatus_ = status;
-    warnings_ = warnings;
-    announce(spokenLines(changed));
+    const bool mainShows = !ended_ && main != nullptr && main->isVisible();
+    announcer_.screenChanged(*game_, mainShows ? main : nullptr,
+                             qobject_cast<const GameWindow*>(stack_.top()), acted);
 }
 
 void Shell::speakStatus() {
     const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
     if (main != nullptr && main->isVisible()) {
-        announce(spokenLines(main->statusParts()));
+        announcer_.speakStatus(main, qobject_cast<const GameWindow*>(stack_.top()));
     }
 }
 
@@ -301,7 +278,9 @@ GameWindow* Shell::create(std::size_t index) {
     GameWindow* window = windows_[index].get();
     stack_.adopt(window, windowTable()[index].standsBeside);
     connect(window, &GameWindow::gameChanged, this, [this] {
-        playerActed_ = true;
+        // A window that the clock brings runs its own handlers as it shows: the clock's doing,
+        // not the player's.
+        playerActed_ = playerActed_ || !stack_.bringsUninvited();
         sync();
     });
     return window;

@@ -2,16 +2,15 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
+#include "app/Announcer.h"
 #include "app/WindowStack.h"
 #include "core/ShellPort.h"
-#include "game/DayClock.h"
 #include "game/Scheduler.h"
 #include "widgets/GameWindow.h"
 
@@ -109,9 +108,7 @@ class Shell : public QObject, public ShellPort {
     template <typename Ask>
     auto waitForTheAnswer(Ask ask);
     void syncWindows();
-    // Tells a screen reader, once, what the player's last action changed of what the main
-    // window shows (his status, his computer and its software); after the clock's ticks only a
-    // warning that play crossed (a low mood, a debt).
+    // Tells a screen reader, once, what the last action or the clock changed on screen.
     void speakChanges();
     void speakStatus();
     void keepAtTheEndOfADay();
@@ -137,10 +134,7 @@ class Shell : public QObject, public ShellPort {
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;
-    // What the main window showed of the game when a screen reader was last told, and the
-    // warnings then.
-    QStringList spokenStatus_;
-    Warnings warnings_;
+    Announcer announcer_;
     bool playerActed_ = false;
     // When the game was last kept (the clock's first ticks before that), and the day when the
     // clock last ticked, which tells that a day has ended.

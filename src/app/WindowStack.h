@@ -62,6 +62,9 @@ class WindowStack : public QObject {
         WindowStack& stack_;
     };
 
+    // Whether a window that shows now comes uninvited.
+    bool bringsUninvited() const { return uninvited_ > 0; }
+
     // Follows every event of the application; true when the event is not for the window it
     // was sent to, and is dropped.
     bool filter(QObject* watched, QEvent* event);

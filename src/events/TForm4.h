@@ -15,10 +15,6 @@ class TForm4 : public GameWindow {
     void FormClose() override;
     void Label1Click();
     void Label2Click();
-
-  private:
-    // The question, and after the answer its outcome, which a screen reader is told.
-    QLabel* lKill_ = nullptr;
 };
 
 }  // namespace tessaro

@@ -57,7 +57,7 @@ TfInternet::TfInternet(Game& game)
                                      kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
                 internet.grHackVisible);
     placeReturnLabel(QRect(3, kClientHeight - 35, kLeftWidth, 32));
-    describeWith({{connectionLine_}, marketLine_});
+    describeWith({{connectionLine_}, marketLine_, {downloadLine_}, {missionLine_}});
 }
 
 void TfInternet::createConnection() {
@@ -75,6 +75,15 @@ void TfInternet::createConnection() {
     info->setAlignment(Qt::AlignCenter);
     info->setWordWrap(true);
     bind(info, internet.lConnectInfo);
+    // A screen reader hears the connection itself where the line is empty.
+    const auto sayConnection = [this, info](const auto& /*changed*/) {
+        const std::string& dialling = game_.internet.lConnectInfo;
+        info->setAccessibleName(!dialling.empty() ? gameText(dialling)
+                                : game_.Connected ? tr("Подключено к сети")
+                                                  : tr("Нет подключения к сети"));
+    };
+    bindValue(internet.lConnectInfo, sayConnection);
+    bindValue(game_.Connected, sayConnection);
     connectionLine_ = info;
 
     addHeader(tr("Web-серфинг"), client(), QRect(3, 60, kLeftWidth, kHeaderHeight));
@@ -132,6 +141,7 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
         addGauge(QStringLiteral("gSoftLoad"), tr("Загрузка"), site,
                  QRect(8, 96, area.width() - 16, 12), internet.gSoftLoad, GaugeFrame::GreyGround);
     bindVisible(gauge, internet.gSoftLoadVisible);
+    downloadLine_ = gauge;
     return site;
 }
 
@@ -194,6 +204,7 @@ QWidget* TfInternet::createMissions(const QRect& area) {
                               true, kActionGrey);
     status->setObjectName(QStringLiteral("hLine6"));
     bind(status, internet.hLine6);
+    missionLine_ = status;
     return group;
 }
 

@@ -38,9 +38,12 @@ class TfInternet : public ActivityWindow {
     ItemList* utilities_;
     ItemList* missions_;
     QLabel* lCost_ = nullptr;
-    // What the window says of the connection, and the project on sale with its heading.
+    // What the window says of the connection, the project on sale with its heading, the
+    // download and the mission under way.
     QLabel* connectionLine_ = nullptr;
     std::vector<QWidget*> marketLine_;
+    QWidget* downloadLine_ = nullptr;
+    QLabel* missionLine_ = nullptr;
 };
 
 }  // namespace tessaro

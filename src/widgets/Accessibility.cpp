@@ -117,6 +117,22 @@ class RadioAccessible : public QAccessibleWidget {
     }
 };
 
+// A window of the game: the main window is the game's frame on the desktop, every other window
+// a dialog over it. Its description is what it shows at a glance, as it stands when asked.
+class WindowAccessible : public QAccessibleWidget {
+  public:
+    explicit WindowAccessible(GameWindow* window)
+        : QAccessibleWidget(window, window->id() == WindowId::fMain ? QAccessible::Window
+                                                                    : QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description) {
+            return static_cast<const GameWindow*>(widget())->description();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 // A box of items: a panel, not a frame.
 class BoxAccessible : public QAccessibleWidget {
   public:
@@ -176,10 +192,7 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
         return new ItemAccessible(widget);
     }
     if (className == QLatin1String("tessaro::GameWindow")) {
-        // The main window is the game's frame on the desktop; every other window is a dialog
-        // over it.
-        const bool main = static_cast<GameWindow*>(widget)->id() == WindowId::fMain;
-        return new QAccessibleWidget(widget, main ? QAccessible::Window : QAccessible::Dialog);
+        return new WindowAccessible(static_cast<GameWindow*>(widget));
     }
     if (className == QLatin1String("tessaro::TextLabel")) {
         if (!static_cast<QLabel*>(widget)->pixmap().isNull()) {
@@ -215,6 +228,7 @@ QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
 struct Speech {
     QString last;
     QStringList pending;
+    int made = 0;
 };
 
 Speech& speech() {
@@ -295,6 +309,7 @@ void sayPending() {
     const QString text = spokenLines(speech().pending);
     speech().pending.clear();
     speech().last = text;
+    ++speech().made;
     if (!QAccessible::isActive()) {
         return;
     }
@@ -326,6 +341,10 @@ void announce(const QString& text) {
 
 QString lastAnnouncement() {
     return speech().pending.isEmpty() ? speech().last : spokenLines(speech().pending);
+}
+
+int announcementsMade() {
+    return speech().made + (speech().pending.isEmpty() ? 0 : 1);
 }
 
 }  // namespace tessaro

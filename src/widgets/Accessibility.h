@@ -34,7 +34,8 @@ void pressLikeAClick(QWidget* control);
 // Says a line once to a screen reader, whatever has the focus: what an action changed, a
 // threshold crossed. Nothing is said while no screen reader listens.
 void announce(const QString& text);
-// The last line announced, for the tests.
+// The last line announced, and how many lines were, for the tests.
 QString lastAnnouncement();
+int announcementsMade();
 
 }  // namespace tessaro

@@ -104,35 +104,55 @@ void GameWindow::render() {
     for (const auto& refresh : bindings_) {
         refresh();
     }
-    if (descriptionLines_.empty()) {
-        return;
-    }
+}
+
+QString GameWindow::description() const {
     QStringList lines;
+    for (const ShownLine& line : shownLines()) {
+        lines.append(line.text);
+    }
+    return spokenLines(lines);
+}
+
+std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
+    // A greyed item is worth hearing while the window offers another instead.
+    bool anItemInPlay = false;
     for (const std::vector<QWidget*>& parts : descriptionLines_) {
-        QStringList line;
         for (const QWidget* part : parts) {
-            if (!part->isVisibleTo(this)) {
-                continue;
-            }
+            anItemInPlay = anItemInPlay || (qobject_cast<const ActionLabel*>(part) != nullptr &&
+                                            part->isVisibleTo(this) && part->isEnabledTo(this));
+        }
+    }
+    std::vector<ShownLine> shown;
+    shown.reserve(descriptionLines_.size());
+    for (const std::vector<QWidget*>& parts : descriptionLines_) {
+        ShownLine line;
+        QStringList texts;
+        for (const QWidget* part : parts) {
             QString text;
-            if (const auto* label = qobject_cast<const QLabel*>(part)) {
-                text = label->text();
+            if (const auto* item = qobject_cast<const ActionLabel*>(part)) {
+                line.kind = ShownLine::Kind::Greyed;
+                if (anItemInPlay && !item->isEnabledTo(this)) {
+                    text = tr("%1 — недоступно").arg(item->text());
+                }
+            } else if (const auto* label = qobject_cast<const QLabel*>(part)) {
+                text = label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
             } else if (const auto* gauge = qobject_cast<const QProgressBar*>(part)) {
-                text = gauge->accessibleName() + QLatin1Char(' ') + gauge->text();
+                line.kind = ShownLine::Kind::Progress;
+                text = gauge->accessibleName();
             }
-            if (!text.trimmed().isEmpty()) {
-                line.append(text.trimmed());
+            text = text.trimmed();
+            if (part->isVisibleTo(this) && !text.isEmpty()) {
+                texts.append(text);
             }
         }
         // A caption alone says nothing.
-        if (static_cast<std::size_t>(line.size()) == parts.size()) {
-            lines.append(line.join(QLatin1Char(' ')));
+        if (texts.size() == static_cast<qsizetype>(parts.size())) {
+            line.text = texts.join(QLatin1Char(' '));
         }
+        shown.push_back(std::move(line));
     }
-    const QString description = spokenLines(lines);
-    if (accessibleDescription() != description) {
-        setAccessibleDescription(description);
-    }
+    return shown;
 }
 
 void GameWindow::describeWith(std::vector<std::vector<QWidget*>> lines) {

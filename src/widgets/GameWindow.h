@@ -57,6 +57,22 @@ class GameWindow : public QWidget {
 
     // Brings the bound controls in line with the game state, touching only what changed.
     void render();
+    // One line of what the window shows of the game, as a screen reader hears it: a text, a
+    // gauge of a progress, or an item that is greyed (said as such, since the Tab order passes
+    // over it).
+    struct ShownLine {
+        enum class Kind { Text, Progress, Greyed };
+        Kind kind = Kind::Text;
+        // Empty while the line shows nothing: its controls hidden or empty, its item in play.
+        QString text;
+    };
+    // The lines given to `describeWith`, in their order, as they stand now.
+    std::vector<ShownLine> shownLines() const;
+    // Those lines as one description, which a screen reader reads as the window opens or the
+    // focus falls on it. It is read as it stands when asked, never pushed: a screen reader
+    // speaks a description that changes under it, which would say each step of a progress.
+    QString description() const;
+
     // Centres the window with the window manager's frame on the screen: before it shows, with
     // the frame that the game's other windows got; once it shows, `centreWithItsFrame` places
     // it again by its own frame, as soon as the window manager has given it one.
@@ -119,8 +135,10 @@ class GameWindow : public QWidget {
                            GaugeFrame frame = GaugeFrame::None);
 
     // What a sighted player reads of the window at a glance, line by line (a caption and its
-    // value, a state line): a screen reader hears it as the window's description when the
-    // window opens. A line of hidden or empty controls is left out.
+    // value, a state line, a gauge, an item greyed): a screen reader hears it as the window's
+    // description. A line of hidden or empty controls is left out. A
+    // label says its accessible name where it has one, for what the eye reads from more than
+    // its text.
     void describeWith(std::vector<std::vector<QWidget*>> lines);
 
     // The control that the Tab order reaches last, after every item of the window.

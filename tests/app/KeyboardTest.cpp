@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include <map>
 
@@ -200,6 +202,151 @@ class KeyboardTest : public QObject {
         QVERIFY(t.shown(WindowId::fComputer));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
         QCOMPARE(lastAnnouncement(), spokenLines(t.fMain()->statusParts()));
+    }
+
+    // Each result is told once, from what the windows show: what the player's action changed
+    // in the main window and in the window in play; the end of a progress that runs by itself,
+    // none of its steps; nothing for what the clock brings but a window of its own. The status
+    // key in a window says its progress first.
+    void everyResultIsToldOnce() {
+        TestProgram t;
+        t.startGame();
+        Game& game = t.game();
+        game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
+        game.DiskTotal = game.DiskFree = 2000;
+        game.SoftwareOpen = game.main.bSoftwareImageEnabled = true;
+        game.InternetOpen = game.main.bInternetImageEnabled = true;
+        game.IdeId = 3;
+        game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
+        game.Money = 5000;
+        game.Mood = 200;
+        t.program.shell().sync();
+        const auto click = [&t](WindowId window, const char* name) {
+            return [&t, window, name] {
+                QWidget* item = t.find<QWidget>(window, name);
+                if (auto* label = qobject_cast<ActionLabel*>(item)) {
+                    emit label->clicked();
+                } else {
+                    emit static_cast<PictureButton*>(item)->clicked();
+                }
+            };
+        };
+        // Each tick in a turn of its own, as the real clock gives them.
+        const auto tickWhile = [&t](TimerId id, std::function<bool()> going) {
+            return [&t, id, going] {
+                for (int i = 0; i < 10000 && going(); ++i) {
+                    t.tick(id, 1);
+                    QCoreApplication::processEvents();
+                }
+            };
+        };
+        const auto shown = [&t](WindowId window, const char* name) {
+            return [&t, window, name] {
+                const QWidget* part = t.find<QWidget>(window, name);
+                if (const auto* gauge = qobject_cast<const QProgressBar*>(part)) {
+                    return gauge->accessibleName();
+                }
+                const auto* label = static_cast<const QLabel*>(part);
+                return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+            };
+        };
+        // A gauge's last words, at 100 %.
+        const auto finished = [&t](WindowId window, const char* name) {
+            return [&t, window, name] {
+                const QString said = t.find<QProgressBar>(window, name)->accessibleName();
+                return said.left(said.lastIndexOf(QLatin1Char(' '))) + QStringLiteral(" 100%");
+            };
+        };
+        const auto status = [&t] { return spokenLines(t.fMain()->statusParts()); };
+        using Said = std::function<QString()>;
+        const struct {
+            const char* result;
+            std::function<void()> act;
+            // What the line says, in parts; none when nothing is told.
+            std::vector<Said> says;
+        } steps[] = {
+            {"the software window opens", click(WindowId::fMain, "bSoftwareImage"), {}},
+            {"a program installed",
+             click(WindowId::fSoftware, "osW98"),
+             {shown(WindowId::fMain, "lOS"), shown(WindowId::fSoftware, "gFreeSpace")}},
+            {"the development window opens",
+             [&t] {
+                 t.window(WindowId::fSoftware)->close();
+                 t.find<PictureButton>(WindowId::fMain, "bDeveloperImage")->clicked();
+                 QVERIFY(waitUntilActive(t.window(WindowId::fDeveloper)));
+                 t.find<QRadioButton>(WindowId::fDeveloper, "ideKylix")->click();
+             },
+             {}},
+            // Only its item greys; its gauge shows with its first day.
+            {"a project begun", click(WindowId::fDeveloper, "devOS"), {}},
+            {"its days",
+             tickWhile(TimerId::tTime, [&game] { return game.ProjectProgress < 3; }),
+             {}},
+            {"the status key says its progress",
+             [&t] { QTest::keyClick(t.window(WindowId::fDeveloper), Qt::Key_F2); },
+             {shown(WindowId::fDeveloper, "gProgress"), status}},
+            {"the project finished",
+             tickWhile(TimerId::tTime, [&game] { return game.ProjectActive; }),
+             {finished(WindowId::fDeveloper, "gProgress"),
+              shown(WindowId::fDeveloper, "lNowProject")}},
+            {"the internet window opens",
+             [&t] {
+                 t.window(WindowId::fDeveloper)->close();
+                 t.find<PictureButton>(WindowId::fMain, "bInternetImage")->clicked();
+             },
+             {}},
+            // A line that answers.
+            {"dialling",
+             [&game, dial = click(WindowId::fInternet, "lConnect")] {
+                 dial();
+                 game.DialDraw = 2;
+             },
+             {shown(WindowId::fInternet, "lConnectInfo")}},
+            {"connected",
+             tickWhile(TimerId::tConnect,
+                       [&game] { return game.timer(TimerId::tConnect).running; }),
+             {shown(WindowId::fInternet, "lConnectInfo")}},
+            {"the tools site", click(WindowId::fInternet, "surfTools"), {}},
+            {"a utility bought",
+             click(WindowId::fInternet, "lLPS"),
+             {shown(WindowId::fMain, "lMoney"), shown(WindowId::fInternet, "gSoftLoad")}},
+            {"its download",
+             tickWhile(TimerId::tSoftLoad,
+                       [&game] { return game.timer(TimerId::tSoftLoad).running; }),
+             {finished(WindowId::fInternet, "gSoftLoad")}},
+            {"cut off",
+             click(WindowId::fInternet, "lConnect"),
+             {shown(WindowId::fInternet, "lConnectInfo")}},
+            {"a virus comes",
+             [&t, &game] {
+                 t.window(WindowId::fInternet)->close();
+                 game.VirusDay = game.Day;
+                 game.DayTicks = 240;
+                 t.tick();
+                 // Without an antivirus the first answer is greyed, and heard so.
+                 auto* kill = t.find<ActionLabel>(WindowId::Form4, "Label1");
+                 QVERIFY(QAccessible::queryAccessibleInterface(t.window(WindowId::Form4))
+                             ->text(QAccessible::Description)
+                             .startsWith(kill->text() + QStringLiteral(" — ")));
+             },
+             {}},
+            // The window is read anew with its outcome as the focus falls on it.
+            {"the virus left", click(WindowId::Form4, "Label2"), {shown(WindowId::fMain, "lOS")}},
+        };
+        for (const auto& step : steps) {
+            const int before = announcementsMade();
+            step.act();
+            QCoreApplication::processEvents();
+            const int told = announcementsMade() - before;
+            QCOMPARE_LE(told, 1);
+            QVERIFY2((told == 1) == !step.says.empty(),
+                     qPrintable(QString::fromLatin1(step.result) + ": " + lastAnnouncement()));
+            for (const Said& part : step.says) {
+                QVERIFY2(lastAnnouncement().contains(part()),
+                         qPrintable(QString::fromLatin1(step.result) + ": " + part() + " in " +
+                                    lastAnnouncement()));
+            }
+        }
     }
 
   private:

@@ -1,0 +1,110 @@
+#include "app/Announcer.h"
+
+#include "game/TfMain.h"
+#include "widgets/Accessibility.h"
+
+namespace tessaro {
+
+namespace {
+
+using Kind = GameWindow::ShownLine::Kind;
+
+// A text that says a step of a progress under way ("Набор номера...").
+bool isAStep(const QString& text) {
+    return text.endsWith(QLatin1String("...")) || text.endsWith(QChar(0x2026));
+}
+
+// What changed in the window in play from `before` to `now`, line by line.
+QStringList changedLines(const std::vector<GameWindow::ShownLine>& before,
+                         const std::vector<GameWindow::ShownLine>& now, bool acted) {
+    QStringList changed;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const QString& was = before[i].text;
+        const QString& is = now[i].text;
+        if (was == is) {
+            continue;
+        }
+        switch (now[i].kind) {
+            case Kind::Text:
+                if (!is.isEmpty() && (acted || !isAStep(is))) {
+                    changed.append(is);
+                }
+                break;
+            case Kind::Progress:
+                // The player starts a progress and hears it begin; the clock moves it on
+                // unheard, and its last value says that it ended as it goes.
+                if (acted && !is.isEmpty()) {
+                    changed.append(is);
+                } else if (!acted && is.isEmpty()) {
+                    changed.append(was);
+                }
+                break;
+            case Kind::Greyed:
+                break;
+        }
+    }
+    return changed;
+}
+
+}  // namespace
+
+void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
+                              bool acted) {
+    if (main == nullptr) {
+        mainShown_.clear();
+        inPlay_.reset();
+        return;
+    }
+    QStringList said;
+    const QStringList shown = main->shownState();
+    const Warnings warnings = warningsOf(game);
+    if (mainShown_.size() == shown.size()) {
+        if (acted) {
+            for (qsizetype i = 0; i < shown.size(); ++i) {
+                if (shown[i] != mainShown_[i]) {
+                    said.append(shown[i]);
+                }
+            }
+        } else {
+            if (warnings.debt && !warnings_.debt) {
+                said.append(shown[TfMain::kMoneyPart]);
+            }
+            if (warnings.mood > warnings_.mood) {
+                said.append(shown[TfMain::kMoodPart]);
+            }
+        }
+    }
+    mainShown_ = shown;
+    warnings_ = warnings;
+
+    if (inPlay != nullptr && inPlay != main) {
+        std::vector<GameWindow::ShownLine> lines = inPlay->shownLines();
+        // A window that has just come into play says its lines as it opens.
+        if (inPlay_ == inPlay->id() && lines.size() == inPlayShown_.size()) {
+            said.append(changedLines(inPlayShown_, lines, acted));
+        }
+        inPlay_ = inPlay->id();
+        inPlayShown_ = std::move(lines);
+    } else {
+        inPlay_.reset();
+    }
+    announce(spokenLines(said));
+}
+
+void Announcer::speakStatus(const TfMain* main, const GameWindow* inPlay) const {
+    if (main == nullptr) {
+        return;
+    }
+    QStringList lines;
+    if (inPlay != nullptr && inPlay != main) {
+        for (const GameWindow::ShownLine& line : inPlay->shownLines()) {
+            if (line.kind != Kind::Greyed) {
+                lines.append(line.text);
+            }
+        }
+    }
+    lines.append(main->statusParts());
+    announce(spokenLines(lines));
+}
+
+}  // namespace tessaro

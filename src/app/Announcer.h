@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "game/DayClock.h"
+#include "widgets/GameWindow.h"
+
+namespace tessaro {
+
+class TfMain;
+
+// Decides, in one place, what a screen reader is told as the game goes on, from the texts the
+// windows show: what a sighted player sees change, said once.
+// - After the player's action: every line that changed in the main window (his status, his
+//   computer and its software) and in the window in play, joined in one announcement.
+// - After the clock: in the main window only a warning that play crossed (a low mood, a debt);
+//   in the window in play the result of a progress that runs by itself (connected, the line
+//   busy, a project finished, a download done, a mission's reward or fine), never its steps:
+//   a text that ends in an ellipsis is a step under way, and a gauge is heard as it ends.
+// - A window just opened says its own lines as it opens (its description); a greyed item is
+//   heard there too, never announced.
+class Announcer {
+  public:
+    // The screen has been brought in line with the game: `acted` when the player's action
+    // changed it, otherwise the clock did. `main` is nullptr while the main window does not
+    // show; `inPlay` while the window in play is not one of the game's own.
+    void screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay, bool acted);
+    // The status key: the lines of the window in play, a progress among them, then the
+    // player's status.
+    void speakStatus(const TfMain* main, const GameWindow* inPlay) const;
+
+  private:
+    QStringList mainShown_;
+    Warnings warnings_;
+    std::optional<WindowId> inPlay_;
+    std::vector<GameWindow::ShownLine> inPlayShown_;
+};
+
+}  // namespace tessaro
