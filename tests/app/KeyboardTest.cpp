@@ -121,7 +121,9 @@ class KeyboardTest : public QObject {
         const std::map<WindowId, QStringList> stateLines = {
             {WindowId::fSoftware, {QStringLiteral("gFreeSpace")}},
             {WindowId::fDeveloper, {QStringLiteral("lNowProject")}},
-            {WindowId::fInternet, {QStringLiteral("lConnectInfo"), QStringLiteral("lNowProject")}},
+            {WindowId::fInternet,
+             {QStringLiteral("lConnectInfo"), QStringLiteral("lNowProject"),
+              QStringLiteral("gSoftLoad"), QStringLiteral("hLine6")}},
             {WindowId::Form2, {QStringLiteral("lDeveloper"), QStringLiteral("lEmail")}},
         };
         int described = 0;
