@@ -19,6 +19,40 @@ bool isKeyboardFocus(Qt::FocusReason reason) {
            reason == Qt::ShortcutFocusReason;
 }
 
+bool isTakingKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+namespace {
+
+// The taking key last released, and when.
+struct LastRelease {
+    int key = 0;
+    quint64 at = 0;
+};
+
+LastRelease& lastRelease() {
+    static LastRelease release;
+    return release;
+}
+
+}  // namespace
+
+bool takesTheItem(const QKeyEvent* event) {
+    const LastRelease& release = lastRelease();
+    // A key that a screen reader hands back to the program comes without its moment.
+    const bool repeated =
+        event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
+                                  release.at == event->timestamp());
+    return isTakingKey(event->key()) && !repeated;
+}
+
+void noteKeyRelease(const QKeyEvent* event) {
+    if (isTakingKey(event->key())) {
+        lastRelease() = {event->key(), event->timestamp()};
+    }
+}
+
 ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pixelSize,
                          QWidget* parent, QColor resting, QColor hover)
     : QLabel(parent), resting_(resting), hover_(hover) {
@@ -136,13 +170,19 @@ void ActionLabel::focusOutEvent(QFocusEvent* event) {
 }
 
 void ActionLabel::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (isEnabled() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    if (isEnabled() && isTakingKey(event->key())) {
         event->accept();
-        emit clicked();
+        if (takesTheItem(event)) {
+            emit clicked();
+        }
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void ActionLabel::keyReleaseEvent(QKeyEvent* event) {
+    noteKeyRelease(event);
+    QLabel::keyReleaseEvent(event);
 }
 
 void ActionLabel::paintEvent(QPaintEvent* /*event*/) {

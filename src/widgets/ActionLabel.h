@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+class QKeyEvent;
+
 namespace tessaro {
 
 inline const QColor kActionGrey(128, 128, 128);
@@ -11,6 +13,14 @@ inline const QColor kActionWhite(255, 255, 255);
 
 // Whether the keyboard moved the focus, as opposed to a click or a window's activation.
 bool isKeyboardFocus(Qt::FocusReason reason);
+// Whether a key is one that takes the item with the focus: Return, Enter or Space; and
+// whether its press takes it, pressed rather than repeated. The desktop repeats a key held down as
+// a release and a press at the same moment; Qt marks them as repeats by looking ahead for the
+// press, which a busy moment can keep from having come yet. Every item notes its key releases, so
+// that a press at the moment of the key's last release is known for a repeat after all.
+bool isTakingKey(int key);
+bool takesTheItem(const QKeyEvent* event);
+void noteKeyRelease(const QKeyEvent* event);
 
 // The contrast of two colours, from 1 (the same) to 21 (black on white), and the least that
 // the game's own grey items have on their money-green boxes.
@@ -20,7 +30,8 @@ inline constexpr double kReadableContrast = 2.5;
 // A clickable item: bold, grey at rest, black while the pointer is over it. A disabled
 // item is drawn greyed and neither highlights nor takes clicks. The keyboard reaches it
 // too: with the focus it highlights as under the pointer, within a dotted frame, and Enter
-// or Space click it.
+// or Space click it. A key held down clicks once: its repeats click nothing, not even the
+// item that the focus moves on to when this one is taken.
 class ActionLabel : public QLabel {
     Q_OBJECT
   public:
@@ -46,6 +57,7 @@ class ActionLabel : public QLabel {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -58,13 +58,20 @@ void PictureButton::focusOutEvent(QFocusEvent* event) {
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    if (isTakingKey(event->key())) {
         event->accept();
-        emit clicked();
+        // A key held down opens its window once.
+        if (takesTheItem(event)) {
+            emit clicked();
+        }
         return;
     }
     QFrame::keyPressEvent(event);
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event) {
+    noteKeyRelease(event);
+    QFrame::keyReleaseEvent(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {

@@ -397,6 +397,60 @@ class DesktopTest : public QObject {
         }
     }
 
+    // A key held down takes one item. The X server repeats it for as long as it is down, and
+    // the focus, handed on to the next item that can still be taken, must not take that one:
+    // Return and Space, over a part, a course and a program, and over the picture button that
+    // opens the shop.
+    void aHeldKeyTakesOneItem() {
+        const struct {
+            const char* name;
+            WindowId window;
+            const char* item;
+        } rows[] = {
+            {"a part", WindowId::fComputer, "mbP1"},
+            {"a course", WindowId::fEducation, "edOSW9X"},
+            {"a program", WindowId::fSoftware, "osW98"},
+            {"the shop's picture button", WindowId::fMain, "bComputerImage"},
+        };
+        for (const char* key : {"Return", "space"}) {
+            for (const auto& row : rows) {
+                const QString where = QStringLiteral("%1 held over %2").arg(key, row.name);
+                TestProgram t;
+                t.startGame();
+                Game& game = t.game();
+                game.Money = 30000;
+                game.SoftwareOpen = game.main.bSoftwareImageEnabled = true;
+                if (row.window == WindowId::fSoftware) {
+                    game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
+                    game.DiskTotal = game.DiskFree = 40000;
+                }
+                t.program.shell().sync();
+                GameWindow* window = row.window == WindowId::fMain ? t.fMain() : t.show(row.window);
+                QVERIFY2(waitUntil([&] { return active(window); }), qPrintable(where));
+                int taken = 0;
+                for (const ActionLabel* item : window->findChildren<ActionLabel*>()) {
+                    connect(item, &ActionLabel::clicked, this, [&taken] { ++taken; });
+                }
+                auto* item = t.find<QWidget>(row.window, row.item);
+                item->setFocus(Qt::TabFocusReason);
+                const auto levels = game.PartLevel;
+                QProcess keys;
+                keys.start(QStringLiteral("sh"),
+                           {"-c", QStringLiteral("xdotool keydown %1; sleep 1; xdotool keyup %1")
+                                      .arg(QLatin1String(key))});
+                QVERIFY2(waitUntil([&keys] { return keys.state() == QProcess::NotRunning; }),
+                         qPrintable(where));
+                QTest::qWait(200);
+                if (row.window == WindowId::fMain) {
+                    QVERIFY2(t.shown(WindowId::fComputer), qPrintable(where));
+                    QVERIFY2(game.PartLevel == levels, qPrintable(where));
+                } else {
+                    QVERIFY2(taken == 1, qPrintable(where + QStringLiteral(": %1").arg(taken)));
+                }
+            }
+        }
+    }
+
     // Fixed size and only the close box, in the hints the window manager reads, and the
     // window with its frame in the middle of the screen.
     void everyWindowHasAFixedFrameAndIsCentredWithIt() {
