@@ -16,7 +16,7 @@ TForm2::TForm2(Game& game)
     setObjectName(QStringLiteral("Form2"));
     paintBackground(client(), Qt::white);
 
-    new TitleBar(QStringLiteral("1.1"), 274, client());
+    const auto* title = new TitleBar(QStringLiteral("1.1"), 274, client());
 
     const int top = TitleBar::kHeight + 6;
     auto* portrait = makeLabel(client());
@@ -41,7 +41,7 @@ TForm2::TForm2(Game& game)
                              QRect(124, top + 68, 146, 14), 8, true);
     email->setObjectName(QStringLiteral("lEmail"));
     setTextColour(email, QColor(0, 0, 128));
-    describeWith({{developerCaption, developer}, {emailCaption, email}});
+    describeWith({title->words(), {developerCaption, developer}, {emailCaption, email}});
 
     auto* quit = new ActionLabel(QStringLiteral("Label8"), tr("Выход"), 11, client());
     quit->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 namespace tessaro {
 
@@ -12,6 +13,11 @@ class TitleBar : public QWidget {
     TitleBar(const QString& version, int width, QWidget* parent);
 
     static constexpr int kHeight = 40;
+    // Its words, as a line of its window's description: "Tessaro", the version, the year.
+    std::vector<QWidget*> words() const { return words_; }
+
+  private:
+    std::vector<QWidget*> words_;
 };
 
 }  // namespace tessaro

@@ -124,7 +124,8 @@ class KeyboardTest : public QObject {
             {WindowId::fInternet,
              {QStringLiteral("lConnectInfo"), QStringLiteral("lNowProject"),
               QStringLiteral("gSoftLoad"), QStringLiteral("hLine6")}},
-            {WindowId::Form2, {QStringLiteral("lDeveloper"), QStringLiteral("lEmail")}},
+            {WindowId::Form2,
+             {QStringLiteral("lVersion"), QStringLiteral("lDeveloper"), QStringLiteral("lEmail")}},
         };
         int described = 0;
         for (std::size_t i = 1; i < kWindowCount; ++i) {
