@@ -215,14 +215,7 @@ class KeyboardTest : public QObject {
         TestProgram t;
         t.startGame();
         Game& game = t.game();
-        game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
-        game.DiskTotal = game.DiskFree = 2000;
-        game.SoftwareOpen = game.main.bSoftwareImageEnabled = true;
-        game.InternetOpen = game.main.bInternetImageEnabled = true;
-        game.IdeId = 3;
-        game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
-        game.Money = 5000;
-        game.Mood = 200;
+        equipForEveryActivity(game);
         t.program.shell().sync();
         const auto click = [&t](WindowId window, const char* name) {
             return [&t, window, name] {

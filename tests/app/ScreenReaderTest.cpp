@@ -260,6 +260,16 @@ bool activeIs(const QWidget* window) {
            waitFor([window] { return QApplication::activeWindow() == window; });
 }
 
+// Orca reads the start window's name box, and the game starts.
+bool aGameStartsHeard(Orca& orca, TestProgram& t) {
+    if (!activeIs(t.window(WindowId::fStart)) ||
+        !orca.says(t.find<QLineEdit>(WindowId::fStart, "eName")->accessibleName())) {
+        return false;
+    }
+    t.startGame();
+    return activeIs(t.fMain());
+}
+
 // Tabs until the control has the focus.
 bool tabTo(QWidget* control) {
     for (int i = 0; i < 80 && !control->hasFocus(); ++i) {
@@ -394,10 +404,7 @@ class ScreenReaderTest : public QObject {
         Orca orca;
         QVERIFY(orca.says(QStringLiteral("Screen reader on")));
         TestProgram t;
-        QVERIFY(activeIs(t.window(WindowId::fStart)));
-        QVERIFY(orca.says(t.find<QLineEdit>(WindowId::fStart, "eName")->accessibleName()));
-        t.startGame();
-        QVERIFY(activeIs(t.fMain()));
+        QVERIFY(aGameStartsHeard(orca, t));
 
         auto* shop = t.find<PictureButton>(WindowId::fMain, "bComputerImage");
         QVERIFY(tabTo(shop));
@@ -467,10 +474,7 @@ class ScreenReaderTest : public QObject {
         Orca orca;
         QVERIFY(orca.says(QStringLiteral("Screen reader on")));
         TestProgram t;
-        QVERIFY(activeIs(t.window(WindowId::fStart)));
-        QVERIFY(orca.says(t.find<QLineEdit>(WindowId::fStart, "eName")->accessibleName()));
-        t.startGame();
-        QVERIFY(activeIs(t.fMain()));
+        QVERIFY(aGameStartsHeard(orca, t));
         Game& game = t.game();
         const auto take = [](QWidget* item) {
             if (!tabTo(item)) {
@@ -518,13 +522,7 @@ class ScreenReaderTest : public QObject {
         QVERIFY(activeIs(t.fMain()));
 
         // A program installed: its row in the main window and the free disk.
-        game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
-        game.DiskTotal = game.DiskFree = 2000;
-        game.SoftwareOpen = game.main.bSoftwareImageEnabled = true;
-        game.InternetOpen = game.main.bInternetImageEnabled = true;
-        game.IdeId = 3;
-        game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
-        game.Money = 5000;
+        equipForEveryActivity(game);
         t.program.shell().sync();
         QVERIFY(open("bSoftwareImage", WindowId::fSoftware));
         QVERIFY(take(t.find<ActionLabel>(WindowId::fSoftware, "osW98")));

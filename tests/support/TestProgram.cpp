@@ -78,6 +78,17 @@ void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+void equipForEveryActivity(Game& game) {
+    game.PartLevel = {5, 10, 6, 7, 6, 2, 3, 3, 3};
+    game.DiskTotal = game.DiskFree = 2000;
+    game.SoftwareOpen = game.main.bSoftwareImageEnabled = true;
+    game.InternetOpen = game.main.bInternetImageEnabled = true;
+    game.IdeId = 3;
+    game.Knowledge[7] = game.Knowledge[8] = game.Knowledge[9] = true;
+    game.Money = 5000;
+    game.Mood = 200;
+}
+
 void prepareApplication(ScreenLanguage language) {
     prepareDesktop(language);
 }

@@ -80,6 +80,11 @@ bool waitUntilActive(QWidget* window);
 // Types text, any characters, into the focused widget.
 void typeText(QWidget* widget, const QString& text);
 
+// A game that every activity is open to: a computer complete with a small disk (an install
+// moves its gauge), the software and internet windows open, Kylix and the web courses known,
+// money to spend and a mood far from its warnings.
+void equipForEveryActivity(Game& game);
+
 // The fonts and style of the real program, for the test's QApplication.
 void prepareApplication(ScreenLanguage language = ScreenLanguage::Russian);
 
