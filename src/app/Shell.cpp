@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <climits>
-#include <csignal>
 #include <utility>
 
 #include "app/WindowTable.h"
@@ -17,32 +16,7 @@
 
 namespace tessaro {
 
-namespace {
-
-// Raised when the program resumes after a stop (Ctrl+Z, kill -STOP): the system tells it so
-// with SIGCONT, and no sooner than that can the program tell how long it stood.
-volatile std::sig_atomic_t resumedFromStop = 0;
-
-extern "C" void noteResumption(int /*signal*/) {
-    resumedFromStop = 1;
-}
-
-void listenForResumption() {
-    static const bool listening = [] {
-        struct sigaction action {};
-        action.sa_handler = noteResumption;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        return sigaction(SIGCONT, &action, nullptr) == 0;
-    }();
-    static_cast<void>(listening);
-}
-
-}  // namespace
-
 Shell::Shell(ShellPort& outside) : outside_(outside) {
-    listenForResumption();
-    elapsed_.start();
     wake_.setObjectName(QStringLiteral("gameClock"));
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -108,10 +82,10 @@ void Shell::tick(TimerId id) {
 void Shell::catchUp() {
     // While the screen is brought in line, the next event or wake runs what falls due; while
     // the game waits for the player's answer, nothing falls due.
-    if (ended_ || scheduler_ == nullptr || syncing_ || waitedFrom_) {
+    if (ended_ || scheduler_ == nullptr || syncing_ || clock_.waiting()) {
         return;
     }
-    pauseStoppedTime();
+    clock_.pauseStoppedTime();
     const WindowStack::Uninvited byTheClock(stack_);
     if (scheduler_->runUntil(now()) > 0) {
         sync();
@@ -135,7 +109,7 @@ void Shell::keepAtTheEndOfADay() {
 }
 
 void Shell::keepTheGame() {
-    if (ended_ || game_ == nullptr || waitedFrom_) {
+    if (ended_ || game_ == nullptr || clock_.waiting()) {
         // A rule waits for the player's answer: what stands now is half a rule, which no
         // load could give back. The game kept last stays.
         return;
@@ -153,27 +127,6 @@ void Shell::forgetTheGame() {
         forgotten_ = true;
         outside_.forgetGame();
     }
-}
-
-void Shell::pauseStoppedTime() {
-    // A program resumed after a stop plays at most kLongestCatchUp of the time since it last
-    // ran, however far ahead its wake-up was.
-    if (resumedFromStop != 0) {
-        resumedFromStop = 0;
-        const std::int64_t stopped = now() - lastRan_ - kLongestCatchUp;
-        if (stopped > 0) {
-            paused_ += stopped;
-        }
-    }
-    // One that was not told (a frozen machine, a debugger) plays at most that much past the
-    // wake-up it had asked for.
-    if (wakeAt_) {
-        const std::int64_t late = now() - *wakeAt_ - kLongestCatchUp;
-        if (late > 0) {
-            paused_ += late;
-        }
-    }
-    lastRan_ = now();
 }
 
 void Shell::wake() {
@@ -224,11 +177,10 @@ void Shell::speakStatus() {
 }
 
 void Shell::syncTimers() {
-    lastRan_ = now();
     scheduler_->follow(now());
     const std::optional<std::int64_t> next = scheduler_->nextVisibleTick();
-    wakeAt_ = next;
-    if (!next || waitedFrom_) {
+    clock_.ran(next);
+    if (!next || clock_.waiting()) {
         wake_.stop();
         return;
     }
@@ -328,15 +280,13 @@ template <typename Ask>
 auto Shell::waitForTheAnswer(Ask ask) {
     // The dialog holds the rule that asked for it; what the rule did so far is on screen.
     sync();
-    const bool outermost = !waitedFrom_;
+    const bool outermost = clock_.startWaiting();
     if (outermost) {
-        waitedFrom_ = realTime();
         wake_.stop();
     }
     auto answer = ask();
     if (outermost) {
-        paused_ += realTime() - *waitedFrom_;
-        waitedFrom_.reset();
+        clock_.endWaiting();
         if (!ended_ && game_ != nullptr) {
             syncTimers();
         }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <array>
@@ -9,6 +8,7 @@
 #include <optional>
 
 #include "app/Announcer.h"
+#include "app/GameClock.h"
 #include "app/WindowStack.h"
 #include "core/ShellPort.h"
 #include "game/Scheduler.h"
@@ -18,11 +18,12 @@ namespace tessaro {
 
 // Keeps the windows and the game's clock in line with the game state. It makes a window the
 // first time the game shows it. The game's timers run in a scheduler that one real timer wakes
-// only when a tick that the player can see falls due; before the program handles a click, a
-// key or a window event, every tick due by then has run, but no more of a long stop than
-// kLongestCatchUp. The windows that show stand in one stack of windows in play (WindowStack),
-// which owns, raises and focuses them. The rules' requests to the outside pass through it: it
-// brings the screen in line first, then hands them on.
+// only when a tick that the player can see falls due, on the game's time (GameClock); before
+// the program handles a click, a key or a window event, every tick due by then has run, but no
+// more of a long stop than kLongestCatchUp. The windows that show stand in one stack of windows
+// in play (WindowStack), which owns, raises and focuses them; what changed on screen is told to
+// a screen reader (Announcer). The rules' requests to the outside pass through it: it brings
+// the screen in line first, then hands them on.
 class Shell : public QObject, public ShellPort {
     Q_OBJECT
   public:
@@ -50,14 +51,10 @@ class Shell : public QObject, public ShellPort {
     Timer timer(TimerId id) const { return Timer(*this, id); }
     // The one real timer, armed for the next tick that the player can see.
     const QTimer& wakeTimer() const { return wake_; }
-    // The game's time in milliseconds: the real clock since the shell began (or a test's own),
-    // less the time in which the program could not run or waited for the player's answer.
-    std::int64_t now() const { return (waitedFrom_ ? *waitedFrom_ : realTime()) - paused_; }
-    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
-    // The most of an overdue wake-up that is played: a fifth of a game day. A busy moment, even
-    // on a loaded machine, delays a wake-up by far less; a program that was stopped, frozen or
-    // deep in swap finds its wake-up later than that, and the rest of that time is paused.
-    static constexpr std::int64_t kLongestCatchUp = 500;
+    // The game's time in milliseconds (GameClock).
+    std::int64_t now() const { return clock_.now(); }
+    void setClock(std::function<std::int64_t()> clock) { clock_.setClock(std::move(clock)); }
+    static constexpr std::int64_t kLongestCatchUp = GameClock::kLongestCatchUp;
     // The key that speaks the player's status to a screen reader, in every window of the game.
     static constexpr Qt::Key kStatusKey = Qt::Key_F2;
     // The window the player plays in, at the top of the windows in play, which message boxes
@@ -99,10 +96,6 @@ class Shell : public QObject, public ShellPort {
     // The real timer's wake: the ticks due by now, then the screen.
     void wake();
     void syncTimers();
-    std::int64_t realTime() const { return clock_ ? clock_() : elapsed_.elapsed(); }
-    // Counts as paused the time beyond kLongestCatchUp since the program last ran, when it was
-    // stopped and is told so, and otherwise past the last wake-up it asked for.
-    void pauseStoppedTime();
     // While a message box or a file dialog waits for the player's answer, no game time passes:
     // the game goes on from where it stood once he has answered.
     template <typename Ask>
@@ -122,15 +115,7 @@ class Shell : public QObject, public ShellPort {
     std::unique_ptr<Scheduler> scheduler_;
     WindowStack stack_;
     QTimer wake_;
-    QElapsedTimer elapsed_;
-    std::function<std::int64_t()> clock_;
-    std::int64_t paused_ = 0;
-    // The real time at which the outermost wait for the player's answer began.
-    std::optional<std::int64_t> waitedFrom_;
-    // The game time at which the program last ran: caught up, or armed its real timer.
-    std::int64_t lastRan_ = 0;
-    // The game time the real timer was last armed for; none while it sleeps for good.
-    std::optional<std::int64_t> wakeAt_;
+    GameClock clock_;
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;
