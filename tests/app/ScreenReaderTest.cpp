@@ -498,16 +498,19 @@ class ScreenReaderTest : public QObject {
         auto* board = t.find<ActionLabel>(WindowId::fComputer, "mbP1");
         bool boxHeard = false;
         t.shell.whileAnswering = [&t, &orca, &boxHeard] {
-            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"),
-                            QString::fromStdString(t.shell.messages.back().text), QMessageBox::Ok,
-                            t.program.shell().dialogOwner());
-            QTimer::singleShot(0, &box, [&box, &orca, &boxHeard] {
-                boxHeard = activeIs(&box) && orca.saysOnce(box.text()).has_value();
+            // Owned by the window beneath, so that it outlives the screen reader's answer on
+            // the Return that closes it: Qt's bridge keeps a copy of each key until that
+            // answer, and loses the copy if the key's window has gone by then.
+            auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessaro"),
+                                        QString::fromStdString(t.shell.messages.back().text),
+                                        QMessageBox::Ok, t.program.shell().dialogOwner());
+            QTimer::singleShot(0, box, [box, &orca, &boxHeard] {
+                boxHeard = activeIs(box) && orca.saysOnce(box->text()).has_value();
                 orca.skip();
                 pressKey("Return");
-                QTimer::singleShot(3000, &box, &QMessageBox::accept);
+                QTimer::singleShot(3000, box, &QMessageBox::accept);
             });
-            box.exec();
+            box->exec();
         };
         QVERIFY(take(board));
         QVERIFY(waitFor([&t] { return !t.shell.messages.empty(); }));
