@@ -38,13 +38,11 @@ LastRelease& lastRelease() {
 
 }  // namespace
 
-bool takesTheItem(const QKeyEvent* event) {
+bool isARepeat(const QKeyEvent* event) {
     const LastRelease& release = lastRelease();
     // A key that a screen reader hands back to the program comes without its moment.
-    const bool repeated =
-        event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
-                                  release.at == event->timestamp());
-    return isTakingKey(event->key()) && !repeated;
+    return event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
+                                     release.at == event->timestamp());
 }
 
 void noteKeyRelease(const QKeyEvent* event) {
@@ -172,7 +170,7 @@ void ActionLabel::focusOutEvent(QFocusEvent* event) {
 void ActionLabel::keyPressEvent(QKeyEvent* event) {
     if (isEnabled() && isTakingKey(event->key())) {
         event->accept();
-        if (takesTheItem(event)) {
+        if (!isARepeat(event)) {
             emit clicked();
         }
         return;

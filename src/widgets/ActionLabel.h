@@ -13,13 +13,14 @@ inline const QColor kActionWhite(255, 255, 255);
 
 // Whether the keyboard moved the focus, as opposed to a click or a window's activation.
 bool isKeyboardFocus(Qt::FocusReason reason);
-// Whether a key is one that takes the item with the focus: Return, Enter or Space; and
-// whether its press takes it, pressed rather than repeated. The desktop repeats a key held down as
-// a release and a press at the same moment; Qt marks them as repeats by looking ahead for the
-// press, which a busy moment can keep from having come yet. Every item notes its key releases, so
-// that a press at the moment of the key's last release is known for a repeat after all.
+// Whether a key is one that takes the item with the focus: Return, Enter or Space. Whether a
+// press is a repeat of a key held down, which takes nothing: the desktop repeats a key as a
+// release and a press at the same moment, and Qt marks them as repeats by looking ahead for
+// the press, which a busy moment can keep from having come yet. Every item notes its key
+// releases, so that a press at the moment of the key's last release is known for a repeat
+// after all.
 bool isTakingKey(int key);
-bool takesTheItem(const QKeyEvent* event);
+bool isARepeat(const QKeyEvent* event);
 void noteKeyRelease(const QKeyEvent* event);
 
 // The contrast of two colours, from 1 (the same) to 21 (black on white), and the least that

@@ -61,7 +61,7 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
     if (isTakingKey(event->key())) {
         event->accept();
         // A key held down opens its window once.
-        if (takesTheItem(event)) {
+        if (!isARepeat(event)) {
             emit clicked();
         }
         return;
