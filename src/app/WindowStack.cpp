@@ -11,7 +11,7 @@
 #include <memory>
 #include <utility>
 
-#include "widgets/ActionLabel.h"
+#include "widgets/ItemButton.h"
 #include "widgets/WindowCaption.h"
 
 namespace tessaro {

@@ -5,14 +5,16 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFrame>
-#include <QLabel>
 #include <QLoggingCategory>
 #include <QMouseEvent>
+#include <QProgressBar>
+#include <QRadioButton>
 #include <QTimer>
 
-#include "widgets/ActionLabel.h"
 #include "widgets/GameWindow.h"
-#include "widgets/PictureButton.h"
+#include "widgets/ItemButton.h"
+#include "widgets/TextLabel.h"
+#include "widgets/WindowCaption.h"
 
 namespace tessaro {
 
@@ -39,7 +41,8 @@ bool belongsToTheGame(const QWidget* widget) {
     return qobject_cast<const GameWindow*>(widget->window()) != nullptr;
 }
 
-// An item the player takes: a push button named by its text.
+// An item the player takes: a push button named by its text. Its Press is a click through
+// the same events as the pointer's, so that a window beneath the window in play ignores it.
 class ItemAccessible : public QAccessibleWidget {
   public:
     explicit ItemAccessible(QWidget* item) : QAccessibleWidget(item, QAccessible::Button) {}
@@ -50,10 +53,7 @@ class ItemAccessible : public QAccessibleWidget {
                 if (!widget()->accessibleName().isEmpty()) {
                     return widget()->accessibleName();
                 }
-                if (const auto* label = qobject_cast<const QLabel*>(widget())) {
-                    return label->text();
-                }
-                return {};
+                return static_cast<const QAbstractButton*>(widget())->text();
             case QAccessible::Description:
                 return descriptionOf(widget());
             default:
@@ -182,44 +182,43 @@ class AnnouncementAccessible : public QAccessibleWidget {
     }
 };
 
+// Decided once for each object, by its type, at its own class: Qt asks again for each class
+// that the object's class derives from, and a box of items is a plain QFrame, not every
+// frame (a label is a frame too).
 QAccessibleInterface* gameInterface(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr) {
+    if (widget == nullptr || className != QLatin1String(object->metaObject()->className())) {
         return nullptr;
     }
-    if (className == QLatin1String("tessaro::ActionLabel") ||
-        className == QLatin1String("tessaro::PictureButton")) {
+    if (qobject_cast<ItemButton*>(widget) != nullptr) {
         return new ItemAccessible(widget);
     }
-    if (className == QLatin1String("tessaro::GameWindow")) {
-        return new WindowAccessible(static_cast<GameWindow*>(widget));
+    if (auto* window = qobject_cast<GameWindow*>(widget)) {
+        return new WindowAccessible(window);
     }
-    if (className == QLatin1String("tessaro::TextLabel")) {
-        if (!static_cast<QLabel*>(widget)->pixmap().isNull()) {
-            return new PictureAccessible(widget);
-        }
-        return nullptr;
+    if (auto* label = qobject_cast<TextLabel*>(widget)) {
+        return label->pixmap().isNull() ? nullptr : new PictureAccessible(widget);
     }
     // The caption that the game draws where the desktop draws none stands for the desktop's,
     // which a screen reader does not find among a program's objects either: the window's title
     // is its name, and Escape or the desktop's close key closes it.
-    if (className == QLatin1String("tessaro::WindowCaption")) {
+    if (qobject_cast<WindowCaption*>(widget) != nullptr) {
         return new PictureAccessible(widget);
     }
-    if (className == QLatin1String("QRadioButton") && belongsToTheGame(widget)) {
+    if (dynamic_cast<Announcement*>(widget) != nullptr) {
+        return new AnnouncementAccessible(widget);
+    }
+    if (!belongsToTheGame(widget)) {
+        return nullptr;
+    }
+    if (qobject_cast<QRadioButton*>(widget) != nullptr) {
         return new RadioAccessible(widget);
     }
-    if (className == QLatin1String("QProgressBar") && belongsToTheGame(widget)) {
+    if (qobject_cast<QProgressBar*>(widget) != nullptr) {
         return new GaugeAccessible(widget);
     }
-    if (className == QLatin1String("QFrame") && belongsToTheGame(widget)) {
+    if (widget->metaObject() == &QFrame::staticMetaObject) {
         return new BoxAccessible(widget);
-    }
-    // The announcement has no class name of its own.
-    if (className == QLatin1String("QWidget")) {
-        if (auto* announcement = dynamic_cast<Announcement*>(widget)) {
-            return new AnnouncementAccessible(announcement);
-        }
     }
     return nullptr;
 }

@@ -1,8 +1,7 @@
 #include "widgets/ActionLabel.h"
 
+#include <QEvent>
 #include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -14,56 +13,45 @@
 
 namespace tessaro {
 
-bool isKeyboardFocus(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-           reason == Qt::ShortcutFocusReason;
-}
-
-bool isTakingKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
-
-namespace {
-
-// The taking key last released, and when.
-struct LastRelease {
-    int key = 0;
-    quint64 at = 0;
-};
-
-LastRelease& lastRelease() {
-    static LastRelease release;
-    return release;
-}
-
-}  // namespace
-
-bool isARepeat(const QKeyEvent* event) {
-    const LastRelease& release = lastRelease();
-    // A key that a screen reader hands back to the program comes without its moment.
-    return event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
-                                     release.at == event->timestamp());
-}
-
-void noteKeyRelease(const QKeyEvent* event) {
-    if (isTakingKey(event->key())) {
-        lastRelease() = {event->key(), event->timestamp()};
-    }
-}
-
 ActionLabel::ActionLabel(const QString& objectName, const QString& text, int pixelSize,
                          QWidget* parent, QColor resting, QColor hover)
-    : QLabel(parent), resting_(resting), hover_(hover) {
-    // Text, never markup, as every label of the game (makeLabel).
-    setTextFormat(Qt::PlainText);
+    : ItemButton(parent), resting_(resting), hover_(hover) {
     setText(text);
     setObjectName(objectName);
     setFont(gameFont(pixelSize, true));
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
-    // The colour is the label's own, whatever background its parent paints.
+    // The colours are the label's own, whatever background its parent paints.
     setForegroundRole(QPalette::WindowText);
+    setBackgroundRole(QPalette::Window);
     setFontColor(resting_);
+}
+
+void ActionLabel::setText(const QString& text) {
+    ItemButton::setText(text);
+    setShortcut(QKeySequence());
+}
+
+void ActionLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void ActionLabel::setWordWrap(bool wrap) {
+    wordWrap_ = wrap;
+    updateGeometry();
+    update();
+}
+
+int ActionLabel::textFlags() const {
+    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment_)) |
+           (wordWrap_ ? Qt::TextWordWrap : 0);
+}
+
+QSize ActionLabel::sizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    if (!wordWrap_) {
+        return {metrics.horizontalAdvance(text()), metrics.height()};
+    }
+    return metrics.boundingRect(QRect(0, 0, width(), 2000), textFlags(), text()).size();
 }
 
 QColor ActionLabel::fontColor() const {
@@ -79,13 +67,11 @@ void ActionLabel::setFontColor(const QColor& color) {
 }
 
 void ActionLabel::enterEvent(QEnterEvent* event) {
-    QLabel::enterEvent(event);
+    ItemButton::enterEvent(event);
     pointerOver();
 }
 
-void ActionLabel::mouseMoveEvent(QMouseEvent* event) {
-    QLabel::mouseMoveEvent(event);
-    event->accept();
+void ActionLabel::pointerMoved() {
     pointerOver();
 }
 
@@ -99,7 +85,7 @@ void ActionLabel::pointerOver() {
 }
 
 void ActionLabel::leaveEvent(QEvent* event) {
-    QLabel::leaveEvent(event);
+    ItemButton::leaveEvent(event);
     pointerGone();
 }
 
@@ -143,56 +129,27 @@ QColor ActionLabel::ground() const {
     return palette().color(QPalette::Window);
 }
 
-void ActionLabel::focusInEvent(QFocusEvent* event) {
-    QLabel::focusInEvent(event);
-    // Only a focus that the keyboard brought shows: the mouse player sees the game's own look.
-    keyboardFocus_ = isKeyboardFocus(event->reason());
-    if (keyboardFocus_) {
-        pointerOver();
-        // The pointer's colour where it reads on the ground (Connect turns white under the
-        // pointer, on light grey); else the resting colour, within the dotted frame.
-        if (contrast(hover_, ground()) < kReadableContrast) {
-            setFontColor(resting_);
-        }
-        update();
+void ActionLabel::keyboardFocusIn() {
+    pointerOver();
+    // The pointer's colour where it reads on the ground (Connect turns white under the
+    // pointer, on light grey); else the resting colour, within the dotted frame.
+    if (contrast(hover_, ground()) < kReadableContrast) {
+        setFontColor(resting_);
     }
 }
 
-void ActionLabel::focusOutEvent(QFocusEvent* event) {
-    QLabel::focusOutEvent(event);
-    if (keyboardFocus_) {
-        keyboardFocus_ = false;
-        pointerGone();
-        update();
-    }
-}
-
-void ActionLabel::keyPressEvent(QKeyEvent* event) {
-    if (isEnabled() && isTakingKey(event->key())) {
-        event->accept();
-        if (!isARepeat(event)) {
-            emit clicked();
-        }
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
-void ActionLabel::keyReleaseEvent(QKeyEvent* event) {
-    noteKeyRelease(event);
-    QLabel::keyReleaseEvent(event);
+void ActionLabel::keyboardFocusOut() {
+    pointerGone();
 }
 
 void ActionLabel::paintEvent(QPaintEvent* /*event*/) {
-    // Drawn as a plain label draws its text, not through QLabel: a label that takes the focus
-    // lays its text out as a document, whose line is only as tall as the font's line height
-    // and clips what reaches above it. Tahoma's capitals and accents reach higher than that at
-    // small sizes and would lose their top rows.
+    // Drawn as a plain label draws its text, not as a document: a document's line is only as
+    // tall as the font's line height and clips what reaches above it. Tahoma's capitals and
+    // accents reach higher than that at small sizes and would lose their top rows.
     QPainter painter(this);
-    const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) |
-                      (wordWrap() ? Qt::TextWordWrap : 0);
+    const int flags = textFlags();
     drawGameText(painter, *this, contentsRect(), flags, text());
-    if (keyboardFocus_ && hasFocus()) {
+    if (showsKeyboardFocus()) {
         drawFocusFrame(painter, flags);
     }
 }
@@ -241,16 +198,8 @@ void ActionLabel::drawFocusFrame(QPainter& painter, int flags) const {
     }
 }
 
-void ActionLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (isEnabled() && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-}
-
 void ActionLabel::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
+    ItemButton::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
         setFontColor(resting_);
     }

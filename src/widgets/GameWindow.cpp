@@ -163,6 +163,10 @@ void GameWindow::bind(QLabel* label, const std::string& source) {
     bindValue(source, [label](const std::string& text) { label->setText(gameText(text)); });
 }
 
+void GameWindow::bind(ActionLabel* item, const std::string& source) {
+    bindValue(source, [item](const std::string& text) { item->setText(gameText(text)); });
+}
+
 void GameWindow::bindName(QLabel* label, const std::string& source) {
     bindValue(source,
               [label](const std::string& text) { label->setText(QString::fromStdString(text)); });

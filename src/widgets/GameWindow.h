@@ -17,6 +17,8 @@ class QVBoxLayout;
 
 namespace tessaro {
 
+class ActionLabel;
+
 // Fills a widget's background with a colour of the game's own (the white of the small
 // windows, the money green of the panels).
 void paintBackground(QWidget* widget, const QColor& colour);
@@ -118,9 +120,10 @@ class GameWindow : public QWidget {
             }
         });
     }
-    // A label that shows a text of the rules in the player's language, or a name that the
-    // player typed as it stands.
+    // A label or an item that shows a text of the rules in the player's language, or a label
+    // that shows a name that the player typed as it stands.
     void bind(QLabel* label, const std::string& source);
+    void bind(ActionLabel* item, const std::string& source);
     void bindName(QLabel* label, const std::string& source);
     void bindEnabled(QWidget* widget, const bool& source);
     void bindVisible(QWidget* widget, const bool& source);

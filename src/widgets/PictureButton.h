@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QFrame>
 #include <QPixmap>
+
+#include "widgets/ItemButton.h"
 
 namespace tessaro {
 
 // One of the main window's picture buttons: a 100 x 30 picture in a thin frame. It draws
 // its picture unchanged when disabled, because a locked button has a picture of its own.
-// The keyboard reaches it as the pointer does: the focus highlights it, Enter or Space
-// click it.
-class PictureButton : public QFrame {
+// The focus that the keyboard brought highlights it, as the pointer does.
+class PictureButton : public ItemButton {
     Q_OBJECT
   public:
     // `word` is the word drawn on the button, which a screen reader reads.
@@ -19,24 +19,16 @@ class PictureButton : public QFrame {
     int picture() const { return index_; }
 
   signals:
-    void clicked();
-    void mouseMoved();
     // The keyboard's focus went elsewhere: the highlight goes as when the pointer leaves.
     void focusLeft();
 
   protected:
+    void keyboardFocusOut() override { emit focusLeft(); }
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     QPixmap pixmap_;
     int index_ = -1;
-    bool keyboardFocus_ = false;
 };
 
 }  // namespace tessaro

@@ -34,7 +34,7 @@ int inkRows(const QImage& image, QColor background) {
 
 // The label's text drawn as the label draws it, but on a canvas with room above and below,
 // where nothing can cut it.
-QImage drawnWithRoom(const QLabel& label, qreal ratio) {
+QImage drawnWithRoom(const ActionLabel& label, qreal ratio) {
     constexpr int kRoom = 20;
     QImage canvas((label.size() + QSize(0, 2 * kRoom)) * ratio, QImage::Format_ARGB32);
     canvas.setDevicePixelRatio(ratio);
@@ -88,7 +88,7 @@ bool differs(QRgb one, QRgb other) {
 // How many pixels of the frame that marks the keyboard focus touch a letter: the label as it
 // is drawn against its text drawn alone, each pixel that the frame adds looked at with its
 // neighbours.
-int lettersCrossedByTheFocusFrame(QLabel& label) {
+int lettersCrossedByTheFocusFrame(ActionLabel& label) {
     const QImage framed = label.grab().toImage();
     QImage text(framed.size(), framed.format());
     text.setDevicePixelRatio(framed.devicePixelRatio());

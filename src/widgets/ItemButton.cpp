@@ -1,0 +1,96 @@
+#include "widgets/ItemButton.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tessaro {
+
+bool isKeyboardFocus(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+bool isTakingKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+namespace {
+
+// The taking key last released, and when. The desktop repeats a key held down as a release
+// and a press at the same moment, and Qt marks them as repeats by looking ahead for the press,
+// which a busy moment can keep from having come yet: a press at the very moment of that key's
+// last release is a repeat all the same.
+struct LastRelease {
+    int key = 0;
+    quint64 at = 0;
+};
+
+LastRelease& lastRelease() {
+    static LastRelease release;
+    return release;
+}
+
+bool isARepeat(const QKeyEvent* event) {
+    const LastRelease& release = lastRelease();
+    // A key that a screen reader hands back to the program comes without its moment.
+    return event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
+                                     release.at == event->timestamp());
+}
+
+}  // namespace
+
+ItemButton::ItemButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+void ItemButton::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
+    // The window beneath does not see the pointer over an item: it would put its resting
+    // look back.
+    event->accept();
+    pointerMoved();
+}
+
+void ItemButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    keyboardFocus_ = isKeyboardFocus(event->reason());
+    if (keyboardFocus_) {
+        keyboardFocusIn();
+        update();
+    }
+}
+
+void ItemButton::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    if (keyboardFocus_) {
+        keyboardFocus_ = false;
+        keyboardFocusOut();
+        update();
+    }
+}
+
+void ItemButton::keyPressEvent(QKeyEvent* event) {
+    if (!isTakingKey(event->key())) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (isARepeat(event)) {
+        return;
+    }
+    if (event->key() == Qt::Key_Space) {
+        QAbstractButton::keyPressEvent(event);
+    } else {
+        click();
+    }
+}
+
+void ItemButton::keyReleaseEvent(QKeyEvent* event) {
+    if (isTakingKey(event->key())) {
+        lastRelease() = {event->key(), event->timestamp()};
+    }
+    QAbstractButton::keyReleaseEvent(event);
+}
+
+}  // namespace tessaro
