@@ -7,7 +7,6 @@
 #include <climits>
 #include <utility>
 
-#include "app/WindowTable.h"
 #include "game/KeptGame.h"
 #include "game/TfMain.h"
 #include "game/TimerTable.h"
@@ -16,7 +15,8 @@
 
 namespace tessaro {
 
-Shell::Shell(ShellPort& outside) : outside_(outside) {
+Shell::Shell(ShellPort& outside)
+    : outside_(outside), windows_(stack_, [this](GameWindow& window) { follow(window); }) {
     wake_.setObjectName(QStringLiteral("gameClock"));
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -52,21 +52,7 @@ Shell::~Shell() {
     // A window going away can activate another, whose handler must not reach a half-gone
     // shell.
     ended_ = true;
-    for (auto& window : windows_) {
-        retire(window);
-    }
-}
-
-void Shell::retire(std::unique_ptr<GameWindow>& window) {
-    if (window == nullptr) {
-        return;
-    }
-    // The control with the focus loses it while its window is whole: losing it puts the
-    // window's info lines back, which a window half destroyed could not do.
-    if (QWidget* focused = window->focusWidget()) {
-        focused->clearFocus();
-    }
-    window.reset();
+    windows_.retireAll();
 }
 
 void Shell::tick(TimerId id) {
@@ -151,7 +137,7 @@ void Shell::sync() {
     do {
         syncAgain_ = false;
         syncTimers();
-        syncWindows();
+        windows_.sync(*game_);
     } while (syncAgain_ && !ended_);
     syncing_ = false;
     // A won game is over at once, even if the player never leaves the congratulations.
@@ -188,54 +174,13 @@ void Shell::syncTimers() {
     wake_.start(static_cast<int>(wait));
 }
 
-void Shell::syncWindows() {
-    for (std::size_t i = 0; i < kWindowCount; ++i) {
-        const WindowState& wanted = game_->windows[i];
-        GameWindow* window = windows_[i].get();
-        if (window == nullptr) {
-            // A window the game has not shown yet has no effect, so it is made only now.
-            if (!wanted.shown) {
-                continue;
-            }
-            window = create(i);
-        }
-        if (window->isEnabled() != wanted.enabled) {
-            window->setEnabled(wanted.enabled);
-        }
-        if (!wanted.shown) {
-            if (window->isVisible()) {
-                window->hide();
-                if (windowTable()[i].shownOnce) {
-                    // Not while its own handler may still be running.
-                    QMetaObject::invokeMethod(
-                        this, [this, i] { retire(windows_[i]); }, Qt::QueuedConnection);
-                }
-            }
-            continue;
-        }
-        // Rendered before it shows, so that a window never shows old texts.
-        window->render();
-        if (!window->isVisible()) {
-            window->centreOnScreen();
-            // Shown, it joins the windows in play at the top, owned by the window beneath.
-            window->show();
-            window->centreWithItsFrame();
-            window->activateWindow();
-        }
-    }
-}
-
-GameWindow* Shell::create(std::size_t index) {
-    windows_[index] = windowTable()[index].create(*game_);
-    GameWindow* window = windows_[index].get();
-    stack_.adopt(window, windowTable()[index].standsBeside);
-    connect(window, &GameWindow::gameChanged, this, [this] {
+void Shell::follow(GameWindow& window) {
+    connect(&window, &GameWindow::gameChanged, this, [this] {
         // A window that the clock brings runs its own handlers as it shows: the clock's doing,
         // not the player's.
         playerActed_ = playerActed_ || !stack_.bringsUninvited();
         sync();
     });
-    return window;
 }
 
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
@@ -322,11 +267,7 @@ void Shell::endProgram() {
     keepTheGame();
     ended_ = true;
     wake_.stop();
-    for (auto& window : windows_) {
-        if (window != nullptr) {
-            window->hide();
-        }
-    }
+    windows_.hideAll();
     outside_.endProgram();
 }
 

@@ -2,13 +2,13 @@
 
 #include <QObject>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/Announcer.h"
 #include "app/GameClock.h"
+#include "app/GameWindows.h"
 #include "app/WindowStack.h"
 #include "core/ShellPort.h"
 #include "game/Scheduler.h"
@@ -16,8 +16,8 @@
 
 namespace tessaro {
 
-// Keeps the windows and the game's clock in line with the game state. It makes a window the
-// first time the game shows it. The game's timers run in a scheduler that one real timer wakes
+// Keeps the windows (GameWindows) and the game's clock in line with the game state. The game's
+// timers run in a scheduler that one real timer wakes
 // only when a tick that the player can see falls due, on the game's time (GameClock); before
 // the program handles a click, a key or a window event, every tick due by then has run, but no
 // more of a long stop than kLongestCatchUp. The windows that show stand in one stack of windows
@@ -47,7 +47,7 @@ class Shell : public QObject, public ShellPort {
     };
 
     // The window, or nullptr while the game has not shown it yet or after it is gone.
-    GameWindow* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
+    GameWindow* window(WindowId id) const { return windows_.window(id); }
     Timer timer(TimerId id) const { return Timer(*this, id); }
     // The one real timer, armed for the next tick that the player can see.
     const QTimer& wakeTimer() const { return wake_; }
@@ -100,20 +100,19 @@ class Shell : public QObject, public ShellPort {
     // the game goes on from where it stood once he has answered.
     template <typename Ask>
     auto waitForTheAnswer(Ask ask);
-    void syncWindows();
     // Tells a screen reader, once, what the last action or the clock changed on screen.
     void speakChanges();
     void speakStatus();
     void keepAtTheEndOfADay();
     void forgetTheGame();
-    GameWindow* create(std::size_t index);
-    void retire(std::unique_ptr<GameWindow>& window);
+    // A window just made: its handlers' changes to the game bring the screen in line.
+    void follow(GameWindow& window);
 
     ShellPort& outside_;
     Game* game_ = nullptr;
-    std::array<std::unique_ptr<GameWindow>, kWindowCount> windows_{};
     std::unique_ptr<Scheduler> scheduler_;
     WindowStack stack_;
+    GameWindows windows_;
     QTimer wake_;
     GameClock clock_;
     bool syncing_ = false;
