@@ -17,13 +17,13 @@
 namespace tessaro {
 
 // Keeps the windows (GameWindows) and the game's clock in line with the game state. The game's
-// timers run in a scheduler that one real timer wakes
-// only when a tick that the player can see falls due, on the game's time (GameClock); before
-// the program handles a click, a key or a window event, every tick due by then has run, but no
-// more of a long stop than kLongestCatchUp. The windows that show stand in one stack of windows
-// in play (WindowStack), which owns, raises and focuses them; what changed on screen is told to
-// a screen reader (Announcer). The rules' requests to the outside pass through it: it brings
-// the screen in line first, then hands them on.
+// timers run in a scheduler that one real timer wakes only when a tick that the player can see
+// falls due, on the game's time (GameClock); before the program handles a click, a key or a
+// window event, every tick due by then has run, but no more of a long stop than
+// kLongestCatchUp. The windows that show stand in one stack of windows in play (WindowStack),
+// which owns, raises and focuses them; what changed on screen is told to a screen reader
+// (Announcer). The rules' requests to the outside pass through it: it brings the screen in
+// line first, then hands them on.
 class Shell : public QObject, public ShellPort {
     Q_OBJECT
   public:
