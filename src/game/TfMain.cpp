@@ -208,7 +208,7 @@ void TfMain::createButtonColumn() {
         }
         connect(control, &PictureButton::mouseMoved, this,
                 [this, control] { redrawButtons(control); });
-        connect(control, &PictureButton::focusLeft, this, [this] { redrawButtons(nullptr); });
+        connect(control, &PictureButton::mouseLeft, this, [this] { redrawButtons(nullptr); });
     }
 
     QLabel* dayCaption = addLabel(tr("ДЕНЬ"), column, QRect(0, 274, column->width(), 16), 11, true);

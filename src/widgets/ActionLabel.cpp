@@ -1,6 +1,5 @@
 #include "widgets/ActionLabel.h"
 
-#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -66,37 +65,12 @@ void ActionLabel::setFontColor(const QColor& color) {
     setPalette(colours);
 }
 
-void ActionLabel::enterEvent(QEnterEvent* event) {
-    ItemButton::enterEvent(event);
-    pointerOver();
-}
-
-void ActionLabel::pointerMoved() {
-    pointerOver();
-}
-
-void ActionLabel::pointerOver() {
-    if (!isEnabled()) {
-        return;
-    }
-    hovered_ = true;
-    setFontColor(hover_);
-    emit mouseMoved();
-}
-
-void ActionLabel::leaveEvent(QEvent* event) {
-    ItemButton::leaveEvent(event);
-    pointerGone();
-}
-
-void ActionLabel::pointerGone() {
-    // An item that was bought or taken while under the pointer still gets its leave, so
-    // the window can put its info lines back.
-    if (hovered_) {
-        hovered_ = false;
-        setFontColor(resting_);
-        emit mouseLeft();
-    }
+void ActionLabel::highlight(bool on, bool byKeyboard) {
+    // The keyboard's focus takes the pointer's colour where it reads on the ground (Connect
+    // turns white under the pointer, on light grey); else the resting colour, within the
+    // dotted frame.
+    const bool reads = !byKeyboard || contrast(hover_, ground()) >= kReadableContrast;
+    setFontColor(on && reads ? hover_ : resting_);
 }
 
 namespace {
@@ -127,19 +101,6 @@ QColor ActionLabel::ground() const {
         }
     }
     return palette().color(QPalette::Window);
-}
-
-void ActionLabel::keyboardFocusIn() {
-    pointerOver();
-    // The pointer's colour where it reads on the ground (Connect turns white under the
-    // pointer, on light grey); else the resting colour, within the dotted frame.
-    if (contrast(hover_, ground()) < kReadableContrast) {
-        setFontColor(resting_);
-    }
-}
-
-void ActionLabel::keyboardFocusOut() {
-    pointerGone();
 }
 
 void ActionLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -195,13 +156,6 @@ void ActionLabel::drawFocusFrame(QPainter& painter, int flags) const {
     for (int y = 1; y < bottom; ++y) {
         dot(0, y);
         dot(right, y);
-    }
-}
-
-void ActionLabel::changeEvent(QEvent* event) {
-    ItemButton::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        setFontColor(resting_);
     }
 }
 

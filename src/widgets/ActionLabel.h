@@ -36,16 +36,8 @@ class ActionLabel : public ItemButton {
 
     QSize sizeHint() const override;
 
-  signals:
-    void mouseLeft();
-
   protected:
-    void keyboardFocusIn() override;
-    void keyboardFocusOut() override;
-    void pointerMoved() override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void highlight(bool on, bool byKeyboard) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -53,14 +45,11 @@ class ActionLabel : public ItemButton {
     // The colour that the label stands on.
     QColor ground() const;
     void drawFocusFrame(QPainter& painter, int flags) const;
-    void pointerOver();
-    void pointerGone();
 
     QColor resting_;
     QColor hover_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     bool wordWrap_ = false;
-    bool hovered_ = false;
 };
 
 }  // namespace tessaro

@@ -1,5 +1,6 @@
 #include "widgets/ItemButton.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -10,11 +11,12 @@ bool isKeyboardFocus(Qt::FocusReason reason) {
            reason == Qt::ShortcutFocusReason;
 }
 
+namespace {
+
+// Whether a key is one that takes the item with the focus.
 bool isTakingKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
-
-namespace {
 
 // The taking key last released, and when. The desktop repeats a key held down as a release
 // and a press at the same moment, and Qt marks them as repeats by looking ahead for the press,
@@ -44,19 +46,58 @@ ItemButton::ItemButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
 }
 
+void ItemButton::highlight(bool /*on*/, bool /*byKeyboard*/) {
+    update();
+}
+
+void ItemButton::pointerOver(bool byKeyboard) {
+    if (!isEnabled()) {
+        return;
+    }
+    hovered_ = true;
+    highlight(true, byKeyboard);
+    emit mouseMoved();
+}
+
+void ItemButton::pointerGone() {
+    if (hovered_) {
+        hovered_ = false;
+        highlight(false, false);
+        emit mouseLeft();
+    }
+}
+
+void ItemButton::enterEvent(QEnterEvent* event) {
+    QAbstractButton::enterEvent(event);
+    pointerOver(false);
+}
+
 void ItemButton::mouseMoveEvent(QMouseEvent* event) {
     QAbstractButton::mouseMoveEvent(event);
     // The window beneath does not see the pointer over an item: it would put its resting
     // look back.
     event->accept();
-    pointerMoved();
+    pointerOver(false);
+}
+
+void ItemButton::leaveEvent(QEvent* event) {
+    QAbstractButton::leaveEvent(event);
+    pointerGone();
+}
+
+void ItemButton::changeEvent(QEvent* event) {
+    QAbstractButton::changeEvent(event);
+    // Greyed, it rests; its leave still comes.
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        highlight(false, false);
+    }
 }
 
 void ItemButton::focusInEvent(QFocusEvent* event) {
     QAbstractButton::focusInEvent(event);
     keyboardFocus_ = isKeyboardFocus(event->reason());
     if (keyboardFocus_) {
-        keyboardFocusIn();
+        pointerOver(true);
         update();
     }
 }
@@ -65,7 +106,7 @@ void ItemButton::focusOutEvent(QFocusEvent* event) {
     QAbstractButton::focusOutEvent(event);
     if (keyboardFocus_) {
         keyboardFocus_ = false;
-        keyboardFocusOut();
+        pointerGone();
         update();
     }
 }

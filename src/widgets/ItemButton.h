@@ -2,14 +2,10 @@
 
 #include <QAbstractButton>
 
-class QKeyEvent;
-
 namespace tessaro {
 
 // Whether the keyboard moved the focus, as opposed to a click or a window's activation.
 bool isKeyboardFocus(Qt::FocusReason reason);
-// Whether a key is one that takes the item with the focus: Return, Enter or Space.
-bool isTakingKey(int key);
 
 // An item the player takes, a button of the game's own look (an action label, a picture
 // button). Qt's button gives the rules of a click: a press and a release over the same item,
@@ -19,7 +15,9 @@ bool isTakingKey(int key);
 //   focus moves on to when this one is taken;
 // - the focus that the keyboard brought is known, so that the item draws it marked, while a
 //   mouse player sees the game's own look;
-// - the pointer moving over the item highlights it, and the window with it.
+// - the pointer over an enabled item, or the keyboard's focus, highlights it, and the window
+//   shows what it is. An item taken while under the pointer still gets its leave, so that the
+//   window can put its resting lines back.
 class ItemButton : public QAbstractButton {
     Q_OBJECT
   public:
@@ -31,21 +29,28 @@ class ItemButton : public QAbstractButton {
   signals:
     // The pointer moved over it, or the keyboard brought the focus to it.
     void mouseMoved();
+    // The pointer left it, or the focus that the keyboard brought went elsewhere.
+    void mouseLeft();
 
   protected:
-    // The keyboard brought the focus, or the focus it brought went elsewhere.
-    virtual void keyboardFocusIn() { emit mouseMoved(); }
-    virtual void keyboardFocusOut() {}
-    virtual void pointerMoved() { emit mouseMoved(); }
+    // Draws the item highlighted or at rest; `byKeyboard` when the keyboard's focus asks.
+    virtual void highlight(bool on, bool byKeyboard);
 
+    void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
+    void pointerOver(bool byKeyboard);
+    void pointerGone();
+
     bool keyboardFocus_ = false;
+    bool hovered_ = false;
 };
 
 }  // namespace tessaro

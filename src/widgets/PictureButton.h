@@ -18,12 +18,7 @@ class PictureButton : public ItemButton {
     void setPicture(int index, const QPixmap& picture);
     int picture() const { return index_; }
 
-  signals:
-    // The keyboard's focus went elsewhere: the highlight goes as when the pointer leaves.
-    void focusLeft();
-
   protected:
-    void keyboardFocusOut() override { emit focusLeft(); }
     void paintEvent(QPaintEvent* event) override;
 
   private:
