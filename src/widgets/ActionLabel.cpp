@@ -34,23 +34,12 @@ void ActionLabel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
-void ActionLabel::setWordWrap(bool wrap) {
-    wordWrap_ = wrap;
-    updateGeometry();
-    update();
-}
-
 int ActionLabel::textFlags() const {
-    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment_)) |
-           (wordWrap_ ? Qt::TextWordWrap : 0);
+    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment_));
 }
 
 QSize ActionLabel::sizeHint() const {
-    const QFontMetrics metrics = fontMetrics();
-    if (!wordWrap_) {
-        return {metrics.horizontalAdvance(text()), metrics.height()};
-    }
-    return metrics.boundingRect(QRect(0, 0, width(), 2000), textFlags(), text()).size();
+    return {fontMetrics().horizontalAdvance(text()), fontMetrics().height()};
 }
 
 QColor ActionLabel::fontColor() const {

@@ -17,7 +17,7 @@ inline constexpr double kReadableContrast = 2.5;
 
 // An item of text: bold, grey at rest, black while the pointer is over it. A disabled item is
 // drawn greyed and does not highlight. With the focus that the keyboard brought it highlights
-// as under the pointer, within a dotted frame. Its text is laid out as a label lays it out.
+// as under the pointer, within a dotted frame. Its text stands on one line, as a label's.
 class ActionLabel : public ItemButton {
     Q_OBJECT
   public:
@@ -28,8 +28,6 @@ class ActionLabel : public ItemButton {
     void setText(const QString& text);
     Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment alignment);
-    bool wordWrap() const { return wordWrap_; }
-    void setWordWrap(bool wrap);
 
     QColor fontColor() const;
     void setFontColor(const QColor& color);
@@ -49,7 +47,6 @@ class ActionLabel : public ItemButton {
     QColor resting_;
     QColor hover_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
-    bool wordWrap_ = false;
 };
 
 }  // namespace tessaro

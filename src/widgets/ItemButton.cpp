@@ -22,21 +22,15 @@ bool isTakingKey(int key) {
 // and a press at the same moment, and Qt marks them as repeats by looking ahead for the press,
 // which a busy moment can keep from having come yet: a press at the very moment of that key's
 // last release is a repeat all the same.
-struct LastRelease {
+struct {
     int key = 0;
     quint64 at = 0;
-};
-
-LastRelease& lastRelease() {
-    static LastRelease release;
-    return release;
-}
+} lastRelease;
 
 bool isARepeat(const QKeyEvent* event) {
-    const LastRelease& release = lastRelease();
     // A key that a screen reader hands back to the program comes without its moment.
-    return event->isAutoRepeat() || (event->timestamp() != 0 && release.key == event->key() &&
-                                     release.at == event->timestamp());
+    return event->isAutoRepeat() || (event->timestamp() != 0 && lastRelease.key == event->key() &&
+                                     lastRelease.at == event->timestamp());
 }
 
 }  // namespace
@@ -129,7 +123,7 @@ void ItemButton::keyPressEvent(QKeyEvent* event) {
 
 void ItemButton::keyReleaseEvent(QKeyEvent* event) {
     if (isTakingKey(event->key())) {
-        lastRelease() = {event->key(), event->timestamp()};
+        lastRelease = {event->key(), event->timestamp()};
     }
     QAbstractButton::keyReleaseEvent(event);
 }
