@@ -139,9 +139,8 @@ class GameWindow : public QWidget {
 
     // What a sighted player reads of the window at a glance, line by line (a caption and its
     // value, a state line, a gauge, an item greyed): a screen reader hears it as the window's
-    // description. A line of hidden or empty controls is left out. A
-    // label says its accessible name where it has one, for what the eye reads from more than
-    // its text.
+    // description. A line of hidden or empty controls is left out. A label says its
+    // accessible name where it has one, for what the eye reads from more than its text.
     void describeWith(std::vector<std::vector<QWidget*>> lines);
 
     // The control that the Tab order reaches last, after every item of the window.

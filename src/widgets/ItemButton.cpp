@@ -40,10 +40,6 @@ ItemButton::ItemButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
 }
 
-void ItemButton::highlight(bool /*on*/, bool /*byKeyboard*/) {
-    update();
-}
-
 void ItemButton::pointerOver(bool byKeyboard) {
     if (!isEnabled()) {
         return;

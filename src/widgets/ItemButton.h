@@ -33,8 +33,9 @@ class ItemButton : public QAbstractButton {
     void mouseLeft();
 
   protected:
-    // Draws the item highlighted or at rest; `byKeyboard` when the keyboard's focus asks.
-    virtual void highlight(bool on, bool byKeyboard);
+    // Draws the item highlighted or at rest; `byKeyboard` when the keyboard's focus asks. An
+    // item whose window draws its highlight (a picture button) leaves it alone.
+    virtual void highlight(bool /*on*/, bool /*byKeyboard*/) {}
 
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
