@@ -863,6 +863,10 @@
         <source>Это не файл, а устройство или канал.</source>
         <translation>It is not a file but a device or a pipe.</translation>
     </message>
+    <message>
+        <source>Игра сама не сохраняется: в папке «%1» нельзя создать файл.</source>
+        <translation>The game will not autosave: no file can be created in “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::ActivityWindow</name>

@@ -358,7 +358,7 @@ int runDesktop(int argc, char* argv[]) {
                              "tessaro", "Последней игры нет: начинается новая.")));
         }
     }
-    program.start(savedGame);
+    program.start(savedGame, continuing);
     if (continuing && !savedGame.empty() && !program.game().window(WindowId::fMain).shown) {
         // The player has read why it did not load; the slot is kept for him to look at.
         outside.keepTheSlotAside();

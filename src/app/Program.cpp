@@ -12,9 +12,11 @@ Program::Program(ShellPort& outside, SeedSource seedSource)
     installGameAccessibility();
 }
 
-void Program::start(const std::string& savedGame) {
+void Program::start(const std::string& savedGame, bool fromTheSlot) {
     if (savedGame.empty() || !StartGameFromFile(game_, savedGame)) {
         ShowStartWindow(game_);
+    } else if (fromTheSlot) {
+        shell_.continuedFromTheSlot();
     }
     shell_.sync();
 }

@@ -15,8 +15,9 @@ class Program {
   public:
     Program(ShellPort& outside, SeedSource seedSource);
 
-    // Shows the start window, or with a saved game, the main window with that game.
-    void start(const std::string& savedGame = {});
+    // Shows the start window, or with a saved game, the main window with that game; `fromTheSlot`
+    // when that game is the last game, kept by the program itself.
+    void start(const std::string& savedGame = {}, bool fromTheSlot = false);
 
     Game& game() { return game_; }
     Shell& shell() { return shell_; }

@@ -33,6 +33,9 @@ constexpr QSize kFileDialogSize(760, 440);
 // What a second game at once says, on the terminal, of the slot of the last game.
 constexpr const char* kSlotTaken =
     QT_TRANSLATE_NOOP("tessaro", "Последнюю игру хранит другая игра: эта сама не сохраняется.");
+// What a game says there when its folder takes no file (read-only, or a limit of file size).
+constexpr const char* kSlotUnwritable =
+    QT_TRANSLATE_NOOP("tessaro", "Игра сама не сохраняется: в папке «%1» нельзя создать файл.");
 
 // What the player reads when "Новая" cannot start a new game; the running one goes on.
 constexpr const char* kNoNewGame =
@@ -146,25 +149,39 @@ QString QtShellPort::lastGameSlot() {
 
 bool QtShellPort::ownsTheSlot() {
     if (slotLock_ == nullptr) {
-        QDir().mkpath(QFileInfo(slot_).absolutePath());
+        const QString folder = QFileInfo(slot_).absolutePath();
+        QDir().mkpath(folder);
         slotLock_ = std::make_unique<QLockFile>(slot_ + QStringLiteral(".lock"));
         // Held as long as the game runs: only a lock whose program has gone is stale.
         slotLock_->setStaleLockTime(0);
         if (!slotLock_->tryLock(0)) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(QCoreApplication::translate("tessaro", kSlotTaken)));
+            // Said once: the lock is asked for once a run.
+            const QString why = slotLock_->error() == QLockFile::LockFailedError
+                                    ? QCoreApplication::translate("tessaro", kSlotTaken)
+                                    : QCoreApplication::translate("tessaro", kSlotUnwritable)
+                                          .arg(QDir::toNativeSeparators(folder));
+            std::fprintf(stderr, "%s\n", qPrintable(why));
         }
     }
     return slotLock_->isLocked();
 }
 
-void QtShellPort::keepGame(const std::vector<std::string>& lines) {
+bool QtShellPort::keepGame(const std::vector<std::string>& lines) {
     if (!ownsTheSlot()) {
-        return;
+        return false;
+    }
+    // The slot is the game's own file. QSaveFile writes through a link to the file it points
+    // to, which may be one of the player's own saves, or makes that file where the link points
+    // nowhere: a link in the slot's place (QFileInfo reads the link itself, as lstat does) is
+    // taken away first, and the game writes a file of its own there.
+    if (QFileInfo(slot_).isSymLink() && !QFile::remove(slot_)) {
+        return false;
     }
     if (const std::optional<std::string> error = writeSavedGameFile(slot_.toStdString(), lines)) {
         std::fprintf(stderr, "%s\n", error->c_str());
+        return false;
     }
+    return true;
 }
 
 void QtShellPort::forgetGame() {

@@ -40,7 +40,7 @@ class QtShellPort : public ShellPort {
                                               const std::vector<std::string>& lines) override;
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
-    void keepGame(const std::vector<std::string>& lines) override;
+    bool keepGame(const std::vector<std::string>& lines) override;
     void forgetGame() override;
     void endProgram() override;
     std::optional<std::string> restartProgram() override;

@@ -16,7 +16,9 @@
 namespace tessaro {
 
 Shell::Shell(ShellPort& outside)
-    : outside_(outside), windows_(stack_, [this](GameWindow& window) { follow(window); }) {
+    : outside_(outside),
+      windows_(stack_, [this](GameWindow& window) { follow(window); }),
+      keptGame_(outside) {
     wake_.setObjectName(QStringLiteral("gameClock"));
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -75,43 +77,12 @@ void Shell::catchUp() {
     const WindowStack::Uninvited byTheClock(stack_);
     if (scheduler_->runUntil(now()) > 0) {
         sync();
-        keepAtTheEndOfADay();
-    }
-}
-
-void Shell::keepAtTheEndOfADay() {
-    if (ended_ || game_->Day == dayOfLastTicks_) {
-        return;
-    }
-    dayOfLastTicks_ = game_->Day;
-    // Play is counted from the clock's first ticks in a game, not from the start window.
-    if (!keptAt_) {
-        keptAt_ = now();
-        return;
-    }
-    if (now() - *keptAt_ >= kKeepEvery && GameCanBeKept(*game_)) {
-        keepTheGame();
     }
 }
 
 void Shell::keepTheGame() {
-    if (ended_ || game_ == nullptr || clock_.waiting()) {
-        // A rule waits for the player's answer: what stands now is half a rule, which no
-        // load could give back. The game kept last stays.
-        return;
-    }
-    if (GameIsOver(*game_)) {
-        forgetTheGame();
-    } else if (GameCanBeKept(*game_)) {
-        outside_.keepGame(SavedGameLines(*game_));
-        keptAt_ = now();
-    }
-}
-
-void Shell::forgetTheGame() {
-    if (!forgotten_) {
-        forgotten_ = true;
-        outside_.forgetGame();
+    if (!ended_ && game_ != nullptr) {
+        keptGame_.keep(*game_, now(), ruleWaits_);
     }
 }
 
@@ -140,9 +111,8 @@ void Shell::sync() {
         windows_.sync(*game_);
     } while (syncAgain_ && !ended_);
     syncing_ = false;
-    // A won game is over at once, even if the player never leaves the congratulations.
-    if (game_->window(WindowId::Form1).shown) {
-        forgetTheGame();
+    if (!ended_) {
+        keptGame_.played(*game_, now(), ruleWaits_);
     }
     speakChanges();
 }
@@ -224,13 +194,15 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
 template <typename Ask>
 auto Shell::waitForTheAnswer(Ask ask) {
     // The dialog holds the rule that asked for it; what the rule did so far is on screen.
+    const bool outermost = !std::exchange(ruleWaits_, true);
     sync();
-    const bool outermost = clock_.startWaiting();
+    clock_.startWaiting();
     if (outermost) {
         wake_.stop();
     }
     auto answer = ask();
     if (outermost) {
+        ruleWaits_ = false;
         clock_.endWaiting();
         if (!ended_ && game_ != nullptr) {
             syncTimers();
@@ -259,6 +231,8 @@ std::optional<std::string> Shell::writeSavedGame(const std::string& path,
 
 std::optional<std::string> Shell::readSavedGame(const std::string& path,
                                                 std::vector<std::string>& lines) {
+    // Whatever it loads, it is not the game that the slot holds.
+    keptGame_.loadedAnotherGame();
     return outside_.readSavedGame(path, lines);
 }
 
@@ -271,8 +245,8 @@ void Shell::endProgram() {
     outside_.endProgram();
 }
 
-void Shell::keepGame(const std::vector<std::string>& lines) {
-    outside_.keepGame(lines);
+bool Shell::keepGame(const std::vector<std::string>& lines) {
+    return outside_.keepGame(lines);
 }
 
 void Shell::forgetGame() {

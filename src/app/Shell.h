@@ -11,6 +11,7 @@
 #include "app/GameWindows.h"
 #include "app/WindowStack.h"
 #include "core/ShellPort.h"
+#include "game/KeptGame.h"
 #include "game/Scheduler.h"
 #include "widgets/GameWindow.h"
 
@@ -74,14 +75,16 @@ class Shell : public QObject, public ShellPort {
                                               const std::vector<std::string>& lines) override;
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
-    void keepGame(const std::vector<std::string>& lines) override;
+    bool keepGame(const std::vector<std::string>& lines) override;
     void forgetGame() override;
     void endProgram() override;
     std::optional<std::string> restartProgram() override;
 
-    // Keeps the game in progress in the slot of the last game, or empties the slot once the
-    // game is over; the desktop asks it before its session ends. Leaving the program keeps it
-    // too, and so does the end of a game day once kKeepEvery of play has passed.
+    // The game in play was read from the slot of the last game (`--continue`).
+    void continuedFromTheSlot() { keptGame_.continuedFromTheSlot(); }
+    // Keeps the game in progress in the slot of the last game (KeptGame); the desktop asks it
+    // before its session ends. Leaving the program keeps it too, and so does play once
+    // kKeepEvery has passed since it was last kept.
     void keepTheGame();
 
   public slots:
@@ -103,8 +106,6 @@ class Shell : public QObject, public ShellPort {
     // Tells a screen reader, once, what the last action or the clock changed on screen.
     void speakChanges();
     void speakStatus();
-    void keepAtTheEndOfADay();
-    void forgetTheGame();
     // A window just made: its handlers' changes to the game bring the screen in line.
     void follow(GameWindow& window);
 
@@ -120,11 +121,9 @@ class Shell : public QObject, public ShellPort {
     bool ended_ = false;
     Announcer announcer_;
     bool playerActed_ = false;
-    // When the game was last kept (the clock's first ticks before that), and the day when the
-    // clock last ticked, which tells that a day has ended.
-    std::optional<std::int64_t> keptAt_;
-    std::int32_t dayOfLastTicks_ = 0;
-    bool forgotten_ = false;
+    KeptGame keptGame_;
+    // A rule has asked the player and waits for the answer.
+    bool ruleWaits_ = false;
 };
 
 }  // namespace tessaro

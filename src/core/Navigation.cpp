@@ -42,6 +42,29 @@ bool VirusEventUnderWay(const GameState& state) {
     return state.window(WindowId::Form4).shown || state.timer(TimerId::tmFormClose).running;
 }
 
+bool AboutPausesTheGame(const GameState& state) {
+    return state.window(WindowId::Form2).shown && !state.window(WindowId::Form1).shown;
+}
+
+bool DaysPassInPlay(const GameState& state) {
+    if (VirusEventUnderWay(state)) {
+        return false;
+    }
+    if (state.window(WindowId::fInternet).shown) {
+        return state.Connected;
+    }
+    constexpr WindowId kHoldingTheDay[] = {WindowId::fSoftware, WindowId::fComputer,
+                                           WindowId::fEducation, WindowId::fJob, WindowId::Form3};
+    return std::none_of(std::begin(kHoldingTheDay), std::end(kHoldingTheDay),
+                        [&](WindowId id) { return state.window(id).shown; });
+}
+
+void ResumeDayClock(GameState& state) {
+    if (!AboutPausesTheGame(state)) {
+        startTimer(state, TimerId::tTime);
+    }
+}
+
 void MainWindowActivated(Game& game) {
     ApplyUnlockRule(game, 0);
 }
@@ -54,7 +77,7 @@ void CloseActivity(Game& game, WindowId activity) {
         return;
     }
     game.window(WindowId::fMain).enabled = true;
-    startTimer(game, TimerId::tTime);
+    ResumeDayClock(game);
     MainWindowActivated(game);
 }
 

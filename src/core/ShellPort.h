@@ -41,8 +41,9 @@ class ShellPort {
     virtual std::optional<std::string> readSavedGame(const std::string& path,
                                                      std::vector<std::string>& lines) = 0;
     // Keeps the game, as the lines of a saved game, in the slot of the last game, which
-    // `--continue` starts again; or, once the game is over, empties the slot.
-    virtual void keepGame(const std::vector<std::string>& lines) = 0;
+    // `--continue` starts again; returns whether the slot now holds it. Once the game is over,
+    // `forgetGame` empties the slot.
+    virtual bool keepGame(const std::vector<std::string>& lines) = 0;
     virtual void forgetGame() = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;

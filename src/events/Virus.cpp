@@ -105,7 +105,7 @@ void EndVirusEvent(Game& game) {
         game.window(WindowId::fMain).enabled = true;
     }
     if (!inInternet || game.Connected) {
-        startTimer(game, TimerId::tTime);
+        ResumeDayClock(game);
     }
 }
 

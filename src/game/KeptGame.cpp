@@ -1,6 +1,7 @@
 #include "game/KeptGame.h"
 
 #include "game/DayClock.h"
+#include "persistence/SavedGame.h"
 
 namespace tessaro {
 
@@ -20,6 +21,49 @@ bool GameCanBeKept(const GameState& state) {
         }
     }
     return true;
+}
+
+void KeptGame::played(const GameState& state, std::int64_t now, bool midRule) {
+    // A game lost or won is over whatever else is under way, a message waiting included.
+    if (over_ || GameIsOver(state)) {
+        forget();
+        return;
+    }
+    if (midRule || !GameCanBeKept(state)) {
+        return;
+    }
+    if (!keepable_ || !(*keepable_ == state)) {
+        keepable_ = state;
+        written_ = false;
+    }
+    // A game just begun holds nothing to lose, and one just loaded is in its file already.
+    if (!writtenAt_) {
+        writtenAt_ = now;
+    } else if (!written_ && now - *writtenAt_ >= kKeepEvery) {
+        write(now);
+    }
+}
+
+void KeptGame::keep(const GameState& state, std::int64_t now, bool midRule) {
+    played(state, now, midRule);
+    if (!over_ && keepable_ && !written_) {
+        write(now);
+    }
+}
+
+void KeptGame::forget() {
+    if (!over_ && slotHoldsThisGame_) {
+        outside_.forgetGame();
+    }
+    over_ = true;
+}
+
+void KeptGame::write(std::int64_t now) {
+    if (outside_.keepGame(SavedGameLines(*keepable_))) {
+        slotHoldsThisGame_ = true;
+    }
+    written_ = true;
+    writtenAt_ = now;
 }
 
 }  // namespace tessaro

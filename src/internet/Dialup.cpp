@@ -24,7 +24,7 @@ void offerDialAgain(InternetCaptions& internet) {
 
 // What going offline does, by the label or by closing the window: the wage comes back, the
 // sites and the missions close, a mission is abandoned. A download goes on.
-void goOffline(Game& game) {
+void goOffline(GameState& game) {
     InternetCaptions& internet = game.internet;
     game.Wage += kOnlineWageCost;
     offerDialAgain(internet);
@@ -39,6 +39,12 @@ void goOffline(Game& game) {
 }
 
 }  // namespace
+
+void HangUpAfterLoad(GameState& state) {
+    if (state.Connected) {
+        goOffline(state);
+    }
+}
 
 void InternetShown(Game& game) {
     setTimerInterval(game, TimerId::tSoftLoad, DownloadInterval(game));
@@ -97,7 +103,7 @@ void DialTick(Game& game) {
         stopTimer(game, TimerId::tConnect);
         // Days pass while online, unless a virus holds the game until its end.
         if (!VirusEventUnderWay(game)) {
-            startTimer(game, TimerId::tTime);
+            ResumeDayClock(game);
         }
         internet.surfToolsEnabled = true;
         internet.surfMarketEnabled = true;

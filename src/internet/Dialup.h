@@ -21,6 +21,11 @@ void DialTick(Game& game);
 void SurfTools(GameState& state);
 void SurfMarket(GameState& state);
 
+// A loaded game that was saved online comes back offline, with the wage the connection took:
+// a load shows the main window, and the connection lives only while the internet window is
+// open, which hangs up as it closes.
+void HangUpAfterLoad(GameState& state);
+
 // The close box or "Вернуться": hangs up, cancels a dial attempt, and gives the main window
 // back. A running download goes on.
 void CloseInternet(Game& game);

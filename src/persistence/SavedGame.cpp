@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "events/Virus.h"
 #include "hardware/PartsCatalogue.h"
+#include "internet/Dialup.h"
 
 namespace tessaro {
 
@@ -17,6 +18,8 @@ namespace {
 
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+// The wage of the best job, the most that a game ever pays a day.
+constexpr std::int32_t kBestWage = 25;
 constexpr int kLargestDisk = 40000;  // MB, the shop's biggest disk
 
 // A row whose value is reached by `reach`, a function that returns a reference to the field
@@ -76,7 +79,7 @@ std::vector<SavedLine> buildTable() {
         "MoodTicks", 0, 180, [](auto& s) -> auto& { return s.MoodTicks; }));
     // The best wage, and the benefit less the cost of being online.
     rows.push_back(number(
-        "Wage", -4, 25, [](auto& s) -> auto& { return s.Wage; }));
+        "Wage", -4, kBestWage, [](auto& s) -> auto& { return s.Wage; }));
     rows.push_back(number(
         "Experience", 0, kInt32Max, [](auto& s) -> auto& { return s.Experience; }));
     rows.push_back(number(
@@ -330,6 +333,11 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     // gauge therefore comes back full, and the first save after such a load may differ from
     // the file in that line alone.
     loaded.developer.gProgress = loaded.ProjectProgress * 10;
+    if (loaded.Connected) {
+        HangUpAfterLoad(loaded);
+        // An edited file's wage that the connection never lowered stays one that a save writes.
+        loaded.Wage = std::min(loaded.Wage, kBestWage);
+    }
     ApplyUnlockRule(loaded, 1);
     return {std::move(loaded), {}};
 }

@@ -7,6 +7,7 @@
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
 #include "support/TestProgram.h"
+#include "titles/StartGame.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ActionLabel.h"
 #include "widgets/ActivityWindow.h"
@@ -193,69 +194,117 @@ class ShellTest : public QObject {
         }
     }
 
-    // The game in progress is kept for `--continue` when the player leaves it; a game lost or
-    // won leaves nothing to continue.
+    // The game in progress is kept for `--continue` when the player leaves it, or asks the
+    // program to end while a message waits; a game lost or won is over on every road out, and
+    // empties the slot when the slot holds it: continued from it, or kept there since. A game
+    // read from another file (a friend's, won) leaves the slot alone.
     void theLastGameIsKeptAndAGameOverIsForgotten() {
+        enum class Start { New, FromTheSlot, FromAFile };
         struct Row {
             const char* name;
+            Start start;
             std::function<void(TestProgram&)> end;
             bool kept;
+            int forgotten;
         };
         const auto trigger = [](TestProgram& t, const char* action) {
             t.fMain()->findChild<QAction*>(QString::fromLatin1(action))->trigger();
         };
+        const auto lose = [](TestProgram& t) {
+            t.game().Money = -1;
+            t.tick();
+        };
+        const auto win = [](TestProgram& t) {
+            t.game().Experience = 1001;
+            t.tick();
+            QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
+        };
         const Row rows[] = {
-            {"Выход", [&trigger](TestProgram& t) { trigger(t, "mExit"); }, true},
-            {"the close box", [](TestProgram& t) { t.fMain()->close(); }, true},
-            {"Новая", [&trigger](TestProgram& t) { trigger(t, "mNew"); }, true},
-            {"lost",
-             [](TestProgram& t) {
-                 t.game().Money = -1;
-                 t.tick();
+            {"Выход", Start::New, [&trigger](TestProgram& t) { trigger(t, "mExit"); }, true, 0},
+            {"the close box", Start::New, [](TestProgram& t) { t.fMain()->close(); }, true, 0},
+            {"Новая", Start::New, [&trigger](TestProgram& t) { trigger(t, "mNew"); }, true, 0},
+            {"asked to end while the save dialog waits", Start::New,
+             [&trigger](TestProgram& t) {
+                 t.shell.whileAnswering = [&t] { t.program.shell().endProgram(); };
+                 trigger(t, "mSave");
              },
-             false},
-            {"won, then Выход",
-             [](TestProgram& t) {
-                 t.game().Experience = 1001;
-                 t.tick();
-                 QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
+             true, 0},
+            {"lost, continued from the slot", Start::FromTheSlot, lose, false, 1},
+            {"lost, asked to end while its message waits", Start::FromTheSlot,
+             [&lose](TestProgram& t) {
+                 t.shell.whileAnswering = [&t] { t.program.shell().endProgram(); };
+                 lose(t);
              },
-             false},
+             false, 1},
+            {"lost, never kept", Start::New, lose, false, 0},
+            {"won, then Выход", Start::FromTheSlot, win, false, 1},
+            {"a friend's won game", Start::FromAFile, win, false, 0},
+            {"lost after it was kept", Start::New,
+             [&lose, &trigger](TestProgram& t) {
+                 t.program.shell().keepTheGame();
+                 lose(t);
+                 trigger(t, "mExit");
+             },
+             true, 1},
         };
         for (const Row& row : rows) {
             TestProgram t;
-            t.startGame();
-            t.game().Money = 777;
-            row.end(t);
-            QVERIFY2(t.shell.ends + t.shell.restarts == 1, row.name);
-            if (row.kept) {
-                QVERIFY2(t.shell.kept.size() == 1 && t.shell.forgotten == 0, row.name);
-                QVERIFY2(t.shell.kept.back() == SavedGameLines(t.game()), row.name);
+            if (row.start == Start::New) {
+                t.startGame();
             } else {
-                QVERIFY2(t.shell.kept.empty() && t.shell.forgotten == 1, row.name);
+                TestGame saved;
+                StartGame(saved.game, "Друг");
+                const std::string file = row.start == Start::FromTheSlot ? "slot" : "friend.tso";
+                t.shell.files[file] = SavedGameLines(saved.game);
+                t.program.start(file, row.start == Start::FromTheSlot);
+            }
+            t.game().Money = 777;
+            t.program.shell().sync();
+            row.end(t);
+            QVERIFY2(t.shell.ends + t.shell.restarts >= 1, row.name);
+            QVERIFY2(t.shell.kept.empty() != row.kept, row.name);
+            QVERIFY2(t.shell.forgotten == row.forgotten, row.name);
+            if (row.kept && row.forgotten == 0) {
+                QVERIFY2(t.shell.kept.back()[3] == "777", row.name);
             }
         }
     }
 
-    // During play the game is kept at the end of a game day once 30 s of play have passed
-    // since it was last kept: a crash loses at most that much.
-    void aGameDayEndsKeepingTheGameEveryThirtySecondsOfPlay() {
+    // Play is kept once 30 s of it have passed since it was last kept, in whatever window the
+    // player is: a crash loses at most that much. In the shop no day passes, and a purchase is
+    // play.
+    void playIsKeptEveryThirtySecondsInAnyWindow() {
         TestProgram t;
         std::int64_t now = 100000;
         t.program.shell().setClock([&now] { return now; });
         t.startGame();
         t.game().VirusDay = 1000;
-        std::vector<int> keptDays;
-        for (int step = 0; step < 60 * 241; ++step) {
+        std::vector<std::int64_t> keptAfter;
+        for (int step = 0; step < 70 * 100; ++step) {
             now += 10;
             t.program.shell().catchUp();
-            if (t.shell.kept.size() > keptDays.size()) {
-                keptDays.push_back(t.game().Day);
+            if (t.shell.kept.size() > keptAfter.size()) {
+                keptAfter.push_back(now - 100000);
                 QVERIFY(t.shell.kept.back() == SavedGameLines(t.game()));
             }
         }
-        // A day is 2.41 s of play: 30 s end in the 13th day.
-        QCOMPARE(keptDays, (std::vector<int>{14, 27, 40, 53}));
+        // Each at the first change the screen shows once 30 s have passed: a mood point comes
+        // every 1.81 s.
+        QCOMPARE(keptAfter.size(), std::size_t{2});
+        QVERIFY2(keptAfter[0] >= 30000 && keptAfter[0] <= 31810,
+                 qPrintable(QString::number(keptAfter[0])));
+        QVERIFY(keptAfter[1] - keptAfter[0] >= 30000 && keptAfter[1] - keptAfter[0] <= 31810);
+
+        QVERIFY(t.openFromMain("bComputerImage", WindowId::fComputer));
+        const std::size_t before = t.shell.kept.size();
+        now += 20000;
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::fComputer, "mbP1"), Qt::LeftButton);
+        QCOMPARE(t.shell.kept.size(), before);
+        now += 20000;
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::fComputer, "cdR"), Qt::LeftButton);
+        QCOMPARE(t.shell.kept.size(), before + 1);
+        QVERIFY(t.shell.kept.back() == SavedGameLines(t.game()));
+        QCOMPARE(t.game().PartLevel[kCdDvd], 1);
     }
 
     // The sleeping clock wakes for the day's end, whose wage leaves the player in debt, and

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/Navigation.h"
 #include "game/Activities.h"
 #include "game/NewGame.h"
+#include "internet/Dialup.h"
 #include "support/RecordingShell.h"
 #include "titles/AboutAndCongratulations.h"
 
@@ -173,6 +176,52 @@ TEST_F(NavigationTest, TheAboutWindowStopsTheClockButLeavesTheMainWindowUsable) 
     EXPECT_TRUE(game.window(WindowId::Form2).shown);
     EXPECT_FALSE(running(game, TimerId::tTime));
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
+}
+
+// The about window opened from the main menu pauses the game. Whatever the player opens and
+// closes beside it, no day passes until it is left, and leaving it gives back only what it took:
+// the day clock where the window in play lets days pass, never the main window under another.
+TEST_F(NavigationTest, TheAboutWindowsPauseHoldsUntilItIsLeft) {
+    struct Row {
+        const char* name;
+        WindowId activity;
+        std::function<void(Game&)> beside;
+        bool clockAfterLeaving;
+        bool mainEnabledAfterLeaving;
+    };
+    const Row rows[] = {
+        {"the shop opened and closed", WindowId::fComputer,
+         [](Game& g) { CloseActivity(g, WindowId::fComputer); }, true, true},
+        {"the shop still open", WindowId::fComputer, [](Game&) {}, false, false},
+        {"the development window still open", WindowId::fDeveloper, [](Game&) {}, true, false},
+        {"the internet window, offline", WindowId::fInternet, [](Game&) {}, false, false},
+        {"the internet window, connected", WindowId::fInternet,
+         [](Game& g) {
+             ConnectClick(g);
+             g.DialDraw = 2;
+             for (int step = 0; step <= 10; ++step) {
+                 DialTick(g);
+             }
+             ASSERT_TRUE(g.Connected);
+         },
+         true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestGame t;
+        Game& g = t.game;
+        NewGame(g);
+        g.window(WindowId::fMain).shown = true;
+        g.SoftwareOpen = g.InternetOpen = true;
+        g.main.bSoftwareImageEnabled = g.main.bInternetImageEnabled = true;
+        ShowAbout(g);
+        OpenActivity(g, row.activity);
+        row.beside(g);
+        EXPECT_FALSE(running(g, TimerId::tTime));
+        LeaveAbout(g);
+        EXPECT_EQ(running(g, TimerId::tTime), row.clockAfterLeaving);
+        EXPECT_EQ(g.window(WindowId::fMain).enabled, row.mainEnabledAfterLeaving);
+    }
 }
 
 TEST_F(NavigationTest, LeavingAndRestartingEndThisProgram) {

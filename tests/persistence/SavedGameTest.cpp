@@ -261,7 +261,6 @@ TEST_F(SavedGameTest, ARoundTripKeepsEveryField) {
     game.Wage = -4;
     game.PartTradeIn[2] = -7;
     game.ProjectKind = 0;  // sold during development
-    game.Connected = true;
     game.MissionStep = 15;
     game.developer.gProgress = game.ProjectProgress * 10;
     const std::vector<std::string> lines = SavedGameLines(game);
@@ -272,6 +271,37 @@ TEST_F(SavedGameTest, ARoundTripKeepsEveryField) {
     EXPECT_EQ(SavedGameLines(*outcome.loaded), lines);
     for (const SavedLine& row : savedGameTable()) {
         EXPECT_EQ(row.write(*outcome.loaded), row.write(game)) << row.line << " " << row.field;
+    }
+}
+
+// A game saved online comes back in the main window, where no connection can show: offline,
+// with the wage that the connection took, and nothing of it left that a click would find.
+TEST_F(SavedGameTest, AGameSavedOnlineComesBackOfflineWithItsWage) {
+    struct Row {
+        std::int32_t savedWage;
+        std::int32_t loadedWage;
+    };
+    // The benefit less the connection, and an edited file's wage that no connection lowered.
+    for (const Row row : {Row{-4, 1}, Row{15, 20}, Row{25, 25}}) {
+        game.Connected = true;
+        game.Wage = row.savedWage;
+        game.MissionStep = 3;
+        game.internet.lConnect = "Отключить";
+        game.internet.surfToolsEnabled = true;
+        game.internet.grHackVisible = true;
+        TestGame other;
+        NewGame(other.game);
+        const LoadOutcome outcome = ReadSavedGame(other.game, SavedGameLines(game));
+        ASSERT_TRUE(outcome.loaded) << outcome.error;
+        const GameState& loaded = *outcome.loaded;
+        EXPECT_FALSE(loaded.Connected) << row.savedWage;
+        EXPECT_EQ(loaded.Wage, row.loadedWage);
+        EXPECT_EQ(loaded.MissionStep, 0);
+        EXPECT_EQ(loaded.internet.lConnect, "Подключиться");
+        EXPECT_FALSE(loaded.internet.surfToolsEnabled);
+        EXPECT_FALSE(loaded.internet.grHackVisible);
+        // What it saves again loads again.
+        EXPECT_TRUE(ReadSavedGame(other.game, SavedGameLines(loaded)).loaded);
     }
 }
 

@@ -66,7 +66,10 @@ class RecordingShell : public ShellPort {
         lines = file->second;
         return std::nullopt;
     }
-    void keepGame(const std::vector<std::string>& lines) override { kept.push_back(lines); }
+    bool keepGame(const std::vector<std::string>& lines) override {
+        kept.push_back(lines);
+        return true;
+    }
     void forgetGame() override { ++forgotten; }
     void endProgram() override { ++ends; }
     std::optional<std::string> restartProgram() override {
