@@ -2,7 +2,8 @@
 
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 #include <QApplication>
@@ -99,34 +100,74 @@ bool asksHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
-// The name of an option as the command line gives it (`-name`, `--name`, `-name=value`), or
-// nothing for an argument that is not an option.
-std::string_view optionName(std::string_view argument) {
-    if (!argument.starts_with('-')) {
-        return {};
-    }
-    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
-    return argument.substr(0, argument.find('='));
-}
+// Qt's own options (`-platform xcb`, `-display :0`, `-reverse`), which only the application
+// takes off the command line, and whether each takes a value: given as the next argument, or
+// after `=`. Qt reads them with one dash or two.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+// clang-format off
+constexpr QtOption kQtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"geometry", true}, {"qwindowtitle", true}, {"title", true},
+    {"qwindowicon", true}, {"icon", true}, {"display", true}, {"name", true}, {"style", true},
+    {"stylesheet", true}, {"session", true}, {"qmljsdebugger", true}, {"visual", true},
+    {"ncols", true}, {"cmap", true}, {"widgetcount", false}, {"reverse", false},
+    {"testability", false}, {"nograb", false}, {"dograb", false}, {"sync", false}};
+// clang-format on
 
-// Whether the command line holds an option of Qt's own platform (`-platform`, `-style`,
-// `-display`, ...), which only the application takes off it.
-bool namesQtOption(int argc, char* argv[]) {
-    // clang-format off
-    static constexpr std::string_view kQtOptions[] = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-        "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display", "name", "style",
-        "stylesheet", "widgetcount", "reverse", "session", "testability", "qmljsdebugger",
-        "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
-    // clang-format on
+// One of Qt's options where the command line gives it: its name, its value, and how many
+// arguments it takes up from `index`.
+struct QtOptionGiven {
+    std::string_view name;
+    std::string_view value;
+    int index;
+    int count;
+};
+
+// Qt's options on the command line, in order, each with its value wherever it stands.
+std::vector<QtOptionGiven> qtOptionsGiven(int argc, char* argv[]) {
+    std::vector<QtOptionGiven> given;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view name = optionName(argv[i]);
-        if (!name.empty() &&
-            std::find(std::begin(kQtOptions), std::end(kQtOptions), name) != std::end(kQtOptions)) {
-            return true;
+        std::string_view argument = argv[i];
+        if (argument == "--" || !argument.starts_with('-')) {
+            continue;
+        }
+        argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const auto* option = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                          [name](const QtOption& o) { return o.name == name; });
+        if (option == std::end(kQtOptions)) {
+            continue;
+        }
+        if (equals != std::string_view::npos) {
+            given.push_back({name, argument.substr(equals + 1), i, 1});
+        } else if (option->takesValue && i + 1 < argc) {
+            given.push_back({name, argv[i + 1], i, 2});
+            ++i;
+        } else {
+            given.push_back({name, {}, i, 1});
         }
     }
-    return false;
+    return given;
+}
+
+// The command line without Qt's own options and their values: what the game reads of it.
+QStringList gameArguments(int argc, char* argv[]) {
+    const std::vector<QtOptionGiven> qtOptions = qtOptionsGiven(argc, argv);
+    QStringList arguments;
+    auto next = qtOptions.begin();
+    for (int i = 0; i < argc; ++i) {
+        if (next != qtOptions.end() && i == next->index) {
+            i += next->count - 1;
+            ++next;
+            continue;
+        }
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
 }
 
 void nameTheProgram() {
@@ -137,32 +178,16 @@ void nameTheProgram() {
 // Whether the game's command line is good, read before there is an application, so that a
 // bad one is answered without a display, as the help is.
 bool commandLineIsGood(int argc, char* argv[]) {
-    if (namesQtOption(argc, argv)) {
-        // Read after the application has taken Qt's options off it.
-        return true;
-    }
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
     QCommandLineParser parser;
-    return !readCommandLine(parser, arguments);
+    return !readCommandLine(parser, gameArguments(argc, argv));
 }
 
-// The value of Qt's own option `name` on the command line (`-name value` or `-name=value`),
-// or else that of the environment's variable.
+// The value of Qt's own option `name` on the command line, or else that of the environment's
+// variable.
 std::string qtSetting(int argc, char* argv[], std::string_view name, const char* variable) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (optionName(argument) != name) {
-            continue;
-        }
-        const std::size_t equals = argument.find('=');
-        if (equals != std::string_view::npos) {
-            return std::string(argument.substr(equals + 1));
-        }
-        if (i + 1 < argc) {
-            return argv[i + 1];
+    for (const QtOptionGiven& option : qtOptionsGiven(argc, argv)) {
+        if (option.name == name) {
+            return std::string(option.value);
         }
     }
     const char* value = std::getenv(variable);
@@ -187,8 +212,21 @@ bool aWaylandCompositorListens() {
         }
         socket = std::string(runtime) + '/' + socket;
     }
-    struct stat status {};
-    return ::stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+    // A compositor that has gone can leave its socket behind: only one that answers is there.
+    sockaddr_un address{};
+    if (socket.size() >= sizeof(address.sun_path)) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    socket.copy(address.sun_path, socket.size());
+    const int endpoint = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (endpoint < 0) {
+        return false;
+    }
+    const bool answers =
+        ::connect(endpoint, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(endpoint);
+    return answers;
 }
 
 // Whether the desktop platform that Qt would choose has a desktop to show the windows on: an X
@@ -263,9 +301,9 @@ int answerOnTheTerminal(int argc, char* argv[]) {
     QCoreApplication terminal(argc, argv);
     nameTheProgram();
     useLanguage(chosenLanguage(QCoreApplication::arguments()));
+    // A terminal's application leaves Qt's options on the command line.
     QCommandLineParser parser;
-    if (const std::optional<QString> wrong =
-            readCommandLine(parser, QCoreApplication::arguments())) {
+    if (const std::optional<QString> wrong = readCommandLine(parser, gameArguments(argc, argv))) {
         std::fprintf(stderr, "%s\n", qPrintable(*wrong));
         return 2;
     }
