@@ -285,8 +285,9 @@ class DesktopTest : public QObject {
     }
 
     // The about window opened from the menu stands beside the main window: above it, while
-    // the main window's picture buttons and menu work with the clock stopped; its «Выход»
-    // starts the clock again.
+    // the main window's picture buttons and menu work with the clock stopped, whatever opens
+    // and closes beside it; its «Выход» starts the clock again where the window in play lets
+    // days pass.
     void theAboutWindowLeavesTheMainWindowUsable() {
         TestProgram t;
         t.startGame();
@@ -318,11 +319,30 @@ class DesktopTest : public QObject {
         QVERIFY(waitUntil([&] { return active(jobs); }));
         run(QStringLiteral("xdotool"), {"key", "Escape"});
         QVERIFY(waitUntil([&] { return !t.shown(WindowId::fJob) && active(main); }));
+        // The window that closed beside it gives back no day while the about window shows.
+        QVERIFY(about->isVisible() && !running(t.game(), TimerId::tTime));
 
         clickOn(t.find<QWidget>(WindowId::Form2, "Label8"));
         QVERIFY(waitUntil([&] { return !about->isVisible(); }));
         QVERIFY(running(t.game(), TimerId::tTime));
         QVERIFY(waitUntil([&] { return active(main); }));
+
+        // Closed by the desktop while the shop is open beside it, the about window leaves the
+        // shop in play: its days and the main window stay held until the shop closes.
+        run(QStringLiteral("xdotool"), {"key", "F1"});
+        QVERIFY(waitUntil([&] { return active(about); }));
+        clickOn(t.find<QWidget>(WindowId::fMain, "bComputerImage"));
+        QVERIFY(waitUntil([&] { return t.shown(WindowId::fComputer); }));
+        GameWindow* shop = t.window(WindowId::fComputer);
+        QVERIFY(waitUntil([&] { return active(shop); }));
+        about->close();
+        QVERIFY(waitUntil([&] { return !about->isVisible(); }));
+        QVERIFY(!running(t.game(), TimerId::tTime));
+        QVERIFY(!main->isEnabled());
+        QVERIFY(waitUntil([&] { return active(shop); }));
+        run(QStringLiteral("xdotool"), {"key", "Escape"});
+        QVERIFY(waitUntil([&] { return !t.shown(WindowId::fComputer) && active(main); }));
+        QVERIFY(running(t.game(), TimerId::tTime));
     }
 
     // Enter on a picture button and Escape at once, or Escape while the program is busy with

@@ -18,8 +18,9 @@ fail() {
   cat "$log" >&2 || true
   exit 1
 }
-# The day a saved game holds (its sixth line).
-day_of() { sed -n 6p "$1" | tr -d '\r'; }
+# A line of a saved game, counted from 1, and the day it holds (its sixth line).
+line_of() { sed -n "$2p" "$1" | tr -d '\r'; }
+day_of() { line_of "$1" 6; }
 # Until a window of the game with this title shows.
 await_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window «$1»"; }
 # Ends the program with a signal and waits for it.
@@ -59,6 +60,74 @@ termed_day=$(day_of "$slot")
 [ "$termed_day" -gt "$killed_day" ] && [ "$termed_day" -le $((killed_day + 3)) ] ||
   fail "continued from day $killed_day, kept day $termed_day"
 [ "$(sed -n 1p "$slot" | tr -d '\r')" = Ivan ] || fail "the slot holds another player"
+
+# Play in an activity window is kept too: the shop holds the day clock, and a purchase made
+# once 30 s of play have passed is kept at once; killed a moment later, the game continues with
+# the part.
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool key Tab Tab Return
+await_window "^Computer Parts$"
+xdotool key Tab
+sleep 31
+xdotool key Return
+sleep 1
+end_with KILL
+[ "$(line_of "$slot" 23)" = 1 ] || fail "the part bought in the shop was not kept"
+[ "$(day_of "$slot")" -le $((termed_day + 1)) ] || fail "days passed in the shop"
+
+# A game over empties the slot only where the slot holds it. A friend's won game, opened from
+# its file, leaves the slot as it was.
+cp "$slot" "$virtual_screen_dir/keeper.tso"
+sed '10s/^[0-9]*/1001/' "$slot" >"$virtual_screen_dir/friend-won.tso"
+"$program" "$virtual_screen_dir/friend-won.tso" 2>"$log" &
+pid=$!
+await_window "^Congratulations!$"
+sleep 2
+end_with TERM
+cmp -s "$slot" "$virtual_screen_dir/keeper.tso" || fail "a friend's won game took the slot"
+# The slot's own game lost, its message waiting: asked to end then, the game is over all the
+# same, and nothing is left to continue.
+sed -e '5s/^[0-9]*/1/' -e '8s/^[0-9]*/180/' "$virtual_screen_dir/keeper.tso" >"$slot"
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+sleep 2
+end_with TERM
+[ ! -e "$slot" ] || fail "a lost game can be continued"
+
+# A link in the slot's place is replaced by the game's own file, never written through.
+cp "$virtual_screen_dir/keeper.tso" "$virtual_screen_dir/important.tso"
+ln -s "$virtual_screen_dir/important.tso" "$slot"
+"$program" 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool type --delay 20 Neo
+xdotool key Return
+sleep 3
+# Asked to end while the save dialog waits: the game as it stood when the dialog opened.
+xdotool key ctrl+s
+await_window "^Save Game$"
+end_with TERM
+cmp -s "$virtual_screen_dir/important.tso" "$virtual_screen_dir/keeper.tso" ||
+  fail "the game wrote through a link in the slot's place"
+[ -f "$slot" ] && [ ! -L "$slot" ] || fail "the link is still the slot"
+[ "$(line_of "$slot" 1)" = Neo ] || fail "the save dialog's wait kept another game"
+
+# A folder that takes no file (a limit of file size): the game says so, once, and plays on. What
+# it says goes through a pipe, which the limit does not hold.
+rm -f "$slot"
+bash -c 'ulimit -f 0 && exec "$0"' "$program" 2> >(cat >"$log") &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool type --delay 20 Neo
+xdotool key Return
+sleep 1
+end_with TERM
+sleep 0.5
+[ "$(grep -c "no file can be created" "$log")" = 1 ] && ! grep -q "Another" "$log" ||
+  fail "an unwritable slot was not told as it is"
 
 # The desktop's session ends (a session manager of XSMP asks the game to save itself as at a
 # logout): the game keeps its game and gives `--continue` as its restart command. The logout
