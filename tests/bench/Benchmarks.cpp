@@ -1,5 +1,6 @@
-// How fast the game runs where speed matters: the day clock's tick, a whole day, a save and a
-// load, and the main window's refresh after a tick that changed nothing on it.
+// How fast the game runs where speed matters: the day clock's tick, a whole day, the last game
+// remembered after a change, a save and a load, and the main window's refresh after a tick that
+// changed nothing on it.
 //   scripts/bench.sh
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "game/DayClock.h"
+#include "game/KeptGame.h"
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SavedGameFile.h"
@@ -50,6 +52,20 @@ void OneGameDay(benchmark::State& state) {
     }
 }
 BENCHMARK(OneGameDay);
+
+// What keeping the last game adds to every change on screen: the game remembered as it stands.
+void KeepTrackOfTheLastGame(benchmark::State& state) {
+    TestGame t;
+    prepare(t.game);
+    KeptGame kept(t.shell);
+    std::int64_t now = 0;
+    for (auto _ : state) {
+        DayClockTick(t.game);
+        t.game.Mood = 200;
+        kept.played(t.game, ++now, false);
+    }
+}
+BENCHMARK(KeepTrackOfTheLastGame);
 
 void SaveAGame(benchmark::State& state) {
     TestGame t;
