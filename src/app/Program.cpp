@@ -17,6 +17,9 @@ void Program::start(const std::string& savedGame, bool fromTheSlot) {
         ShowStartWindow(game_);
     } else if (fromTheSlot) {
         shell_.continuedFromTheSlot();
+        // The slot is the game's own file, not one the player chose: the load dialog starts
+        // among his saved games.
+        game_.dialogs.odOpenGame.clear();
     }
     shell_.sync();
 }

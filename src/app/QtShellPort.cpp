@@ -8,6 +8,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QListView>
 #include <QLocale>
 #include <QLockFile>
@@ -75,6 +76,29 @@ class GameLanguageFiles : public QIdentityProxyModel {
     static constexpr int kDateColumn = 3;
 };
 
+// Qt's file dialog, where a name typed without an ending in the load dialog opens the saved
+// game of that name, as the save dialog saved it, unless a file of exactly that name is there.
+// (Qt's own default ending looks for the typed name in the program's working folder, not in the
+// dialog's.) The save dialog leaves the ending to the game's own rule.
+class GameFileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+  protected:
+    void accept() override {
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (acceptMode() == AcceptOpen && name != nullptr) {
+            const QString typed = name->text();
+            const QString saved = typed + QStringLiteral(".tso");
+            if (!typed.isEmpty() && QFileInfo(typed).suffix().isEmpty() &&
+                !directory().exists(typed) && directory().exists(saved)) {
+                name->setText(saved);
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 }  // namespace
 
 void QtShellPort::message(const std::string& text, const std::string& title, MessageIcon icon) {
@@ -94,7 +118,7 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     const QString start = choice.rememberedName.empty()
                               ? savedGamesFolder()
                               : QString::fromStdString(choice.rememberedName);
-    QFileDialog dialog(owner(), title, start, filter);
+    GameFileDialog dialog(owner(), title, start, filter);
     if (choice.purpose == FileChoice::Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -1,6 +1,7 @@
 #include "app/WindowStack.h"
 
 #include <xcb/xcb.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -118,6 +119,10 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+    if (event->type() == QEvent::FocusIn && watched->isWindowType()) {
+        noteTheKeyboardArriving(static_cast<QWindow*>(watched));
+        return false;
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) {
         return false;
@@ -136,6 +141,13 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Hide:
+            if (widget->isWindow()) {
+                // A key that closed its window (Return in a dialog) comes up where the game may
+                // never hear it: it is held no more.
+                std::erase_if(heldKeys_, [widget](const auto& held) {
+                    return held.second == nullptr || held.second == widget;
+                });
+            }
             if (widget->isWindow() && !event->spontaneous()) {
                 if (Beside* beside = besideOf(widget)) {
                     beside->owner = nullptr;
@@ -158,6 +170,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
                 return false;
             }
             if (widget == top()) {
+                tellAScreenReaderOfTheActivation(widget);
                 // Back from the desktop (restored, or the player came back from another
                 // program): Qt gives the focus back unmarked; the control gets it as it had it.
                 focusPending_ = true;
@@ -190,7 +203,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat()) {
                 if (event->type() == QEvent::KeyPress) {
-                    heldKeys_.insert(key->key());
+                    heldKeys_[key->key()] = widget->window();
                 } else {
                     heldKeys_.erase(key->key());
                 }
@@ -263,7 +276,9 @@ void WindowStack::join(QWidget* window) {
     if (uninvited_ > 0) {
         entry.uninvited = true;
         entry.arrivedAt = clock_.elapsed();
-        entry.heldKeys = heldKeys_;
+        for (const auto& [key, window] : heldKeys_) {
+            entry.heldKeys.insert(key);
+        }
     }
     entries_.push_back(entry);
     chain();
@@ -384,6 +399,31 @@ void WindowStack::bringTopForward() {
     }
     window->raise();
     window->activateWindow();
+    // The platform may give the keyboard to the window in play while a popup of the window that
+    // left is still open (a file name's completions): Qt then keeps no window active, and asking
+    // the platform again changes nothing that Qt would hear of.
+    if (QGuiApplication::focusWindow() == window->windowHandle() &&
+        QApplication::activeWindow() != window && QApplication::activePopupWidget() == nullptr) {
+        QApplication::setActiveWindow(window);
+    }
+}
+
+void WindowStack::noteTheKeyboardArriving(const QWindow* window) {
+    const QWidget* inPlay = top();
+    if (inPlay != nullptr && inPlay->windowHandle() == window && !inPlay->isActiveWindow()) {
+        untoldActivation_ = const_cast<QWidget*>(inPlay);
+    }
+}
+
+void WindowStack::tellAScreenReaderOfTheActivation(QWidget* window) {
+    if (untoldActivation_ != window) {
+        return;
+    }
+    untoldActivation_ = nullptr;
+    QAccessible::State active;
+    active.active = true;
+    QAccessibleStateChangeEvent activated(window, active);
+    QAccessible::updateAccessibility(&activated);
 }
 
 void WindowStack::bringTopForwardSoon() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -127,6 +128,12 @@ class WindowStack : public QObject {
     // still has it.
     void takeTheKeyboardBack();
     void restoreFocus();
+    // Qt tells a screen reader that a window has the keyboard as the platform gives it, in the
+    // words of that moment: a window that gets it before Qt counts it active (a popup of the
+    // window that left was still open) is told as deactivated, and nothing more once Qt does
+    // count it active. Such a window in play is told again then.
+    void noteTheKeyboardArriving(const QWindow* window);
+    void tellAScreenReaderOfTheActivation(QWidget* window);
 
     std::vector<Entry> entries_;
     std::vector<Beside> beside_;
@@ -137,7 +144,8 @@ class WindowStack : public QObject {
         QPointer<QAction> action;
     };
     std::vector<DisabledAction> disabledActions_;
-    std::set<int> heldKeys_;
+    // The keys held down, each with the window that its press went to.
+    std::map<int, QPointer<QWidget>> heldKeys_;
     QElapsedTimer clock_;
     int uninvited_ = 0;
     bool followQueued_ = false;
@@ -146,6 +154,7 @@ class WindowStack : public QObject {
     bool focusPending_ = false;
     // Counts the keyboard's hand-overs, so that a later one cancels one still waiting.
     int focusTurn_ = 0;
+    QPointer<QWidget> untoldActivation_;
 };
 
 }  // namespace tessaro

@@ -39,6 +39,9 @@ TfStart::TfStart(Game& game)
     button1_->setObjectName(QStringLiteral("Button1"));
     button1_->setFont(gameFont(11));
     button1_->setGeometry(8, 36, 277, 26);
+    // Return and Enter take it, as they take every item; outside a dialog Qt's button would
+    // take only Space.
+    button1_->setAutoDefault(true);
 
     connect(button1_, &QPushButton::clicked, this, &TfStart::Button1Click);
     connect(eName_, &QLineEdit::returnPressed, this, &TfStart::eNameKeyPress);

@@ -27,11 +27,13 @@
 
 #include <signal.h>
 
+#include "app/QtShellPort.h"
 #include "app/WindowStack.h"
 #include "development/Project.h"
 #include "events/Virus.h"
 #include "game/Activities.h"
 #include "game/TfMain.h"
+#include "persistence/SavedGame.h"
 #include "support/TestProgram.h"
 #include "support/WindowWalk.h"
 #include "widgets/Accessibility.h"
@@ -405,6 +407,58 @@ class ScreenReaderTest : public QObject {
                      virus ? chosen : static_cast<int>(web - languages().begin()));
             QCOMPARE(t.find<QRadioButton>(WindowId::fDeveloper, "ideWeb")->isChecked(), !virus);
         }
+    }
+
+    // A game loaded by a name typed in the real file dialog (its completions open over it):
+    // the main window is the active window again for the screen reader, so that the next Tab
+    // is heard, and the Return that closed the dialog holds no key of the virus that comes next.
+    void aLoadByATypedNameLeavesTheGameHeard() {
+        Orca orca;
+        QVERIFY(orca.started());
+        TestProgram t;
+        QVERIFY(aGameStartsHeard(orca, t));
+        QTemporaryDir folder;
+        const std::string saved = folder.filePath(QStringLiteral("saved.tso")).toStdString();
+        t.shell.files[saved] = SavedGameLines(t.game());
+        QFile file(QString::fromStdString(saved));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        t.game().dialogs.odOpenGame = folder.filePath(QStringLiteral("other.tso")).toStdString();
+        QtShellPort desktop;
+        desktop.setDialogOwner([&t] { return t.program.shell().dialogOwner(); });
+        bool answered = false;
+        t.shell.whileAnswering = [&] {
+            QTimer::singleShot(1000, [] {
+                QProcess::execute(QStringLiteral("xdotool"),
+                                  {"type", "--delay", "60", "saved.tso"});
+                pressKey("Return");
+            });
+            t.shell.fileAnswers.push_back(desktop.chooseFile(t.shell.fileChoices.back()));
+            answered = true;
+        };
+        orca.catchesUp();
+        pressKey("ctrl+o");
+        QVERIFY(waitFor([&answered] { return answered; }, 20000));
+        QCOMPARE(t.game().dialogs.odOpenGame, saved);
+        QVERIFY(activeIs(t.fMain()));
+        t.shell.whileAnswering = nullptr;
+        orca.catchesUp();
+        orca.skip();
+        pressKey("Tab");
+        QVERIFY(orca.says(QApplication::focusWidget()->accessibleName() +
+                          QStringLiteral(" push button")));
+
+        Game& game = t.game();
+        game.VirusDay = game.Day;
+        game.DayTicks = 240;
+        t.tick();
+        GameWindow* virus = t.window(WindowId::Form4);
+        QVERIFY(virus != nullptr && activeIs(virus));
+        waitFor([] { return false; }, WindowStack::kFirstMoment + 100);
+        QVERIFY(tabTo(t.find<ActionLabel>(WindowId::Form4, "Label2")));
+        pressKey("Return");
+        QVERIFY(waitFor(
+            [&t] { return !t.find<QLabel>(WindowId::Form4, "lKill")->text().isEmpty(); }, 2000));
     }
 
     // A short game with Orca, in each language: the focus, a part's price, what buying it

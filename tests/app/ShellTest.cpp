@@ -257,6 +257,9 @@ class ShellTest : public QObject {
                 const std::string file = row.start == Start::FromTheSlot ? "slot" : "friend.tso";
                 t.shell.files[file] = SavedGameLines(saved.game);
                 t.program.start(file, row.start == Start::FromTheSlot);
+                // The load dialog starts in the saved games' folder, never at the slot.
+                QVERIFY2(t.game().dialogs.odOpenGame.empty() == (row.start == Start::FromTheSlot),
+                         row.name);
             }
             t.game().Money = 777;
             t.program.shell().sync();

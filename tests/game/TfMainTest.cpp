@@ -6,7 +6,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -377,6 +379,58 @@ class TfMainTest : public WindowTestCase {
         QCOMPARE(kept(), std::string("Первый"));
         next.forgetGame();
         QVERIFY(!QFile::exists(slot));
+    }
+
+    // A name typed without an ending in the load dialog opens the saved game of that name, as
+    // the save dialog saved it, unless a file of exactly that name is there; the save dialog
+    // leaves the name to the game, which adds the ending where the name does not end in "tso".
+    void aNameTypedWithoutItsEndingFindsTheSavedGame() {
+        QTemporaryDir folder;
+        for (const char* name : {"game.tso", "notes"}) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        struct Row {
+            FileChoice::Purpose purpose;
+            const char* typed;
+            const char* chosen;
+        };
+        for (const Row& row : {Row{FileChoice::Purpose::Open, "game", "game.tso"},
+                               Row{FileChoice::Purpose::Open, "notes", "notes"},
+                               Row{FileChoice::Purpose::Save, "mygametso", "mygametso"}}) {
+            // The dialog as the player meets it: shown, its name typed, then Return. A file it
+            // cannot find, it says so in a box, which is closed, and the dialog with it.
+            QTimer answer;
+            bool typed = false;
+            QObject::connect(&answer, &QTimer::timeout, [&typed, &row] {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                        box->accept();
+                        return;
+                    }
+                }
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    auto* dialog = qobject_cast<QFileDialog*>(window);
+                    auto* name = dialog != nullptr && dialog->isVisible()
+                                     ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                                     : nullptr;
+                    if (name != nullptr && typed) {
+                        dialog->reject();
+                    } else if (name != nullptr) {
+                        typed = true;
+                        name->setText(QLatin1String(row.typed));
+                        QTest::keyClick(name, Qt::Key_Return);
+                    }
+                }
+            });
+            answer.start(50);
+            QtShellPort desktop;
+            const std::optional<std::string> chosen =
+                desktop.chooseFile({row.purpose, "Загрузка игры", "(*.tso)",
+                                    folder.filePath(QStringLiteral("other.tso")).toStdString()});
+            QCOMPARE(QString::fromStdString(chosen.value_or("")),
+                     folder.filePath(QLatin1String(row.chosen)));
+        }
     }
 
     void winningLeavesOnlyTheCongratulations() {

@@ -25,13 +25,18 @@ class TfStartTest : public QObject {
         QCOMPARE(t.window(WindowId::fStart)->client()->size(), QSize(305, 121));
     }
 
+    // The button takes the keys that every item takes: Return and Enter as Space.
     void anEmptyNameAsksForOneByButtonAndByEnter() {
         TestProgram t;
         QVERIFY(QTest::qWaitForWindowExposed(t.window(WindowId::fStart)));
-        QTest::mouseClick(t.find<QPushButton>(WindowId::fStart, "Button1"), Qt::LeftButton);
+        auto* button = t.find<QPushButton>(WindowId::fStart, "Button1");
+        QTest::mouseClick(button, Qt::LeftButton);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTest::keyClick(button, key);
+        }
         auto* name = t.find<QLineEdit>(WindowId::fStart, "eName");
         QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(t.shell.messages.size(), std::size_t{2});
+        QCOMPARE(t.shell.messages.size(), std::size_t{5});
         for (const RecordedMessage& message : t.shell.messages) {
             QCOMPARE(QString::fromStdString(message.text), QStringLiteral("Необходимо ввести имя"));
             QCOMPARE(QString::fromStdString(message.title), QStringLiteral("Tessaro 1.1"));
