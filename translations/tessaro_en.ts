@@ -1187,6 +1187,10 @@
         <source>Настроение</source>
         <translation>Mood</translation>
     </message>
+    <message>
+        <source>%1 — доступно</source>
+        <translation>%1 — available</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::TfSoftware</name>

@@ -61,7 +61,7 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     if (mainShown_.size() == shown.size()) {
         if (acted) {
             for (qsizetype i = 0; i < shown.size(); ++i) {
-                if (shown[i] != mainShown_[i]) {
+                if (shown[i] != mainShown_[i] && !shown[i].isEmpty()) {
                     said.append(shown[i]);
                 }
             }
@@ -71,6 +71,16 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
             }
             if (warnings.mood > warnings_.mood) {
                 said.append(shown[TfMain::kMoodPart]);
+            }
+            // What the clock makes of the player's progress: his status rising, an activity
+            // opening.
+            if (shown[TfMain::kStatusPart] != mainShown_[TfMain::kStatusPart]) {
+                said.append(shown[TfMain::kStatusPart]);
+            }
+            for (qsizetype i = shown.size() - TfMain::kOpeningParts; i < shown.size(); ++i) {
+                if (shown[i] != mainShown_[i] && !shown[i].isEmpty()) {
+                    said.append(shown[i]);
+                }
             }
         }
     }

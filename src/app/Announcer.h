@@ -15,7 +15,8 @@ class TfMain;
 // windows show: what a sighted player sees change, said once.
 // - After the player's action: every line that changed in the main window (his status, his
 //   computer and its software) and in the window in play, joined in one announcement.
-// - After the clock: in the main window only a warning that play crossed (a low mood, a debt);
+// - After the clock: in the main window only a warning that play crossed (a low mood, a debt),
+//   the status rising and an activity opening;
 //   in the window in play the result of a progress that runs by itself (connected, the line
 //   busy, a project finished, a download done, a mission's reward or fine), never its steps:
 //   a text that ends in an ellipsis is a step under way, and a gauge is heard as it ends.

@@ -100,6 +100,12 @@ QStringList TfMain::shownState() const {
     for (std::size_t row = computerRows_; row < rows_.size(); ++row) {
         parts.append(rows_[row].first->text() + QLatin1Char(' ') + rows_[row].second->text());
     }
+    // The activities that open on the way, each said as it opens.
+    for (const WindowId activity : {WindowId::fSoftware, WindowId::fInternet}) {
+        const bool open = ButtonUnlocked(game_, activity) && !ButtonShowsLocked(game_, activity);
+        parts.append(open ? tr("%1 — доступно").arg(button(activity)->accessibleName())
+                          : QString());
+    }
     return parts;
 }
 

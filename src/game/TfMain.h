@@ -27,10 +27,13 @@ class TfMain : public GameWindow {
     QStringList statusParts() const;
     static constexpr qsizetype kMoneyPart = 0;
     static constexpr qsizetype kMoodPart = 1;
+    static constexpr qsizetype kStatusPart = 3;
     // Everything the window shows of the game, part by part: the status first, then each row
-    // of the computer and its software with what it is. A part that an action changed is what
-    // a screen reader is told.
+    // of the computer and its software with what it is, and last, for each activity that
+    // opens on the way (the software, the internet), whether it is open. A part that an
+    // action changed is what a screen reader is told.
     QStringList shownState() const;
+    static constexpr qsizetype kOpeningParts = 2;
 
   public slots:
     void FormClose() override;

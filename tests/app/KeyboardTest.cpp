@@ -220,6 +220,8 @@ class KeyboardTest : public QObject {
         Game& game = t.game();
         equipForEveryActivity(game);
         t.program.shell().sync();
+        // What the set-up changed is told before the first step.
+        QCoreApplication::processEvents();
         const auto click = [&t](WindowId window, const char* name) {
             return [&t, window, name] {
                 QWidget* item = t.find<QWidget>(window, name);
@@ -264,6 +266,24 @@ class KeyboardTest : public QObject {
             // What the line says, in parts; none when nothing is told.
             std::vector<Said> says;
         } steps[] = {
+            // The clock raises the status, and at its next tick opens the internet to it.
+            {"the status rises",
+             [&t, &game] {
+                 game.InternetOpen = game.main.bInternetImageEnabled = false;
+                 t.program.shell().sync();
+                 game.Experience = 601;
+                 t.tick();
+             },
+             {[&t] { return t.fMain()->shownState()[TfMain::kStatusPart]; }}},
+            {"the internet opens", [&t] { t.tick(); }, {[&t] {
+                 return t.fMain()->button(WindowId::fInternet)->accessibleName();
+             }}},
+            {"a day without news",
+             [&t, &game] {
+                 game.DayTicks = 240;
+                 t.tick();
+             },
+             {}},
             {"the software window opens", click(WindowId::fMain, "bSoftwareImage"), {}},
             {"a program installed",
              click(WindowId::fSoftware, "osW98"),

@@ -607,6 +607,20 @@ class ScreenReaderTest : public QObject {
         const QString freeSpace =
             t.find<QProgressBar>(WindowId::fSoftware, "gFreeSpace")->accessibleName();
         QVERIFY2(installed->contains(freeSpace), qPrintable(*installed));
+        // A screen reader's Press is the player's action too: what it installed is heard once.
+        orca.catchesUp();
+        const std::optional<Found> software = windowOnTheBus(t.window(WindowId::fSoftware));
+        QVERIFY(software.has_value());
+        const QString flashName = t.find<ActionLabel>(WindowId::fSoftware, "lFlash")->text();
+        const auto flash = find(software->object["children"].toArray(), software->path,
+                                [&flashName](const QJsonObject& object) {
+                                    return object["name"].toString() == flashName;
+                                });
+        QVERIFY(flash.has_value());
+        readTheBus({"press", flash->path});
+        QVERIFY(waitFor([&game] { return game.ExtraSoft[0]; }));
+        QVERIFY(orca.saysOnce(
+            t.find<QProgressBar>(WindowId::fSoftware, "gFreeSpace")->accessibleName()));
         pressKey("Escape");
         QVERIFY(activeIs(t.fMain()));
 
