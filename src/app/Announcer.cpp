@@ -2,6 +2,7 @@
 
 #include "game/TfMain.h"
 #include "widgets/Accessibility.h"
+#include "widgets/ItemButton.h"
 
 namespace tessaro {
 
@@ -49,7 +50,10 @@ QStringList changedLines(const std::vector<GameWindow::ShownLine>& before,
 }  // namespace
 
 void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
-                              bool acted) {
+                              const Action& action) {
+    const bool acted = action.acted;
+    const bool sameWindow = inPlay != nullptr && inPlay == lastInPlay_;
+    lastInPlay_ = inPlay;
     if (main == nullptr) {
         mainShown_.clear();
         inPlay_.reset();
@@ -86,6 +90,7 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     }
     mainShown_ = shown;
     warnings_ = warnings;
+    const bool mainSaid = !said.isEmpty();
 
     if (inPlay != nullptr && inPlay != main) {
         std::vector<GameWindow::ShownLine> lines = inPlay->shownLines();
@@ -97,6 +102,14 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
         inPlayShown_ = std::move(lines);
     } else {
         inPlay_.reset();
+    }
+    if (acted && action.taken != nullptr && sameWindow && !action.messageShown) {
+        const QString name = action.taken->text();
+        if (!action.taken->isEnabled() && !name.isEmpty() && !mainSaid) {
+            said.prepend(name);
+        } else if (action.taken->isEnabled() && said.isEmpty()) {
+            said.append(descriptionOf(action.taken));
+        }
     }
     announce(spokenLines(said));
 }

@@ -9,6 +9,7 @@
 
 namespace tessaro {
 
+class ItemButton;
 class TfMain;
 
 // Decides, in one place, what a screen reader is told as the game goes on, from the texts the
@@ -24,10 +25,21 @@ class TfMain;
 //   heard there too, never announced.
 class Announcer {
   public:
-    // The screen has been brought in line with the game: `acted` when the player's action
-    // changed it, otherwise the clock did. `main` is nullptr while the main window does not
-    // show; `inPlay` while the window in play is not one of the game's own.
-    void screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay, bool acted);
+    // What the player did, as far as the screen reader is told of it.
+    struct Action {
+        bool acted = false;
+        // The item he took, and whether a message told him the outcome already.
+        const ItemButton* taken = nullptr;
+        bool messageShown = false;
+    };
+    // The screen has been brought in line with the game, after the player's action or the
+    // clock. `main` is nullptr while the main window does not show; `inPlay` while the window
+    // in play is not one of the game's own. An item that the action greyed is named where the
+    // main window shows nothing of it (an "other" program installed, a project begun); an item
+    // that changed nothing says why, in the words it shows under the pointer ("Нельзя
+    // установить").
+    void screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
+                       const Action& action);
     // The status key: the lines of the window in play, a progress among them, then the
     // player's status.
     void speakStatus(const TfMain* main, const GameWindow* inPlay) const;
@@ -36,6 +48,7 @@ class Announcer {
     QStringList mainShown_;
     Warnings warnings_;
     std::optional<WindowId> inPlay_;
+    const QWidget* lastInPlay_ = nullptr;
     std::vector<GameWindow::ShownLine> inPlayShown_;
 };
 

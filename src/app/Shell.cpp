@@ -12,6 +12,7 @@
 #include "game/TimerTable.h"
 #include "persistence/SavedGame.h"
 #include "widgets/Accessibility.h"
+#include "widgets/ItemButton.h"
 
 namespace tessaro {
 
@@ -118,11 +119,15 @@ void Shell::sync() {
 }
 
 void Shell::speakChanges() {
-    const bool acted = std::exchange(playerActed_, false);
+    Announcer::Action action;
+    action.acted = std::exchange(playerActed_, false);
+    action.taken = action.acted ? ItemButton::takenLast() : nullptr;
+    // A message box is shown from inside the player's action, before its outcome is told.
+    action.messageShown = action.acted ? std::exchange(messageShown_, false) : messageShown_;
     const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
     const bool mainShows = !ended_ && main != nullptr && main->isVisible();
     announcer_.screenChanged(*game_, mainShows ? main : nullptr,
-                             qobject_cast<const GameWindow*>(stack_.top()), acted);
+                             qobject_cast<const GameWindow*>(stack_.top()), action);
 }
 
 void Shell::speakStatus() {
@@ -214,6 +219,7 @@ auto Shell::waitForTheAnswer(Ask ask) {
 }
 
 void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {
+    messageShown_ = true;
     waitForTheAnswer([&] {
         outside_.message(text, title, icon);
         return true;

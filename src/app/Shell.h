@@ -121,6 +121,8 @@ class Shell : public QObject, public ShellPort {
     bool ended_ = false;
     Announcer announcer_;
     bool playerActed_ = false;
+    // A message told the player the outcome of his action.
+    bool messageShown_ = false;
     KeptGame keptGame_;
     // A rule has asked the player and waits for the answer.
     bool ruleWaits_ = false;

@@ -42,6 +42,11 @@ bool VirusEventUnderWay(const GameState& state) {
     return state.window(WindowId::Form4).shown || state.timer(TimerId::tmFormClose).running;
 }
 
+void ShowAbout(GameState& state) {
+    state.window(WindowId::Form2).shown = true;
+    stopTimer(state, TimerId::tTime);
+}
+
 bool AboutPausesTheGame(const GameState& state) {
     return state.window(WindowId::Form2).shown && !state.window(WindowId::Form1).shown;
 }

@@ -20,6 +20,10 @@ UnlockChange unlockRuleChange(const GameState& game, int internetThreshold);
 // It holds the main window and the day clock until its end.
 bool VirusEventUnderWay(const GameState& state);
 
+// Menu "О программе...": the about window, with the day clock stopped and the main window
+// still usable.
+void ShowAbout(GameState& state);
+
 // Whether the about window, opened from the main menu, pauses the game: no day passes while it
 // shows, whatever opens and closes beside it.
 bool AboutPausesTheGame(const GameState& state);

@@ -13,7 +13,6 @@
 #include "game/Activities.h"
 #include "game/MainPictures.h"
 #include "persistence/SavedGame.h"
-#include "titles/AboutAndCongratulations.h"
 #include "widgets/Fonts.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Pictures.h"

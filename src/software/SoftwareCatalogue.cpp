@@ -112,13 +112,4 @@ const SoftwareItem& softwareItem(SoftwareIndex index) {
     return kCatalogue[static_cast<std::size_t>(index)];
 }
 
-const SoftwareItem* findSoftware(const std::string& control) {
-    for (const SoftwareItem& item : kCatalogue) {
-        if (control == item.control) {
-            return &item;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace tessaro

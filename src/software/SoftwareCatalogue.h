@@ -83,7 +83,5 @@ struct SoftwareItem {
 
 const std::array<SoftwareItem, kSoftwareItemCount>& softwareCatalogue();
 const SoftwareItem& softwareItem(SoftwareIndex index);
-// The item whose label has this control name, or nullptr.
-const SoftwareItem* findSoftware(const std::string& control);
 
 }  // namespace tessaro

@@ -4,11 +4,6 @@
 
 namespace tessaro {
 
-void ShowAbout(GameState& state) {
-    state.window(WindowId::Form2).shown = true;
-    stopTimer(state, TimerId::tTime);
-}
-
 void LeaveAbout(GameState& state) {
     // Whether the about window came from the congratulations, not the experience, tells if
     // the game runs: experience past 1000 that the clock has not yet seen must not leave the

@@ -4,9 +4,7 @@
 
 namespace tessaro {
 
-// Menu "О программе...": the about window, with the day clock stopped and the main window
-// still usable.
-void ShowAbout(GameState& state);
+// Menu "О программе..." (ShowAbout) is the main window's, in core/Navigation.h.
 
 // "Выход" of the about window: back to the running game, or to the congratulations.
 void LeaveAbout(GameState& state);

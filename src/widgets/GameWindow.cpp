@@ -192,14 +192,6 @@ void GameWindow::bindVisible(QWidget* widget, const bool& source) {
     bindValue(source, [widget](bool visible) { widget->setVisible(visible); });
 }
 
-void GameWindow::bindColour(QLabel* label, const Rgb& source) {
-    bindValue(source, [label](const Rgb& colour) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
-        label->setPalette(colours);
-    });
-}
-
 QProgressBar* GameWindow::addGauge(const QString& name, const QString& measures, QWidget* parent,
                                    const QRect& geometry, const int& source, GaugeFrame frame) {
     auto* gauge = new QProgressBar(parent);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/GameState.h"
-#include "widgets/Colour.h"
 
 class QFrame;
 class QLabel;
@@ -127,7 +126,6 @@ class GameWindow : public QWidget {
     void bindName(QLabel* label, const std::string& source);
     void bindEnabled(QWidget* widget, const bool& source);
     void bindVisible(QWidget* widget, const bool& source);
-    void bindColour(QLabel* label, const Rgb& source);
 
     // A money-green gauge of 0..100 percent that shows `source`: full above 100, empty below
     // 0. Its frame is none, a grey line, or none on a grey ground. A screen reader reads what

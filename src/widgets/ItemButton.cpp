@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <utility>
 
 namespace tessaro {
 
@@ -27,6 +29,11 @@ struct {
     quint64 at = 0;
 } lastRelease;
 
+QPointer<ItemButton>& lastTaken() {
+    static QPointer<ItemButton> item;
+    return item;
+}
+
 bool isARepeat(const QKeyEvent* event) {
     // A key that a screen reader hands back to the program comes without its moment.
     return event->isAutoRepeat() || (event->timestamp() != 0 && lastRelease.key == event->key() &&
@@ -35,7 +42,13 @@ bool isARepeat(const QKeyEvent* event) {
 
 }  // namespace
 
+ItemButton* ItemButton::takenLast() {
+    return std::exchange(lastTaken(), nullptr);
+}
+
 ItemButton::ItemButton(QWidget* parent) : QAbstractButton(parent) {
+    // Before the window's own handler, which this item's click runs after.
+    connect(this, &QAbstractButton::clicked, this, [this] { lastTaken() = this; });
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }

@@ -25,6 +25,9 @@ class ItemButton : public QAbstractButton {
 
     // Whether it has the focus that the keyboard brought, drawn marked.
     bool showsKeyboardFocus() const { return keyboardFocus_ && hasFocus(); }
+    // The item the player took last, by any road (the pointer, a key, a screen reader's
+    // Press), once: nullptr when asked again, or when the item has gone.
+    static ItemButton* takenLast();
 
   signals:
     // The pointer moved over it, or the keyboard brought the focus to it.

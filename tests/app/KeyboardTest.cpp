@@ -11,6 +11,7 @@
 #include <map>
 
 #include "game/TfMain.h"
+#include "software/TfSoftware.h"
 #include "support/TestProgram.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ActionLabel.h"
@@ -288,6 +289,21 @@ class KeyboardTest : public QObject {
             {"a program installed",
              click(WindowId::fSoftware, "osW98"),
              {shown(WindowId::fMain, "lOS"), shown(WindowId::fSoftware, "gFreeSpace")}},
+            // An "other" program shows nowhere in the main window: it is named.
+            {"another program installed",
+             click(WindowId::fSoftware, "lFlash"),
+             {[&t] { return t.find<ActionLabel>(WindowId::fSoftware, "lFlash")->text(); },
+              shown(WindowId::fSoftware, "gFreeSpace")}},
+            // One that cannot be installed does nothing, and says why as its picture does.
+            {"the disk nearly full",
+             [&t, &game] {
+                 game.DiskFree = 10;
+                 t.program.shell().sync();
+             },
+             {}},
+            {"a program that does not fit", click(WindowId::fSoftware, "lOffice"), {[] {
+                 return TfSoftware::tr("Нельзя установить");
+             }}},
             {"the development window opens",
              [&t] {
                  t.window(WindowId::fSoftware)->close();
@@ -296,8 +312,10 @@ class KeyboardTest : public QObject {
                  t.find<QRadioButton>(WindowId::fDeveloper, "ideKylix")->click();
              },
              {}},
-            // Only its item greys; its gauge shows with its first day.
-            {"a project begun", click(WindowId::fDeveloper, "devOS"), {}},
+            // Its item greys, and is named; its gauge shows with its first day.
+            {"a project begun", click(WindowId::fDeveloper, "devOS"), {[&t] {
+                 return t.find<ActionLabel>(WindowId::fDeveloper, "devOS")->text();
+             }}},
             {"its days",
              tickWhile(TimerId::tTime, [&game] { return game.ProjectProgress < 3; }),
              {}},

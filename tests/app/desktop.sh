@@ -11,6 +11,10 @@ start_window_manager
 window_manager=${virtual_screen_pids[-1]}
 if [ "${1:-}" = --screen-reader ]; then
   shift
+  # Orca starts only where no other Orca of the user runs, and `--replace` ends every other one:
+  # two runs of the screen-reader test at once (the two builds side by side) take turns.
+  exec 9>"${TMPDIR:-/tmp}/tessaro-screen-reader.lock"
+  flock 9
   start_session_bus
   start_accessibility_bus
 fi

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Navigation.h"
 #include "persistence/SavedGame.h"
 #include "support/RecordingShell.h"
 #include "titles/AboutAndCongratulations.h"
