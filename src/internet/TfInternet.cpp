@@ -57,7 +57,8 @@ TfInternet::TfInternet(Game& game)
                                      kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
                 internet.grHackVisible);
     placeReturnLabel(QRect(3, kClientHeight - 35, kLeftWidth, 32));
-    describeWith({{connectionLine_}, marketLine_, {downloadLine_}, {missionLine_}});
+    describeWith(
+        {{connectionLine_}, {toolsHeading_}, marketLine_, {downloadLine_}, {missionLine_}});
 }
 
 void TfInternet::createConnection() {
@@ -120,6 +121,7 @@ QWidget* TfInternet::createToolsSite(const QRect& area) {
     QLabel* heading =
         addLabel(tr("Скачать утилиты"), site, QRect(0, 3, area.width(), 16), 11, true, kRed);
     heading->setAlignment(Qt::AlignCenter);
+    toolsHeading_ = heading;
     for (const Utility& utility : utilities()) {
         ActionLabel* label =
             utilities_->add(utility.index, utility.control, utility.caption, site,

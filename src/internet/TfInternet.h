@@ -41,6 +41,8 @@ class TfInternet : public ActivityWindow {
     // What the window says of the connection, the project on sale with its heading, the
     // download and the mission under way.
     QLabel* connectionLine_ = nullptr;
+    // The utilities site's heading: the site heard as it opens.
+    QLabel* toolsHeading_ = nullptr;
     std::vector<QWidget*> marketLine_;
     QWidget* downloadLine_ = nullptr;
     QLabel* missionLine_ = nullptr;

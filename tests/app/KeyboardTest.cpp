@@ -11,6 +11,7 @@
 #include <map>
 
 #include "game/TfMain.h"
+#include "internet/TfInternet.h"
 #include "software/TfSoftware.h"
 #include "support/TestProgram.h"
 #include "widgets/Accessibility.h"
@@ -343,7 +344,10 @@ class KeyboardTest : public QObject {
              tickWhile(TimerId::tConnect,
                        [&game] { return game.timer(TimerId::tConnect).running; }),
              {shown(WindowId::fInternet, "lConnectInfo")}},
-            {"the tools site", click(WindowId::fInternet, "surfTools"), {}},
+            // Its heading says that the site opened, with the utilities on sale beneath it.
+            {"the tools site", click(WindowId::fInternet, "surfTools"), {[] {
+                 return TfInternet::tr("Скачать утилиты");
+             }}},
             {"a utility bought",
              click(WindowId::fInternet, "lLPS"),
              {shown(WindowId::fMain, "lMoney"), shown(WindowId::fInternet, "gSoftLoad")}},
