@@ -97,6 +97,8 @@ void TfSoftware::createRequirementsPanel() {
     spaceTitle->setGeometry(8, 96, 290, 13);
     gFreeSpace_ = addGauge(QStringLiteral("gFreeSpace"), spaceTitle->text(), panel,
                            QRect(8, 111, 290, 14), game_.software.gFreeSpace, GaugeFrame::Line);
+    // The gauge says what it measures in its own name: its title labels it.
+    spaceTitle->setBuddy(gFreeSpace_);
     describeWith({{gFreeSpace_}});
 }
 

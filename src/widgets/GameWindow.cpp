@@ -106,10 +106,32 @@ void GameWindow::render() {
     }
 }
 
+namespace {
+
+// Whether a screen reader reads the line from the window's labels as the window opens: Orca
+// reads a dialog's labels of three words or more that label nothing, each by its name.
+bool readFromTheLabels(const std::vector<QWidget*>& parts) {
+    return std::all_of(parts.begin(), parts.end(), [](const QWidget* part) {
+        const auto* label = qobject_cast<const QLabel*>(part);
+        if (label == nullptr || label->buddy() != nullptr) {
+            return false;
+        }
+        const QString said =
+            label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+        return said.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() >= 3;
+    });
+}
+
+}  // namespace
+
 QString GameWindow::description() const {
+    // What the screen reader reads from the labels is not said again.
     QStringList lines;
-    for (const ShownLine& line : shownLines()) {
-        lines.append(line.text);
+    const std::vector<ShownLine> shown = shownLines();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (!readFromTheLabels(descriptionLines_[i])) {
+            lines.append(shown[i].text);
+        }
     }
     return spokenLines(lines);
 }

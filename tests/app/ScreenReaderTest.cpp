@@ -34,6 +34,7 @@
 #include "game/Activities.h"
 #include "game/TfMain.h"
 #include "persistence/SavedGame.h"
+#include "software/TfSoftware.h"
 #include "support/TestProgram.h"
 #include "support/WindowWalk.h"
 #include "widgets/Accessibility.h"
@@ -598,6 +599,8 @@ class ScreenReaderTest : public QObject {
         equipForEveryActivity(game);
         t.program.shell().sync();
         QVERIFY(open("bSoftwareImage", WindowId::fSoftware));
+        // The free disk as the window opens, once: its title labels its gauge.
+        QVERIFY(orca.saysOnce(TfSoftware::tr("Свободное дисковое пространство")));
         QVERIFY(take(t.find<ActionLabel>(WindowId::fSoftware, "osW98")));
         QVERIFY(waitFor([&game] { return game.OsId != 0; }));
         const QStringList system = t.fMain()->shownState().filter(QStringLiteral("Windows 98"));
@@ -646,6 +649,10 @@ class ScreenReaderTest : public QObject {
 
         // Connected, a download done, cut off.
         QVERIFY(open("bInternetImage", WindowId::fInternet));
+        // The connection as the window opens, once: from its label, not again in the
+        // description.
+        QVERIFY(
+            orca.saysOnce(t.find<QLabel>(WindowId::fInternet, "lConnectInfo")->accessibleName()));
         auto* connection = t.find<ActionLabel>(WindowId::fInternet, "lConnect");
         QVERIFY(take(connection));
         QVERIFY(waitFor([&game] { return game.timer(TimerId::tConnect).running; }));
