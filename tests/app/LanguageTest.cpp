@@ -264,7 +264,7 @@ class LanguageTest : public QObject {
             t.program.shell().setClock(kFrozen);
             t.startGame(QStringLiteral("Иван"));
             QVERIFY(t.openFromMain("bComputerImage", WindowId::fComputer));
-            t.find<ActionLabel>(WindowId::fComputer, "mbP2")->clicked();
+            t.find<ActionLabel>(WindowId::fComputer, "mbP2")->click();
             t.window(WindowId::fComputer)->close();
             t.tick(TimerId::tTime, 241 * 3);
             t.shell.fileAnswers.push_back(std::string("game.tso"));

@@ -13,7 +13,7 @@ namespace tessaro::testing {
 namespace {
 
 void openWith(TestProgram& t, const char* button) {
-    t.find<PictureButton>(WindowId::fMain, button)->clicked();
+    t.find<PictureButton>(WindowId::fMain, button)->click();
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ void walkTheWindows(TestProgram& t, const WindowVisit& visit) {
     developer->activateWindow();
     QCoreApplication::processEvents();
     t.find<QRadioButton>(WindowId::fDeveloper, "ideKylix")->click();
-    t.find<ActionLabel>(WindowId::fDeveloper, "devOS")->clicked();
+    t.find<ActionLabel>(WindowId::fDeveloper, "devOS")->click();
     for (int tick = 0; tick < 241 * 4; ++tick) {
         t.tick();
     }
@@ -81,26 +81,26 @@ void walkTheWindows(TestProgram& t, const WindowVisit& visit) {
     openWith(t, "bInternetImage");
     GameWindow* internet = t.window(WindowId::fInternet);
     visit(internet, QStringLiteral("internet-offline"));
-    t.find<ActionLabel>(WindowId::fInternet, "lConnect")->clicked();
+    t.find<ActionLabel>(WindowId::fInternet, "lConnect")->click();
     VirtualTime time(game);
     time.runFor(700);
     t.program.shell().sync();
     visit(internet, QStringLiteral("internet-dialling"));
     time.runFor(2000);
     if (!game.Connected) {
-        t.find<ActionLabel>(WindowId::fInternet, "lConnect")->clicked();
+        t.find<ActionLabel>(WindowId::fInternet, "lConnect")->click();
         time.runFor(1100);
     }
-    t.find<ActionLabel>(WindowId::fInternet, "surfTools")->clicked();
-    t.find<ActionLabel>(WindowId::fInternet, "lLPS")->clicked();
+    t.find<ActionLabel>(WindowId::fInternet, "surfTools")->click();
+    t.find<ActionLabel>(WindowId::fInternet, "lLPS")->click();
     time.runFor(3000);
     t.program.shell().sync();
     sendPointerOver(t.find<ActionLabel>(WindowId::fInternet, "Label5"));
     visit(internet, QStringLiteral("internet-download"));
     sendPointerLeave(t.find<ActionLabel>(WindowId::fInternet, "Label5"));
     time.runFor(20000);
-    t.find<ActionLabel>(WindowId::fInternet, "FTPnARCHack")->clicked();
-    t.find<ActionLabel>(WindowId::fInternet, "surfMarket")->clicked();
+    t.find<ActionLabel>(WindowId::fInternet, "FTPnARCHack")->click();
+    t.find<ActionLabel>(WindowId::fInternet, "surfMarket")->click();
     time.runFor(3000);
     sendPointerOver(t.find<ActionLabel>(WindowId::fInternet, "CompHacknDownload"));
     t.program.shell().sync();
@@ -119,7 +119,7 @@ void walkTheWindows(TestProgram& t, const WindowVisit& visit) {
     game.AvId = 1;
     t.tick();
     visit(t.window(WindowId::Form4), QStringLiteral("virus"));
-    t.find<ActionLabel>(WindowId::Form4, "Label2")->clicked();
+    t.find<ActionLabel>(WindowId::Form4, "Label2")->click();
     visit(t.window(WindowId::Form4), QStringLiteral("virus-struck"));
 }
 
