@@ -28,6 +28,7 @@ Shell::Shell(ShellPort& outside)
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->installEventFilter(this);
     }
+    setWhoTakesAPress([this](const QWidget* window) { return stack_.takesInput(window); });
 }
 
 void Shell::setGame(Game& game) {
@@ -52,6 +53,7 @@ Shell::~Shell() {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
+    setWhoTakesAPress(nullptr);
     // A window going away can activate another, whose handler must not reach a half-gone
     // shell.
     ended_ = true;

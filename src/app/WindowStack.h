@@ -26,7 +26,7 @@ namespace tessaro {
 // Whatever order the desktop's events come in, the keyboard never stays with a hidden window.
 // Qt's own modality would not do: it drops the keys that a compositor leaves with a window
 // beneath (weston does) before any filter sees them, and it does not hold a screen reader's
-// Press, which reaches an item as posted events.
+// Press, which the items refuse by `takesInput` themselves.
 //
 // A window that stands beside (the about window opened from the main menu, which leaves the
 // main window usable) does not join the chain: owned by the window in play when it shows and

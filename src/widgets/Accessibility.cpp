@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLoggingCategory>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTimer>
@@ -37,12 +36,26 @@ const DescriberHolder* holderOf(const QWidget* item) {
     return nullptr;
 }
 
+TakesInput& whoTakesAPress() {
+    static TakesInput takesInput;
+    return takesInput;
+}
+
+// A screen reader's Press on a control: a click, where the control's window takes input now.
+// Qt's own Press of a button clicks whatever window the button is in.
+void pressAsAClick(QWidget* control) {
+    const TakesInput& takesInput = whoTakesAPress();
+    if (!takesInput || takesInput(control->window())) {
+        static_cast<QAbstractButton*>(control)->click();
+    }
+}
+
 bool belongsToTheGame(const QWidget* widget) {
     return qobject_cast<const GameWindow*>(widget->window()) != nullptr;
 }
 
-// An item the player takes: a push button named by its text. Its Press is a click through
-// the same events as the pointer's, so that a window beneath the window in play ignores it.
+// An item the player takes: a push button named by its text. Its Press is a click, which a
+// window beneath the window in play refuses.
 class ItemAccessible : public QAccessibleWidget {
   public:
     explicit ItemAccessible(QWidget* item) : QAccessibleWidget(item, QAccessible::Button) {}
@@ -71,7 +84,7 @@ class ItemAccessible : public QAccessibleWidget {
 
     void doAction(const QString& name) override {
         if (name == pressAction()) {
-            pressLikeAClick(widget());
+            pressAsAClick(widget());
         } else {
             QAccessibleWidget::doAction(name);
         }
@@ -110,7 +123,7 @@ class RadioAccessible : public QAccessibleWidget {
 
     void doAction(const QString& name) override {
         if (name == pressAction() || name == toggleAction()) {
-            pressLikeAClick(widget());
+            pressAsAClick(widget());
         } else {
             QAccessibleWidget::doAction(name);
         }
@@ -288,16 +301,8 @@ QString spokenLines(const QStringList& lines) {
     return spoken;
 }
 
-void pressLikeAClick(QWidget* control) {
-    const QPointF centre = QRectF(control->rect()).center();
-    const QPointF global = control->mapToGlobal(centre);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QCoreApplication::postEvent(
-            control,
-            new QMouseEvent(type, centre, global, Qt::LeftButton,
-                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                            Qt::NoModifier));
-    }
+void setWhoTakesAPress(TakesInput takesInput) {
+    whoTakesAPress() = std::move(takesInput);
 }
 
 namespace {
