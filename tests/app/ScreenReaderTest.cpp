@@ -289,6 +289,21 @@ bool aGameStartsHeard(Orca& orca, TestProgram& t) {
     return activeIs(t.fMain());
 }
 
+// The virus comes at the end of today, active, and past the moment in which it ignores the
+// keyboard.
+bool aVirusComes(TestProgram& t) {
+    Game& game = t.game();
+    game.VirusDay = game.Day;
+    game.DayTicks = 240;
+    t.tick();
+    GameWindow* virus = t.window(WindowId::Form4);
+    if (virus == nullptr || !activeIs(virus)) {
+        return false;
+    }
+    waitFor([] { return false; }, WindowStack::kFirstMoment + 100);
+    return true;
+}
+
 // Tabs until the control has the focus.
 bool tabTo(QWidget* control) {
     for (int i = 0; i < 80 && !control->hasFocus(); ++i) {
@@ -449,13 +464,7 @@ class ScreenReaderTest : public QObject {
         QVERIFY(orca.says(QApplication::focusWidget()->accessibleName() +
                           QStringLiteral(" push button")));
 
-        Game& game = t.game();
-        game.VirusDay = game.Day;
-        game.DayTicks = 240;
-        t.tick();
-        GameWindow* virus = t.window(WindowId::Form4);
-        QVERIFY(virus != nullptr && activeIs(virus));
-        waitFor([] { return false; }, WindowStack::kFirstMoment + 100);
+        QVERIFY(aVirusComes(t));
         QVERIFY(tabTo(t.find<ActionLabel>(WindowId::Form4, "Label2")));
         pressKey("Return");
         QVERIFY(waitFor(
@@ -676,12 +685,7 @@ class ScreenReaderTest : public QObject {
         QVERIFY(activeIs(t.fMain()));
 
         // The virus answered: its outcome once, with what it did to the computer.
-        game.VirusDay = game.Day;
-        game.DayTicks = 240;
-        t.tick();
-        GameWindow* virus = t.window(WindowId::Form4);
-        QVERIFY(virus != nullptr && activeIs(virus));
-        waitFor([] { return false; }, WindowStack::kFirstMoment + 100);
+        QVERIFY(aVirusComes(t));
         QVERIFY(take(t.find<ActionLabel>(WindowId::Form4, "Label2")));
         auto* outcome = t.find<QLabel>(WindowId::Form4, "lKill");
         QVERIFY(waitFor([outcome] { return !outcome->text().isEmpty(); }));
