@@ -1,5 +1,6 @@
 #include "widgets/ItemButton.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -29,6 +30,34 @@ struct {
     quint64 at = 0;
 } lastRelease;
 
+// Whether the pointer has rested since a window last showed. A window that opens under a
+// resting pointer (opened by a key) is not pointed at until the pointer moves.
+class PointerWatch : public QObject {
+  public:
+    using QObject::QObject;
+    bool resting = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove && event->spontaneous()) {
+            resting = false;
+        } else if (event->type() == QEvent::Show && !event->spontaneous() &&
+                   watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            resting = true;
+        }
+        return false;
+    }
+};
+
+const PointerWatch& pointerWatch() {
+    static PointerWatch* const watch = [] {
+        auto* made = new PointerWatch(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(made);
+        return made;
+    }();
+    return *watch;
+}
+
 QPointer<ItemButton>& lastTaken() {
     static QPointer<ItemButton> item;
     return item;
@@ -49,6 +78,7 @@ ItemButton* ItemButton::takenLast() {
 ItemButton::ItemButton(QWidget* parent) : QAbstractButton(parent) {
     // Before the window's own handler, which this item's click runs after.
     connect(this, &QAbstractButton::clicked, this, [this] { lastTaken() = this; });
+    pointerWatch();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }
@@ -72,7 +102,11 @@ void ItemButton::pointerGone() {
 
 void ItemButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
-    pointerOver(false);
+    // Under a pointer that rests since the window opened, the window shows the item with the
+    // keyboard's focus, which a screen reader reads, until the pointer moves.
+    if (!pointerWatch().resting) {
+        pointerOver(false);
+    }
 }
 
 void ItemButton::mouseMoveEvent(QMouseEvent* event) {

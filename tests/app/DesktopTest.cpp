@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -343,6 +344,38 @@ class DesktopTest : public QObject {
         run(QStringLiteral("xdotool"), {"key", "Escape"});
         QVERIFY(waitUntil([&] { return !t.shown(WindowId::fComputer) && active(main); }));
         QVERIFY(running(t.game(), TimerId::tTime));
+    }
+
+    // A window opened by a key under a pointer at rest is not pointed at: its lines show no
+    // item until the pointer moves, so that a screen reader reads what the keyboard's focus
+    // shows, not the course under a pointer that the player never moved. A move points again.
+    void aWindowOpenedByAKeyIsNotPointedAtByAPointerAtRest() {
+        TestProgram t;
+        t.startGame();
+        QVERIFY(waitUntil([&] { return active(t.fMain()); }));
+        auto* courses = t.find<QWidget>(WindowId::fMain, "bEducationImage");
+        courses->setFocus(Qt::TabFocusReason);
+        run(QStringLiteral("xdotool"), {"key", "Return"});
+        QVERIFY(waitUntil([&] { return t.shown(WindowId::fEducation); }));
+        GameWindow* education = t.window(WindowId::fEducation);
+        QVERIFY(waitUntil([&] { return active(education); }));
+        // The pointer rests on a course where the window opens.
+        const QPoint course =
+            t.find<QWidget>(WindowId::fEducation, "edWPHP")->mapToGlobal(QPoint(10, 5));
+        run(QStringLiteral("xdotool"), {"key", "Escape"});
+        QVERIFY(waitUntil([&] { return !t.shown(WindowId::fEducation) && active(t.fMain()); }));
+        run(QStringLiteral("xdotool"),
+            {"mousemove", QString::number(course.x()), QString::number(course.y())});
+        courses->setFocus(Qt::TabFocusReason);
+        QVERIFY(waitUntil([courses] { return courses->hasFocus(); }));
+        QTest::qWait(300);
+        run(QStringLiteral("xdotool"), {"key", "Return"});
+        QVERIFY(waitUntil([&] { return t.shown(WindowId::fEducation) && active(education); }));
+        QTest::qWait(300);
+        auto* line = t.find<QLabel>(WindowId::fEducation, "lLine1");
+        QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
+        run(QStringLiteral("xdotool"), {"mousemove_relative", "--", "2", "0"});
+        QVERIFY(waitUntil([line] { return !line->text().isEmpty(); }));
     }
 
     // Enter on a picture button and Escape at once, or Escape while the program is busy with
