@@ -220,6 +220,8 @@ class KeyboardTest : public QObject {
     // key in a window says its progress first.
     void everyResultIsToldOnce() {
         TestProgram t;
+        // The game's time stands: each step's ticks are its own, whatever the machine's load.
+        t.program.shell().setClock([] { return std::int64_t{100000}; });
         t.startGame();
         Game& game = t.game();
         equipForEveryActivity(game);
@@ -377,7 +379,8 @@ class KeyboardTest : public QObject {
             step.act();
             QCoreApplication::processEvents();
             const int told = announcementsMade() - before;
-            QCOMPARE_LE(told, 1);
+            QVERIFY2(told <= 1,
+                     qPrintable(QString::fromLatin1(step.result) + ": " + lastAnnouncement()));
             QVERIFY2((told == 1) == !step.says.empty(),
                      qPrintable(QString::fromLatin1(step.result) + ": " + lastAnnouncement()));
             for (const Said& part : step.says) {
