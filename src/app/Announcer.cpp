@@ -52,8 +52,10 @@ QStringList changedLines(const std::vector<GameWindow::ShownLine>& before,
 void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
                               const Action& action) {
     const bool acted = action.acted;
-    const bool sameWindow = inPlay != nullptr && inPlay == lastInPlay_;
-    lastInPlay_ = inPlay;
+    // Whether the window in play stayed the window in play: one that has just come into play
+    // says its own lines as it opens.
+    const bool sameWindow = inPlay != nullptr && inPlay_ == inPlay->id();
+    inPlay_ = inPlay != nullptr ? std::optional(inPlay->id()) : std::nullopt;
     if (main == nullptr) {
         mainShown_.clear();
         inPlay_.reset();
@@ -94,14 +96,10 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
 
     if (inPlay != nullptr && inPlay != main) {
         std::vector<GameWindow::ShownLine> lines = inPlay->shownLines();
-        // A window that has just come into play says its lines as it opens.
-        if (inPlay_ == inPlay->id() && lines.size() == inPlayShown_.size()) {
+        if (sameWindow && lines.size() == inPlayShown_.size()) {
             said.append(changedLines(inPlayShown_, lines, acted));
         }
-        inPlay_ = inPlay->id();
         inPlayShown_ = std::move(lines);
-    } else {
-        inPlay_.reset();
     }
     if (acted && action.taken != nullptr && sameWindow && !action.messageShown) {
         const QString name = action.taken->text();

@@ -48,7 +48,6 @@ class Announcer {
     QStringList mainShown_;
     Warnings warnings_;
     std::optional<WindowId> inPlay_;
-    const QWidget* lastInPlay_ = nullptr;
     std::vector<GameWindow::ShownLine> inPlayShown_;
 };
 

@@ -85,7 +85,7 @@ void Shell::catchUp() {
 
 void Shell::keepTheGame() {
     if (!ended_ && game_ != nullptr) {
-        keptGame_.keep(*game_, now(), ruleWaits_);
+        keptGame_.keep(*game_, now(), clock_.waiting());
     }
 }
 
@@ -115,7 +115,7 @@ void Shell::sync() {
     } while (syncAgain_ && !ended_);
     syncing_ = false;
     if (!ended_) {
-        keptGame_.played(*game_, now(), ruleWaits_);
+        keptGame_.played(*game_, now(), clock_.waiting());
     }
     speakChanges();
 }
@@ -200,16 +200,12 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
 
 template <typename Ask>
 auto Shell::waitForTheAnswer(Ask ask) {
-    // The dialog holds the rule that asked for it; what the rule did so far is on screen.
-    const bool outermost = !std::exchange(ruleWaits_, true);
+    // The dialog holds the rule that asked for it; what the rule did so far is on screen, and
+    // the clock, waiting, sleeps.
+    const bool outermost = clock_.startWaiting();
     sync();
-    clock_.startWaiting();
-    if (outermost) {
-        wake_.stop();
-    }
     auto answer = ask();
     if (outermost) {
-        ruleWaits_ = false;
         clock_.endWaiting();
         if (!ended_ && game_ != nullptr) {
             syncTimers();

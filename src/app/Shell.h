@@ -124,8 +124,6 @@ class Shell : public QObject, public ShellPort {
     // A message told the player the outcome of his action.
     bool messageShown_ = false;
     KeptGame keptGame_;
-    // A rule has asked the player and waits for the answer.
-    bool ruleWaits_ = false;
 };
 
 }  // namespace tessaro

@@ -13,6 +13,26 @@ bool softwarePartsInstalled(const GameState& state) {
                        [&](Slot slot) { return state.PartLevel[slot] != 0; });
 }
 
+// Whether the about window, opened from the main menu, pauses the game: no day passes while it
+// shows, whatever opens and closes beside it.
+bool aboutPausesTheGame(const GameState& state) {
+    return state.window(WindowId::Form2).shown && !state.window(WindowId::Form1).shown;
+}
+
+// Whether days pass in the window in play, the pause aside.
+bool daysPassInPlay(const GameState& state) {
+    if (VirusEventUnderWay(state)) {
+        return false;
+    }
+    if (state.window(WindowId::fInternet).shown) {
+        return state.Connected;
+    }
+    constexpr WindowId kHoldingTheDay[] = {WindowId::fSoftware, WindowId::fComputer,
+                                           WindowId::fEducation, WindowId::fJob, WindowId::Form3};
+    return std::none_of(std::begin(kHoldingTheDay), std::end(kHoldingTheDay),
+                        [&](WindowId id) { return state.window(id).shown; });
+}
+
 }  // namespace
 
 UnlockChange unlockRuleChange(const GameState& game, int internetThreshold) {
@@ -47,25 +67,8 @@ void ShowAbout(GameState& state) {
     stopTimer(state, TimerId::tTime);
 }
 
-bool AboutPausesTheGame(const GameState& state) {
-    return state.window(WindowId::Form2).shown && !state.window(WindowId::Form1).shown;
-}
-
-bool DaysPassInPlay(const GameState& state) {
-    if (VirusEventUnderWay(state)) {
-        return false;
-    }
-    if (state.window(WindowId::fInternet).shown) {
-        return state.Connected;
-    }
-    constexpr WindowId kHoldingTheDay[] = {WindowId::fSoftware, WindowId::fComputer,
-                                           WindowId::fEducation, WindowId::fJob, WindowId::Form3};
-    return std::none_of(std::begin(kHoldingTheDay), std::end(kHoldingTheDay),
-                        [&](WindowId id) { return state.window(id).shown; });
-}
-
 void ResumeDayClock(GameState& state) {
-    if (!AboutPausesTheGame(state)) {
+    if (daysPassInPlay(state) && !aboutPausesTheGame(state)) {
         startTimer(state, TimerId::tTime);
     }
 }

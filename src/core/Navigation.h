@@ -24,15 +24,9 @@ bool VirusEventUnderWay(const GameState& state);
 // still usable.
 void ShowAbout(GameState& state);
 
-// Whether the about window, opened from the main menu, pauses the game: no day passes while it
-// shows, whatever opens and closes beside it.
-bool AboutPausesTheGame(const GameState& state);
-
-// Whether days pass in the window in play, the pause aside: in the main window, the development
-// window and the internet window while online, never while a virus event is under way.
-bool DaysPassInPlay(const GameState& state);
-
-// A window gives the day clock back: it runs again, unless the about window pauses the game.
+// A window gives the day clock back: it runs again where days pass in the window in play (the
+// main window, the development window, the internet window while online; never while a virus
+// event is under way), unless the about window pauses the game.
 void ResumeDayClock(GameState& state);
 
 // The main window became the active window again.

@@ -104,9 +104,7 @@ void EndVirusEvent(Game& game) {
     if (!developing && !inInternet) {
         game.window(WindowId::fMain).enabled = true;
     }
-    if (!inInternet || game.Connected) {
-        ResumeDayClock(game);
-    }
+    ResumeDayClock(game);
 }
 
 }  // namespace tessaro

@@ -46,7 +46,7 @@ void KeptGame::played(const GameState& state, std::int64_t now, bool midRule) {
 
 void KeptGame::keep(const GameState& state, std::int64_t now, bool midRule) {
     played(state, now, midRule);
-    if (!over_ && keepable_ && !written_) {
+    if (!over_ && !written_) {
         write(now);
     }
 }

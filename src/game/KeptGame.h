@@ -49,7 +49,8 @@ class KeptGame {
     void write(std::int64_t now);
 
     ShellPort& outside_;
-    // The game at the last moment it could be kept, and whether the slot holds it yet.
+    // The game at the last moment it could be kept, and whether the slot holds it yet (nothing
+    // to write before there is a game).
     std::optional<GameState> keepable_;
     bool written_ = true;
     // When it was last written; play is counted from the first moment the game could be kept.

@@ -102,9 +102,7 @@ void DialTick(Game& game) {
         internet.lConnectEnabled = true;
         stopTimer(game, TimerId::tConnect);
         // Days pass while online, unless a virus holds the game until its end.
-        if (!VirusEventUnderWay(game)) {
-            ResumeDayClock(game);
-        }
+        ResumeDayClock(game);
         internet.surfToolsEnabled = true;
         internet.surfMarketEnabled = true;
         internet.grHackVisible = true;

@@ -333,11 +333,9 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
     // gauge therefore comes back full, and the first save after such a load may differ from
     // the file in that line alone.
     loaded.developer.gProgress = loaded.ProjectProgress * 10;
-    if (loaded.Connected) {
-        HangUpAfterLoad(loaded);
-        // An edited file's wage that the connection never lowered stays one that a save writes.
-        loaded.Wage = std::min(loaded.Wage, kBestWage);
-    }
+    HangUpAfterLoad(loaded);
+    // An edited file's wage that the connection never lowered stays one that a save writes.
+    loaded.Wage = std::min(loaded.Wage, kBestWage);
     ApplyUnlockRule(loaded, 1);
     return {std::move(loaded), {}};
 }
