@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Необходима системная плата с %1</source>
-        <translation>You need a motherboard with %1</translation>
+        <translation>You need a motherboard with %1.</translation>
     </message>
     <message>
         <source>Если продать %1, то %2 - $%3</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>У вас не хватает $%1</source>
-        <translation>You are $%1 short</translation>
+        <translation>You are $%1 short.</translation>
     </message>
     <message>
         <source>Вам удалось продать этот проект за $%1</source>
-        <translation>You sold this project for $%1</translation>
+        <translation>You sold this project for $%1.</translation>
     </message>
     <message>
         <source>Вас обнаружили. Штраф $%1</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Необходимо продать старый проект</source>
-        <translation>Sell your current project first</translation>
+        <translation>Sell your current project first.</translation>
     </message>
     <message>
         <source>Установить Borland Delphi 7.0</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>У вас плохое настроение. К сожалению вы проиграли</source>
-        <translation>You are in a bad mood. Sorry, you have lost</translation>
+        <translation>You are in a bad mood. Sorry, you lost.</translation>
     </message>
     <message>
         <source>Закончились все деньги. К сожалению вы проиграли</source>
-        <translation>You have run out of money. Sorry, you have lost</translation>
+        <translation>You have run out of money. Sorry, you lost.</translation>
     </message>
     <message>
         <source>Пособие по безработице $1/день</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Необходима любая системная плата</source>
-        <translation>You need a motherboard of any kind</translation>
+        <translation>You need a motherboard first.</translation>
     </message>
     <message>
         <source>Набор номера...</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Вам не удалось продать этот проект и у вас понизилось настроение</source>
-        <translation>Nobody bought this project, and your mood has dropped</translation>
+        <translation>Nobody bought this project, and your mood has dropped.</translation>
     </message>
     <message>
         <source>Используем Brutus AET2...</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>У плохое настроение. Вы не прошли собеседовние</source>
-        <translation>You are in a bad mood. You failed the interview</translation>
+        <translation>You are in a bad mood. You failed the interview.</translation>
     </message>
     <message>
         <source>Сохранение игры</source>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>Необходимо ввести имя</source>
-        <translation>Please enter your name</translation>
+        <translation>Please enter your name.</translation>
     </message>
     <message>
         <source>РАЗРАБОТКА</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Язык игры: ru или en (по умолчанию язык рабочего стола).</source>
-        <translation>The language of the game: ru or en (by default the desktop&apos;s).</translation>
+        <translation>Game language: ru or en (default: the desktop&apos;s language).</translation>
     </message>
     <message>
         <source>Сохранённая игра (.tso), с которой начать.</source>
@@ -825,19 +825,19 @@
     </message>
     <message>
         <source>Последнюю игру хранит другая игра: эта сама не сохраняется.</source>
-        <translation>Another game keeps the last game: this one is not kept by itself.</translation>
+        <translation>Another running copy is autosaving; this one will not autosave.</translation>
     </message>
     <message>
         <source>Последней игры нет: начинается новая.</source>
-        <translation>There is no last game: a new one starts.</translation>
+        <translation>No autosaved game found; starting a new game.</translation>
     </message>
     <message>
         <source>Продолжить последнюю игру, сохранённую самой игрой.</source>
-        <translation>Continue the last game, which the game keeps by itself.</translation>
+        <translation>Continue the last autosaved game.</translation>
     </message>
     <message>
         <source>Новая игра не началась: программа «%1» не запускается.</source>
-        <translation>No new game: the program “%1” does not start.</translation>
+        <translation>Could not start a new game: “%1” failed to launch.</translation>
     </message>
     <message>
         <source>В игре есть текст не из кодовой страницы Windows-1251.</source>
@@ -866,6 +866,10 @@
     <message>
         <source>Игра сама не сохраняется: в папке «%1» нельзя создать файл.</source>
         <translation>The game will not autosave: no file can be created in “%1”.</translation>
+    </message>
+    <message>
+        <source>Line %1: в имени игрока есть управляющий символ</source>
+        <translation>Line %1: the player&apos;s name holds a control character</translation>
     </message>
 </context>
 <context>
@@ -905,7 +909,7 @@
     <name>tessaro::TForm2</name>
     <message>
         <source>О программе...</source>
-        <translation>About...</translation>
+        <translation>About Tessaro</translation>
     </message>
     <message>
         <source>Разработчик:</source>
@@ -931,7 +935,7 @@
     <name>tessaro::TForm4</name>
     <message>
         <source>Обнаружен вирус...</source>
-        <translation>Virus detected...</translation>
+        <translation>Virus Detected!</translation>
     </message>
     <message>
         <source>Уничтожить антивирусом</source>
@@ -969,7 +973,7 @@
     </message>
     <message>
         <source>Имеющийся проект:</source>
-        <translation>Finished project:</translation>
+        <translation>Your project:</translation>
     </message>
     <message>
         <source>Готовность проекта</source>
@@ -1023,7 +1027,7 @@
     </message>
     <message>
         <source>Имеющийся проект</source>
-        <translation>Finished project</translation>
+        <translation>Your project</translation>
     </message>
     <message>
         <source>Попытаться продать проект</source>
@@ -1121,11 +1125,11 @@
     </message>
     <message>
         <source>&amp;Сохранить</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;Save...</translation>
     </message>
     <message>
         <source>&amp;Загрузить</source>
-        <translation>&amp;Load</translation>
+        <translation>&amp;Load...</translation>
     </message>
     <message>
         <source>В&amp;ыход</source>
@@ -1200,7 +1204,7 @@
     </message>
     <message>
         <source>Операционная система</source>
-        <translation>Operating system</translation>
+        <translation>Operating systems</translation>
     </message>
     <message>
         <source>Среда разработки</source>

@@ -16,10 +16,13 @@ inline constexpr const char* kProjectSoldText = GAME_TEXT("Вам удалось
 inline constexpr const char* kMissionFineText = GAME_TEXT("Вас обнаружили. Штраф $%1");
 inline constexpr const char* kMissionRewardText =
     GAME_TEXT("Задание выполнено. На ваш счет переведено $%1");
+// A saved game refused for its name: the line in the frame of the other load errors.
+inline constexpr const char* kNameControlCharacterText =
+    GAME_TEXT("Line %1: в имени игрока есть управляющий символ");
 
 inline constexpr const char* kTextTemplates[] = {
     kCoursePriceText, kBoardWithSocketText, kTradeInText,       kShortOfMoneyText,
-    kProjectSoldText, kMissionFineText,     kMissionRewardText,
+    kProjectSoldText, kMissionFineText,     kMissionRewardText, kNameControlCharacterText,
 };
 
 }  // namespace tessaro

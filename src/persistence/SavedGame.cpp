@@ -7,6 +7,7 @@
 
 #include "core/MainLabels.h"
 #include "core/Navigation.h"
+#include "core/Templates.h"
 #include "core/Text.h"
 #include "events/Virus.h"
 #include "hardware/PartsCatalogue.h"
@@ -288,7 +289,7 @@ LoadOutcome ReadSavedGame(const GameState& state, const std::vector<std::string>
                 // The name box refuses these, so a game never saves them.
                 if (holdsControlCharacter(value)) {
                     return {std::nullopt,
-                            lineError(row.line, "the player's name holds a control character")};
+                            fillIn(kNameControlCharacterText, {std::to_string(row.line + 1)})};
                 }
                 row.setText(loaded, firstCharacters(value, kMaxNameLength));
                 break;

@@ -1,6 +1,9 @@
 // The game in the player's language. In English, no Russian letter is left on screen but in the
 // player's name, in every window and state that a player meets; in either language every text
 // fits its control; a saved game does not depend on the language it was played in.
+#include <algorithm>
+#include <utility>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
@@ -15,9 +18,11 @@
 #include <QTreeView>
 
 #include "app/QtShellPort.h"
+#include "development/Project.h"
 #include "game/TfMain.h"
 #include "hardware/PartsCatalogue.h"
 #include "hardware/Shop.h"
+#include "internet/Dialup.h"
 #include "persistence/SavedGame.h"
 #include "support/WindowWalk.h"
 #include "widgets/ActionLabel.h"
@@ -244,12 +249,38 @@ class LanguageTest : public QObject {
              "Mission complete. $%2 paid to your account"},
             {"Ламер", "Lamer"},
             {"Иван", "Иван"},
+            {"Line 12: в имени игрока есть управляющий символ",
+             "Line 12: the player's name holds a control character"},
         };
         for (const auto& text : kTexts) {
             QCOMPARE(gameText(text.russian), QString::fromUtf8(text.english));
         }
         useLanguage(ScreenLanguage::Russian);
         QCOMPARE(gameText("Ламер"), QStringLiteral("Ламер"));
+    }
+
+    // A project still in development is the player's project all the same: the development
+    // window and the market, which sells it then too, never call it finished.
+    void aProjectInDevelopmentIsTheFirstOfTheMarket() {
+        useLanguage(ScreenLanguage::English);
+        TestProgram t;
+        t.startGame();
+        t.game().developer.projectEnabled[1] = true;
+        StartProject(t.game(), 2);
+        QVERIFY(t.game().ProjectActive);
+        t.game().internet.surfMarketEnabled = true;
+        SurfMarket(t.game());
+        for (const auto& [id, heading] : {std::pair{WindowId::fDeveloper, "Your project:"},
+                                          std::pair{WindowId::fInternet, "Your project"}}) {
+            const QList<QLabel*> labels = t.show(id)->findChildren<QLabel*>();
+            QVERIFY2(std::ranges::any_of(labels,
+                                         [heading](const QLabel* label) {
+                                             return label->isVisible() &&
+                                                    label->text() == QLatin1String(heading);
+                                         }),
+                     heading);
+            t.window(id)->close();
+        }
     }
 
     // The file keeps the game's own texts: the same play writes the same file in either

@@ -33,7 +33,7 @@ end_with() {
 "$program" --continue 2>"$log" &
 pid=$!
 await_window "^Tessaro 1.1$"
-grep -q "There is no last game" "$log" || fail "--continue without a slot said nothing"
+grep -q "No autosaved game found" "$log" || fail "--continue without a slot said nothing"
 end_with TERM
 [ ! -e "$slot" ] || fail "the start window kept a game"
 

@@ -367,9 +367,9 @@ TEST_F(SavedGameTest, ABadFileChangesNothing) {
         {"a dial draw past 4", 94, "5",
          "Line 95: '5' is not a valid integer value (DialDraw 0..4)"},
         {"an escape in the name", 0, "Ив\x1b[31mан",
-         "Line 1: the player's name holds a control character"},
+         "Line 1: в имени игрока есть управляющий символ"},
         {"a soft hyphen in the name", 0, "Ив\u00ADан",
-         "Line 1: the player's name holds a control character"},
+         "Line 1: в имени игрока есть управляющий символ"},
         {"a line of a megabyte", 3, kMegabyteLine.c_str(),
          "Line 4: '7777777777777777777777777777777777777777…' is not a valid integer value"},
     };
