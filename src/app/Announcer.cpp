@@ -1,5 +1,8 @@
 #include "app/Announcer.h"
 
+#include <QKeyEvent>
+#include <utility>
+
 #include "game/TfMain.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ItemButton.h"
@@ -49,9 +52,11 @@ QStringList changedLines(const std::vector<GameWindow::ShownLine>& before,
 
 }  // namespace
 
-void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
-                              const Action& action) {
-    const bool acted = action.acted;
+void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay) {
+    const bool acted = std::exchange(playerActed_, false);
+    const ItemButton* taken = acted ? ItemButton::takenLast() : nullptr;
+    // A message box is shown from inside the player's action, before its outcome is told.
+    const bool messageShown = acted ? std::exchange(messageShown_, false) : messageShown_;
     // Whether the window in play stayed the window in play: one that has just come into play
     // says its own lines as it opens.
     const bool sameWindow = inPlay != nullptr && inPlay_ == inPlay->id();
@@ -101,20 +106,24 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
         }
         inPlayShown_ = std::move(lines);
     }
-    if (acted && action.taken != nullptr && sameWindow && !action.messageShown) {
-        const QString name = action.taken->text();
-        if (!action.taken->isEnabled() && !name.isEmpty() && !mainSaid) {
+    if (acted && taken != nullptr && sameWindow && !messageShown) {
+        const QString name = taken->text();
+        if (!taken->isEnabled() && !name.isEmpty() && !mainSaid) {
             said.prepend(name);
-        } else if (action.taken->isEnabled() && said.isEmpty()) {
-            said.append(descriptionOf(action.taken));
+        } else if (taken->isEnabled() && said.isEmpty()) {
+            said.append(descriptionOf(taken));
         }
     }
     announce(spokenLines(said));
 }
 
-void Announcer::speakStatus(const TfMain* main, const GameWindow* inPlay) const {
-    if (main == nullptr) {
-        return;
+bool Announcer::statusKey(const QKeyEvent& key, const TfMain* main,
+                          const GameWindow* inPlay) const {
+    if (key.key() != Qt::Key_F2 || key.modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    if (main == nullptr || key.isAutoRepeat()) {
+        return true;
     }
     QStringList lines;
     if (inPlay != nullptr && inPlay != main) {
@@ -126,6 +135,7 @@ void Announcer::speakStatus(const TfMain* main, const GameWindow* inPlay) const 
     }
     lines.append(main->statusParts());
     announce(spokenLines(lines));
+    return true;
 }
 
 }  // namespace tessaro

@@ -7,6 +7,8 @@
 #include "game/DayClock.h"
 #include "widgets/GameWindow.h"
 
+class QKeyEvent;
+
 namespace tessaro {
 
 class ItemButton;
@@ -25,26 +27,25 @@ class TfMain;
 //   heard there too, never announced.
 class Announcer {
   public:
-    // What the player did, as far as the screen reader is told of it.
-    struct Action {
-        bool acted = false;
-        // The item he took, and whether a message told him the outcome already.
-        const ItemButton* taken = nullptr;
-        bool messageShown = false;
-    };
+    // The player changed the game (the clock did not), and a message box showed: what comes
+    // next is his action's outcome.
+    void playerActed() { playerActed_ = true; }
+    void messageShown() { messageShown_ = true; }
     // The screen has been brought in line with the game, after the player's action or the
     // clock. `main` is nullptr while the main window does not show; `inPlay` while the window
     // in play is not one of the game's own. An item that the action greyed is named where the
     // main window shows nothing of it (an "other" program installed, a project begun); an item
     // that changed nothing says why, in the words it shows under the pointer ("Нельзя
-    // установить").
-    void screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay,
-                       const Action& action);
-    // The status key: the lines of the window in play, a progress among them, then the
-    // player's status.
-    void speakStatus(const TfMain* main, const GameWindow* inPlay) const;
+    // установить"). A message told the outcome already.
+    void screenChanged(const Game& game, const TfMain* main, const GameWindow* inPlay);
+    // The status key (F2, in every window of the game): the lines of the window in play, a
+    // progress among them, then the player's status. True when the key was the status key,
+    // which no window then sees.
+    bool statusKey(const QKeyEvent& key, const TfMain* main, const GameWindow* inPlay) const;
 
   private:
+    bool playerActed_ = false;
+    bool messageShown_ = false;
     QStringList mainShown_;
     Warnings warnings_;
     std::optional<WindowId> inPlay_;

@@ -7,20 +7,21 @@
 #include <climits>
 #include <utility>
 
-#include "game/KeptGame.h"
 #include "game/TfMain.h"
 #include "game/TimerTable.h"
-#include "persistence/SavedGame.h"
 #include "widgets/Accessibility.h"
-#include "widgets/ItemButton.h"
 
 namespace tessaro {
 
 Shell::Shell(ShellPort& outside)
-    : outside_(outside),
+    : ShellPortRelay(outside),
       windows_(stack_, [this](GameWindow& window) { follow(window); }),
       keptGame_(outside) {
+    // Children, so that a test finds the real timer and the windows in play by their names.
+    wake_.setParent(this);
     wake_.setObjectName(QStringLiteral("gameClock"));
+    stack_.setParent(this);
+    stack_.setObjectName(QStringLiteral("windowStack"));
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &Shell::wake);
@@ -35,18 +36,6 @@ void Shell::setGame(Game& game) {
     game_ = &game;
     scheduler_ = std::make_unique<Scheduler>(game);
     scheduler_->runUntil(now());
-}
-
-bool Shell::Timer::isActive() const {
-    return shell_.scheduler_ != nullptr && !shell_.ended_ && shell_.scheduler_->scheduled(id_);
-}
-
-int Shell::Timer::interval() const {
-    return shell_.game_->timer(id_).interval;
-}
-
-std::int64_t Shell::Timer::remainingTime() const {
-    return isActive() ? std::max<std::int64_t>(0, shell_.scheduler_->due(id_) - shell_.now()) : -1;
 }
 
 Shell::~Shell() {
@@ -117,26 +106,13 @@ void Shell::sync() {
     if (!ended_) {
         keptGame_.played(*game_, now(), clock_.waiting());
     }
-    speakChanges();
+    // Told once, what the last action or the clock changed on screen.
+    announcer_.screenChanged(*game_, mainShown(), qobject_cast<const GameWindow*>(stack_.top()));
 }
 
-void Shell::speakChanges() {
-    Announcer::Action action;
-    action.acted = std::exchange(playerActed_, false);
-    action.taken = action.acted ? ItemButton::takenLast() : nullptr;
-    // A message box is shown from inside the player's action, before its outcome is told.
-    action.messageShown = action.acted ? std::exchange(messageShown_, false) : messageShown_;
+const TfMain* Shell::mainShown() const {
     const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
-    const bool mainShows = !ended_ && main != nullptr && main->isVisible();
-    announcer_.screenChanged(*game_, mainShows ? main : nullptr,
-                             qobject_cast<const GameWindow*>(stack_.top()), action);
-}
-
-void Shell::speakStatus() {
-    const auto* main = static_cast<const TfMain*>(window(WindowId::fMain));
-    if (main != nullptr && main->isVisible()) {
-        announcer_.speakStatus(main, qobject_cast<const GameWindow*>(stack_.top()));
-    }
+    return !ended_ && main != nullptr && main->isVisible() ? main : nullptr;
 }
 
 void Shell::syncTimers() {
@@ -155,45 +131,40 @@ void Shell::follow(GameWindow& window) {
     connect(&window, &GameWindow::gameChanged, this, [this] {
         // A window that the clock brings runs its own handlers as it shows: the clock's doing,
         // not the player's.
-        playerActed_ = playerActed_ || !stack_.bringsUninvited();
+        if (!stack_.bringsUninvited()) {
+            announcer_.playerActed();
+        }
         sync();
     });
 }
 
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::InputMethod:
-        case QEvent::Enter:
-        case QEvent::Leave:
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-        case QEvent::Show:
-        case QEvent::Hide:
-        case QEvent::Close:
-        case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            catchUp();
-            break;
-        default:
-            break;
+    static constexpr QEvent::Type kInputAndWindows[] = {QEvent::MouseButtonPress,
+                                                        QEvent::MouseButtonRelease,
+                                                        QEvent::MouseButtonDblClick,
+                                                        QEvent::MouseMove,
+                                                        QEvent::Wheel,
+                                                        QEvent::KeyPress,
+                                                        QEvent::KeyRelease,
+                                                        QEvent::ShortcutOverride,
+                                                        QEvent::Shortcut,
+                                                        QEvent::InputMethod,
+                                                        QEvent::Enter,
+                                                        QEvent::Leave,
+                                                        QEvent::FocusIn,
+                                                        QEvent::FocusOut,
+                                                        QEvent::Show,
+                                                        QEvent::Hide,
+                                                        QEvent::Close,
+                                                        QEvent::WindowActivate,
+                                                        QEvent::WindowDeactivate};
+    if (std::ranges::find(kInputAndWindows, event->type()) != std::end(kInputAndWindows)) {
+        catchUp();
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        if (key->key() == kStatusKey && key->modifiers() == Qt::NoModifier) {
-            if (!key->isAutoRepeat()) {
-                speakStatus();
-            }
-            return true;
-        }
+    if (event->type() == QEvent::KeyPress &&
+        announcer_.statusKey(*static_cast<const QKeyEvent*>(event), mainShown(),
+                             qobject_cast<const GameWindow*>(stack_.top()))) {
+        return true;
     }
     return stack_.filter(watched, event) || QObject::eventFilter(watched, event);
 }
@@ -217,7 +188,7 @@ auto Shell::waitForTheAnswer(Ask ask) {
 }
 
 void Shell::message(const std::string& text, const std::string& title, MessageIcon icon) {
-    messageShown_ = true;
+    announcer_.messageShown();
     waitForTheAnswer([&] {
         outside_.message(text, title, icon);
         return true;
@@ -226,11 +197,6 @@ void Shell::message(const std::string& text, const std::string& title, MessageIc
 
 std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
     return waitForTheAnswer([&] { return outside_.chooseFile(choice); });
-}
-
-std::optional<std::string> Shell::writeSavedGame(const std::string& path,
-                                                 const std::vector<std::string>& lines) {
-    return outside_.writeSavedGame(path, lines);
 }
 
 std::optional<std::string> Shell::readSavedGame(const std::string& path,
@@ -247,14 +213,6 @@ void Shell::endProgram() {
     wake_.stop();
     windows_.hideAll();
     outside_.endProgram();
-}
-
-bool Shell::keepGame(const std::vector<std::string>& lines) {
-    return outside_.keepGame(lines);
-}
-
-void Shell::forgetGame() {
-    outside_.forgetGame();
 }
 
 std::optional<std::string> Shell::restartProgram() {

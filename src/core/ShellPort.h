@@ -52,4 +52,35 @@ class ShellPort {
     virtual std::optional<std::string> restartProgram() = 0;
 };
 
+// A port between the rules and the one outside: hands every request on, and overrides what it
+// must do first.
+class ShellPortRelay : public ShellPort {
+  public:
+    explicit ShellPortRelay(ShellPort& outside) : outside_(outside) {}
+
+    void message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        outside_.message(text, title, icon);
+    }
+    std::optional<std::string> chooseFile(const FileChoice& choice) override {
+        return outside_.chooseFile(choice);
+    }
+    std::optional<std::string> writeSavedGame(const std::string& path,
+                                              const std::vector<std::string>& lines) override {
+        return outside_.writeSavedGame(path, lines);
+    }
+    std::optional<std::string> readSavedGame(const std::string& path,
+                                             std::vector<std::string>& lines) override {
+        return outside_.readSavedGame(path, lines);
+    }
+    bool keepGame(const std::vector<std::string>& lines) override {
+        return outside_.keepGame(lines);
+    }
+    void forgetGame() override { outside_.forgetGame(); }
+    void endProgram() override { outside_.endProgram(); }
+    std::optional<std::string> restartProgram() override { return outside_.restartProgram(); }
+
+  protected:
+    ShellPort& outside_;
+};
+
 }  // namespace tessaro

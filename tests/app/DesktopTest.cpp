@@ -155,7 +155,7 @@ void openAsTheGameDoes(TestProgram& t, const Opening& row) {
 
 // The windows in play as the game's windows stack them, bottom first.
 std::vector<QWidget*> windowsInPlay(TestProgram& t) {
-    return t.program.shell().windowStack().windows();
+    return t.windowsInPlay();
 }
 
 QString chainNames(const std::vector<QWidget*>& chain) {

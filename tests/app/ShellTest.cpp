@@ -78,18 +78,18 @@ class ShellTest : public QObject {
     void everyTimerOfTheTableRunsOnlyWhileTheGameSays() {
         TestProgram t;
         for (const TimerDefinition& row : timerDefinitions()) {
-            const auto timer = t.program.shell().timer(row.id);
+            const auto timer = t.timer(row.id);
             QCOMPARE(timer.interval(), row.interval);
             QVERIFY(!timer.isActive());
         }
-        QCOMPARE(t.program.shell().wakeTimer().timerType(), Qt::PreciseTimer);
-        QVERIFY(!t.program.shell().wakeTimer().isActive());
+        QCOMPARE(t.wakeTimer().timerType(), Qt::PreciseTimer);
+        QVERIFY(!t.wakeTimer().isActive());
         t.startGame();
-        QVERIFY(t.program.shell().timer(TimerId::tTime).isActive());
-        QVERIFY(!t.program.shell().timer(TimerId::tConnect).isActive());
+        QVERIFY(t.timer(TimerId::tTime).isActive());
+        QVERIFY(!t.timer(TimerId::tConnect).isActive());
         tessaro::stopTimer(t.game(), TimerId::tTime);
         t.program.shell().sync();
-        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t.timer(TimerId::tTime).isActive());
     }
 
     // The program sleeps until the next tick the player can see, and a click finds every tick
@@ -99,7 +99,7 @@ class ShellTest : public QObject {
         std::int64_t now = 100000;
         t.program.shell().setClock([&now] { return now; });
         t.startGame();
-        const QTimer& wake = t.program.shell().wakeTimer();
+        const QTimer& wake = t.wakeTimer();
         QVERIFY(wake.isActive());
         QCOMPARE(wake.interval(), 10);  // the first tick shows the experience
 
@@ -132,7 +132,7 @@ class ShellTest : public QObject {
             std::int64_t played;  // from the moment it last ran
             bool sinceTheWakeUp;  // or from the wake-up it had asked for
         };
-        constexpr std::int64_t kMost = Shell::kLongestCatchUp;
+        constexpr std::int64_t kMost = GameClock::kLongestCatchUp;
         for (const Row row :
              {Row{300, false, 300, true}, Row{kMost, false, kMost, true},
               Row{10 * 60 * 1000, false, kMost, true}, Row{10 * 1000, true, kMost, false},
@@ -146,7 +146,7 @@ class ShellTest : public QObject {
             t.program.shell().sync();
             const int ticks = t.game().DayTicks;
             const int day = t.game().Day;
-            const int wakeAfter = t.program.shell().wakeTimer().interval();
+            const int wakeAfter = t.wakeTimer().interval();
             now += wakeAfter + row.late;
             if (row.stopped) {
                 std::raise(SIGCONT);
@@ -187,7 +187,7 @@ class ShellTest : public QObject {
             }
             QCOMPARE(t.game().Day, day);
             QCOMPARE(t.game().DayTicks, ticks);
-            QVERIFY2(t.program.shell().wakeTimer().isActive(), row);
+            QVERIFY2(t.wakeTimer().isActive(), row);
             now += 100;
             t.program.shell().catchUp();
             QCOMPARE(t.game().DayTicks, ticks + 10);
@@ -330,13 +330,13 @@ class ShellTest : public QObject {
         QCOMPARE(t.shell.messages.size(), std::size_t{1});
         QCOMPARE(t.shell.messages[0].timersRunning, (std::array<bool, kTimerCount>{}));
         QCOMPARE(t.shell.ends, 1);
-        QVERIFY(!t.program.shell().wakeTimer().isActive());
+        QVERIFY(!t.wakeTimer().isActive());
     }
 
     void aTimerStartedAfreshCountsItsWholeInterval() {
         TestProgram t;
         t.startGame();
-        const auto clock = t.program.shell().timer(TimerId::tTime);
+        const auto clock = t.timer(TimerId::tTime);
         setTimerInterval(t.game(), TimerId::tTime, 60000);
         t.program.shell().sync();
         QCOMPARE(clock.interval(), 60000);
@@ -381,7 +381,7 @@ class ShellTest : public QObject {
         t.tick();
         QCOMPARE(t.shell.messages.size(), std::size_t{1});
         // Every real timer was stopped before the box opened.
-        QVERIFY(!t.program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t.timer(TimerId::tTime).isActive());
         QCOMPARE(t.shell.ends, 1);
         // After the end, no tick runs a rule again.
         const GameState ended = t.game();

@@ -292,7 +292,7 @@ class WaylandTest : public QObject {
             QVERIFY2(fault.isEmpty(), qPrintable(state + QStringLiteral(": ") + fault));
             // What the compositor was told: a fixed size, and the window beneath as the parent.
             const std::map<int, Toplevel> told = windowsInTheProtocol();
-            const std::vector<QWidget*> chain = t.program.shell().windowStack().windows();
+            const std::vector<QWidget*> chain = t.windowsInPlay();
             for (std::size_t i = 0; i < chain.size(); ++i) {
                 const QString where = state + QLatin1Char('/') + chain[i]->objectName();
                 const int id = windowTitled(told, chain[i]->windowTitle());

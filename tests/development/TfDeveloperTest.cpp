@@ -46,7 +46,7 @@ class TfDeveloperTest : public WindowTestCase {
         QTest::mouseClick(project("devOS"), Qt::LeftButton);
         QVERIFY(!project("devOS")->isEnabled());
         QVERIFY(!gauge()->isVisible());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
 
         t->game().DayTicks = 0;
         t->tick(TimerId::tTime, 241 * 3);

@@ -40,20 +40,20 @@ class EventWindowsTest : public WindowTestCase {
         QVERIFY(virus != nullptr && virus->isVisible());
         QCOMPARE(virus->client()->size(), QSize(319, 143));
         QVERIFY(!t->fMain()->isEnabled());
-        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t->timer(TimerId::tTime).isActive());
         QVERIFY(!choice("Label1")->isEnabled());  // no antivirus
         QCOMPARE(text(WindowId::Form4, "lKill"), QString());
 
         QTest::mouseClick(choice("Label2"), Qt::LeftButton);
         QCOMPARE(text(WindowId::Form4, "lKill"), QStringLiteral("Вирус не причинил вреда."));
         QVERIFY(!choice("Label2")->isEnabled());
-        QVERIFY(t->program.shell().timer(TimerId::tmFormClose).isActive());
-        QCOMPARE(t->program.shell().timer(TimerId::tmFormClose).interval(), 2000);
+        QVERIFY(t->timer(TimerId::tmFormClose).isActive());
+        QCOMPARE(t->timer(TimerId::tmFormClose).interval(), 2000);
 
         t->tick(TimerId::tmFormClose, 1);
         QVERIFY(!virus->isVisible());
         QVERIFY(t->fMain()->isEnabled());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
     }
 
     void theCloseBoxAfterAKillOnlyHidesTheWindow() {

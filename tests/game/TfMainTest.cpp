@@ -139,7 +139,7 @@ class TfMainTest : public WindowTestCase {
     }
 
     void eachActivityWindowOpensAndReturnsToTheMainWindow() {
-        const auto clock = t->program.shell().timer(TimerId::tTime);
+        const auto clock = t->timer(TimerId::tTime);
         for (const Activity& activity : kActivities) {
             for (bool byReturnLabel : {true, false}) {
                 const QString which = QString::fromUtf8(activity.caption) +
@@ -198,7 +198,7 @@ class TfMainTest : public WindowTestCase {
 
     // «Выход» and the close box leave the about window alike: the day goes on.
     void theAboutWindowFromTheMenuPausesTheDay() {
-        const auto clock = t->program.shell().timer(TimerId::tTime);
+        const auto clock = t->timer(TimerId::tTime);
         for (const bool closeBox : {false, true}) {
             const char* row = closeBox ? "the close box" : "Выход";
             menuAction("mAbout")->trigger();
@@ -220,7 +220,7 @@ class TfMainTest : public WindowTestCase {
         t->shell.fileAnswers = {std::string("/saves/ivan"), std::string("/saves/ivan.tso")};
         menuAction("mSave")->trigger();
         QCOMPARE(t->shell.files.count("/saves/ivan.tso"), std::size_t{1});
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
 
         t->game().Money = 7;
         t->game().Day = 40;
@@ -230,7 +230,7 @@ class TfMainTest : public WindowTestCase {
         QCOMPARE(label("lDay")->text(), QStringLiteral("1"));
         QCOMPARE(t->game().PartLevel[kMotherboard], 0);
         QVERIFY(t->shell.messages.empty());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
     }
 
     void textIsShownAsTheCharactersThemselves_data() {
@@ -321,7 +321,7 @@ class TfMainTest : public WindowTestCase {
         menuAction("mExit")->trigger();
         QCOMPARE(t->shell.ends, 1);
         QCOMPARE(t->shell.restarts, 0);
-        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t->timer(TimerId::tTime).isActive());
 
         TestProgram other;
         other.startGame();
@@ -438,7 +438,7 @@ class TfMainTest : public WindowTestCase {
         t->tick();
         QVERIFY(t->shown(WindowId::Form1));
         QVERIFY(!t->fMain()->isVisible());
-        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t->timer(TimerId::tTime).isActive());
         auto* picture = t->find<QLabel>(WindowId::Form1, "imCongratulations");
         QCOMPARE(picture->pixmap().size(), QSize(300, 100));
     }
@@ -451,7 +451,7 @@ class TfMainTest : public WindowTestCase {
         QCOMPARE(QString::fromStdString(t->shell.messages[0].text),
                  QStringLiteral("У вас плохое настроение. К сожалению вы проиграли"));
         QCOMPARE(t->shell.ends, 1);
-        QVERIFY(!t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t->timer(TimerId::tTime).isActive());
     }
 
   private:

@@ -110,7 +110,7 @@ class TfComputerTest : public WindowTestCase {
         t->window(WindowId::fComputer)->close();
         QVERIFY(!t->shown(WindowId::fComputer));
         QVERIFY(t->fMain()->isEnabled());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
         QVERIFY(software->isEnabled());
         QTest::mouseClick(software, Qt::LeftButton);
         QVERIFY(t->shown(WindowId::fSoftware));

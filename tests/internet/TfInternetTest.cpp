@@ -34,15 +34,15 @@ class TfInternetTest : public WindowTestCase {
         QTest::mouseClick(label("lConnect"), Qt::LeftButton);
         QVERIFY(!label("lConnect")->isEnabled());
         QCOMPARE(text("lConnectInfo"), QStringLiteral("Набор номера..."));
-        QVERIFY(t->program.shell().timer(TimerId::tConnect).isActive());
+        QVERIFY(t->timer(TimerId::tConnect).isActive());
         t->tick(TimerId::tConnect, 6);
         QCOMPARE(text("lConnectInfo"), QStringLiteral("Проверка имени пользователя и пароля..."));
         t->tick(TimerId::tConnect, 5);
         QCOMPARE(text("lConnectInfo"), QString());
         QCOMPARE(label("lConnect")->text(), QStringLiteral("Отключить"));
         QVERIFY(label("lConnect")->isEnabled());
-        QVERIFY(!t->program.shell().timer(TimerId::tConnect).isActive());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(!t->timer(TimerId::tConnect).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
         QVERIFY(group("grHack")->isVisible());
         QVERIFY(label("surfTools")->isEnabled());
     }
@@ -58,7 +58,7 @@ class TfInternetTest : public WindowTestCase {
         QCOMPARE(t->find<QLabel>(WindowId::fMain, "lMoney")->text(), QStringLiteral("1700"));
         QVERIFY(!label("lBrutus")->isEnabled());
         QVERIFY(gauge()->isVisible());
-        QCOMPARE(t->program.shell().timer(TimerId::tSoftLoad).interval(), 100);
+        QCOMPARE(t->timer(TimerId::tSoftLoad).interval(), 100);
         QVERIFY(!label("FTPhack")->isEnabled());
 
         t->tick(TimerId::tSoftLoad, 100);
@@ -85,7 +85,7 @@ class TfInternetTest : public WindowTestCase {
         t->tick(TimerId::tFTPhack, 1);
         QCOMPARE(text("hLine6"), QString());
         QVERIFY(label("FTPhack")->isEnabled());
-        QVERIFY(!t->program.shell().timer(TimerId::tFTPhack).isActive());
+        QVERIFY(!t->timer(TimerId::tFTPhack).isActive());
     }
 
     void theMarketSellsTheProjectOnce() {
@@ -111,7 +111,7 @@ class TfInternetTest : public WindowTestCase {
         QVERIFY(!t->shown(WindowId::fInternet));
         QCOMPARE(t->game().Wage, 1);
         QVERIFY(t->fMain()->isEnabled());
-        QVERIFY(t->program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t->timer(TimerId::tTime).isActive());
     }
 
   private:

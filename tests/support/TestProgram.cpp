@@ -6,7 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <QTimer>
+#include <algorithm>
+
 #include "app/Desktop.h"
+#include "app/WindowStack.h"
 #include "game/TfMain.h"
 #include "widgets/PictureButton.h"
 
@@ -15,6 +19,26 @@ namespace tessaro::testing {
 TestProgram::TestProgram(std::uint32_t seed) : program(shell, [seed] { return seed; }) {
     shell.game = &program.game();
     program.start();
+}
+
+bool ClockTimer::isActive() const {
+    return shell_.scheduler() != nullptr && shell_.scheduler()->scheduled(id_);
+}
+
+int ClockTimer::interval() const {
+    return game_.timer(id_).interval;
+}
+
+std::int64_t ClockTimer::remainingTime() const {
+    return isActive() ? std::max<std::int64_t>(0, shell_.scheduler()->due(id_) - shell_.now()) : -1;
+}
+
+const QTimer& TestProgram::wakeTimer() {
+    return *program.shell().findChild<QTimer*>(QStringLiteral("gameClock"));
+}
+
+std::vector<QWidget*> TestProgram::windowsInPlay() {
+    return program.shell().findChild<WindowStack*>(QStringLiteral("windowStack"))->windows();
 }
 
 void TestProgram::moveMainWindowAside() {

@@ -8,7 +8,29 @@
 #include "support/RecordingShell.h"
 #include "widgets/ScreenLanguage.h"
 
+class QTimer;
+
+namespace tessaro {
+class WindowStack;
+}
+
 namespace tessaro::testing {
+
+// What the shell's clock holds of one of the game's timers.
+class ClockTimer {
+  public:
+    ClockTimer(const Shell& shell, const Game& game, TimerId id)
+        : shell_(shell), game_(game), id_(id) {}
+    bool isActive() const;
+    int interval() const;
+    // Milliseconds until its next tick; -1 while it does not run.
+    std::int64_t remainingTime() const;
+
+  private:
+    const Shell& shell_;
+    const Game& game_;
+    TimerId id_;
+};
 
 // The whole program in-process, with an outside world that records instead of blocking or
 // exiting, and a seed source that always gives `seed`.
@@ -25,6 +47,12 @@ class TestProgram {
             program.shell().tick(id);
         }
     }
+
+    ClockTimer timer(TimerId id) { return ClockTimer(program.shell(), program.game(), id); }
+    // The one real timer, armed for the next tick that the player can see.
+    const QTimer& wakeTimer();
+    // The windows in play, bottom first.
+    std::vector<QWidget*> windowsInPlay();
 
     Game& game() { return program.game(); }
     GameWindow* window(WindowId id) const { return program.window(id); }

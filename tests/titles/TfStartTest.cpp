@@ -56,7 +56,7 @@ class TfStartTest : public QObject {
         QVERIFY(t.window(WindowId::fStart) == nullptr);
         QVERIFY(t.fMain()->isVisible());
         QCOMPARE(t.find<QLabel>(WindowId::fMain, "lName")->text(), QStringLiteral("Пётр"));
-        QVERIFY(t.program.shell().timer(TimerId::tTime).isActive());
+        QVERIFY(t.timer(TimerId::tTime).isActive());
     }
 
     void aLongNameIsCut() {

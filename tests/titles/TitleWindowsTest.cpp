@@ -37,7 +37,7 @@ class TitleWindowsTest : public QObject {
             QVERIFY2(!t.shown(WindowId::Form2), row);
             QVERIFY2(congratulations->isEnabled(), row);
             QVERIFY2(!t.fMain()->isVisible(), row);
-            QVERIFY2(!t.program.shell().timer(TimerId::tTime).isActive(), row);
+            QVERIFY2(!t.timer(TimerId::tTime).isActive(), row);
             QCOMPARE(t.shell.ends, 0);
 
             QTest::mouseClick(t.find<ActionLabel>(WindowId::Form1, "bQuit"), Qt::LeftButton);
