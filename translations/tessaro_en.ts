@@ -848,10 +848,6 @@
         <translation>The file is marked as UTF-8 but is not.</translation>
     </message>
     <message>
-        <source>Файл не в кодовой странице Windows-1251.</source>
-        <translation>The file is not in the Windows-1251 code page.</translation>
-    </message>
-    <message>
         <source>В файле есть текст не из кодовой страницы Windows-1251.</source>
         <translation>The file contains text outside the Windows-1251 code page.</translation>
     </message>

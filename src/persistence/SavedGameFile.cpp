@@ -8,8 +8,9 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <cerrno>
+
+#include "persistence/CodePage.h"
 
 namespace tessaro {
 
@@ -76,17 +77,16 @@ QString failure(const QFileDevice& file, int error) {
 
 std::optional<std::string> encodeSavedGame(const std::vector<std::string>& lines,
                                            QByteArray& bytes) {
-    QString text;
+    std::string text;
     for (const std::string& line : lines) {
-        text += QString::fromStdString(line);
-        text += QStringLiteral("\r\n");
+        text += line;
+        text += "\r\n";
     }
-    // The converter is made where it is used: Qt 6.4 mishandles a moved ICU converter.
-    QStringEncoder encoder("windows-1251");
-    bytes = encoder.encode(text);
-    if (!encoder.isValid() || encoder.hasError()) {
+    const std::optional<std::string> encoded = toWindows1251(text);
+    if (!encoded) {
         return reason(kGameOutsideCodePage).toStdString();
     }
+    bytes = QByteArray::fromStdString(*encoded);
     return std::nullopt;
 }
 
@@ -105,12 +105,7 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
                 .toStdString();
         }
     } else {
-        QStringDecoder decoder("windows-1251");
-        text = decoder.decode(bytes);
-        if (!decoder.isValid() || decoder.hasError()) {
-            return reason(QT_TRANSLATE_NOOP("tessaro", "Файл не в кодовой странице Windows-1251."))
-                .toStdString();
-        }
+        text = QString::fromStdString(fromWindows1251(bytes.toStdString()));
     }
     lines.clear();
     qsizetype start = 0;

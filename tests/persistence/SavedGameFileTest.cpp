@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "persistence/CodePage.h"
 #include "persistence/SavedGameFile.h"
 #include "widgets/ScreenLanguage.h"
 
@@ -31,6 +33,22 @@ class SavedGameFileTest : public QObject {
         std::vector<std::string> lines;
         QVERIFY(!readSavedGameFile(path.toStdString(), lines));
         QCOMPARE(lines, (std::vector<std::string>{"Иван", "-1", "Нет"}));
+    }
+
+    // The game's own table reads every byte as the system's converter does, where the system
+    // has one (Qt built with ICU).
+    void theGamesCodePageIsTheSystems() {
+        QStringDecoder system("windows-1251");
+        if (!system.isValid()) {
+            QSKIP("this Qt has no converter for Windows-1251");
+        }
+        for (int value = 0; value < 256; ++value) {
+            const QByteArray byte(1, static_cast<char>(value));
+            QStringDecoder decoder("windows-1251");
+            const QString expected = decoder.decode(byte);
+            QVERIFY(!decoder.hasError());
+            QCOMPARE(QString::fromStdString(fromWindows1251(byte.toStdString())), expected);
+        }
     }
 
     void linesSplitAtCrLfALoneCrOrALoneLf() {
