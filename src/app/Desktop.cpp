@@ -1,23 +1,21 @@
 #include "app/Desktop.h"
 
-#include <fontconfig/fontconfig.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/DesktopProbe.h"
 #include "app/EndRequests.h"
+#include "app/NoDesktop.h"
 #include "app/Program.h"
 #include "app/QtShellPort.h"
+#include "app/System.h"
 #include "widgets/Fonts.h"
 #include "widgets/Pictures.h"
 #include "widgets/WindowCaption.h"
@@ -57,17 +55,12 @@ int runDesktop(int argc, char* argv[]) {
     if (!aDesktopIsThere(argc, argv)) {
         return sayThereIsNoDesktop(argc, argv);
     }
-    // A save that reaches the file size limit fails with its reason instead of ending the game.
-    std::signal(SIGXFSZ, SIG_IGN);
+    const std::function<void()> systemReady = prepareTheSystem();
     // The application takes its own options off argv; the file's bytes are kept before.
     const std::vector<std::string> arguments(argv, argv + argc);
     choosePlatformDefaults();
-    // Reading the desktop's font configuration is the longest step before the start window,
-    // and connecting to the display does not need it: a second thread reads it meanwhile, and
-    // Qt finds it read.
-    std::thread fontConfiguration(&FcInit);
     QApplication application(argc, argv);
-    fontConfiguration.join();
+    systemReady();
     const ScreenLanguage language = chosenLanguage(QCoreApplication::arguments());
     useLanguage(language);
     QCommandLineParser parser;

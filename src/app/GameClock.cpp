@@ -1,31 +1,8 @@
 #include "app/GameClock.h"
 
-#include <csignal>
+#include "app/System.h"
 
 namespace tessaro {
-
-namespace {
-
-// Raised when the program resumes after a stop: the system tells it so with SIGCONT, and no
-// sooner than that can the program tell how long it stood.
-volatile std::sig_atomic_t resumedFromStop = 0;
-
-extern "C" void noteResumption(int /*signal*/) {
-    resumedFromStop = 1;
-}
-
-void listenForResumption() {
-    static const bool listening = [] {
-        struct sigaction action {};
-        action.sa_handler = noteResumption;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        return sigaction(SIGCONT, &action, nullptr) == 0;
-    }();
-    static_cast<void>(listening);
-}
-
-}  // namespace
 
 GameClock::GameClock() {
     listenForResumption();
@@ -33,8 +10,7 @@ GameClock::GameClock() {
 }
 
 void GameClock::pauseStoppedTime() {
-    if (resumedFromStop != 0) {
-        resumedFromStop = 0;
+    if (resumedFromStop()) {
         const std::int64_t stopped = now() - lastRan_ - kLongestCatchUp;
         if (stopped > 0) {
             paused_ += stopped;

@@ -1,6 +1,5 @@
 #include "app/WindowStack.h"
 
-#include <xcb/xcb.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
@@ -12,6 +11,7 @@
 #include <memory>
 #include <utility>
 
+#include "app/System.h"
 #include "widgets/ItemButton.h"
 #include "widgets/WindowCaption.h"
 
@@ -446,20 +446,10 @@ void WindowStack::takeTheKeyboardBack() {
         return;
     }
     focusPending_ = true;
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || QGuiApplication::focusWindow() == nullptr ||
-        QGuiApplication::focusWindow()->isVisible()) {
+    const QWindow* focus = QGuiApplication::focusWindow();
+    if (focus == nullptr || focus->isVisible() || !sendTheKeyboardRoundAgain(window)) {
         bringTopForward();
-        return;
     }
-    // The X server already gives the keys to the window in play, so that asking for it
-    // changes nothing and Qt hears of nothing: the focus goes round through no window and
-    // back, which the server reports to Qt as any change of focus.
-    xcb_connection_t* connection = x11->connection();
-    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_NONE, XCB_NONE, XCB_CURRENT_TIME);
-    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT,
-                        static_cast<xcb_window_t>(window->winId()), XCB_CURRENT_TIME);
-    xcb_flush(connection);
 }
 
 void WindowStack::followMinimised(QWidget* window) {

@@ -1,16 +1,13 @@
 #include "persistence/SavedGameFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <cerrno>
+#include <iterator>
 
 #include "persistence/CodePage.h"
+#include "persistence/SystemFile.h"
 
 namespace tessaro {
 
@@ -35,33 +32,25 @@ QString reason(const char* text) {
     return QCoreApplication::translate("tessaro", text);
 }
 
-// What the system says of the usual errors, in the game's language: the C library would say
-// it in the desktop's language where its translations are installed, and Qt in its own.
-struct SystemReason {
-    int error;
-    const char* text;
+// What the system says of the usual errors, in the game's language: the system would say it
+// in the desktop's language where its translations are installed, and Qt in its own.
+constexpr const char* kFaultTexts[] = {
+    QT_TRANSLATE_NOOP("tessaro", "Нет такого файла или папки."),
+    QT_TRANSLATE_NOOP("tessaro", "Нет доступа."),
+    QT_TRANSLATE_NOOP("tessaro", "На диске не осталось места."),
+    QT_TRANSLATE_NOOP("tessaro", "Исчерпана квота на диске."),
+    QT_TRANSLATE_NOOP("tessaro", "Диск доступен только для чтения."),
+    QT_TRANSLATE_NOOP("tessaro", "Часть пути не является папкой."),
+    QT_TRANSLATE_NOOP("tessaro", "Это папка."),
+    QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик."),
+    QT_TRANSLATE_NOOP("tessaro", "Слишком длинное имя файла."),
+    QT_TRANSLATE_NOOP("tessaro", "Ошибка ввода-вывода."),
 };
-constexpr SystemReason kSystemReasons[] = {
-    {ENOENT, QT_TRANSLATE_NOOP("tessaro", "Нет такого файла или папки.")},
-    {EACCES, QT_TRANSLATE_NOOP("tessaro", "Нет доступа.")},
-    {EPERM, QT_TRANSLATE_NOOP("tessaro", "Нет доступа.")},
-    {ENOSPC, QT_TRANSLATE_NOOP("tessaro", "На диске не осталось места.")},
-    {EDQUOT, QT_TRANSLATE_NOOP("tessaro", "Исчерпана квота на диске.")},
-    {EROFS, QT_TRANSLATE_NOOP("tessaro", "Диск доступен только для чтения.")},
-    {ENOTDIR, QT_TRANSLATE_NOOP("tessaro", "Часть пути не является папкой.")},
-    {EISDIR, QT_TRANSLATE_NOOP("tessaro", "Это папка.")},
-    {EFBIG, QT_TRANSLATE_NOOP("tessaro", "Файл слишком велик.")},
-    {ENAMETOOLONG, QT_TRANSLATE_NOOP("tessaro", "Слишком длинное имя файла.")},
-    {EIO, QT_TRANSLATE_NOOP("tessaro", "Ошибка ввода-вывода.")},
-};
+static_assert(std::size(kFaultTexts) == static_cast<std::size_t>(FileFault::InputOutput) + 1);
 
 QString systemReason(int error) {
-    for (const SystemReason& row : kSystemReasons) {
-        if (row.error == error) {
-            return reason(row.text);
-        }
-    }
-    return qt_error_string(error);
+    const std::optional<FileFault> fault = faultOf(error);
+    return fault ? reason(kFaultTexts[static_cast<std::size_t>(*fault)]) : systemWords(error);
 }
 
 QString tooLarge() {
@@ -144,14 +133,14 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     // Unbuffered, every write reaches the file at once and a full disk fails it here: Qt 6.4's
     // commit() reports success even when its own final flush failed, and would put an empty or
     // cut file in place of the old one.
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return cannotCreate(name, failure(file, errno));
+        return cannotCreate(name, failure(file, lastFileError()));
     }
     // A write cut short (the disk filled, the file reached its size limit) is tried again for
     // the rest, so that the platform says why it cannot go on.
     qint64 written = 0;
-    errno = 0;
+    clearFileError();
     while (written < bytes.size()) {
         const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
         if (more <= 0) {
@@ -160,13 +149,13 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
         written += more;
     }
     if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString why = failure(file, errno);
+        const QString why = failure(file, lastFileError());
         file.cancelWriting();
         return cannotCreate(name, why);
     }
-    errno = 0;
+    clearFileError();
     if (!file.commit()) {
-        return cannotCreate(name, failure(file, errno));
+        return cannotCreate(name, failure(file, lastFileError()));
     }
     return std::nullopt;
 }
@@ -174,29 +163,16 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
 std::optional<std::string> readSavedGameFile(const std::string& path,
                                              std::vector<std::string>& lines) {
     const QString name = QString::fromStdString(path);
-    // Opened without blocking, and looked at before anything is read: a pipe or a device would
-    // otherwise hold the program until someone wrote to it.
-    // Opened by the path's own bytes: a name that is not UTF-8 (a Latin-1 name from an old disk)
-    // would not survive a round trip through QString.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0) {
-        return cannotOpen(name, systemReason(errno));
-    }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return cannotOpen(
-            name,
-            S_ISDIR(status.st_mode)
-                ? reason(QT_TRANSLATE_NOOP("tessaro", "Это папка, а не сохранённая игра."))
-                : reason(QT_TRANSLATE_NOOP("tessaro", "Это не файл, а устройство или канал.")));
-    }
     QFile file;
-    errno = 0;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        const QString why = failure(file, errno);
-        ::close(descriptor);
-        return cannotOpen(name, why);
+    if (const std::optional<OpenFailure> failed = openToRead(path, file)) {
+        if (failed->notAFile) {
+            return cannotOpen(
+                name,
+                *failed->notAFile == NotAFile::Folder
+                    ? reason(QT_TRANSLATE_NOOP("tessaro", "Это папка, а не сохранённая игра."))
+                    : reason(QT_TRANSLATE_NOOP("tessaro", "Это не файл, а устройство или канал.")));
+        }
+        return cannotOpen(name, failure(file, failed->error));
     }
     if (file.size() > kLargestSavedGame) {
         return cannotOpen(name, tooLarge());
