@@ -6,8 +6,8 @@
 # gives build-windows/tessaro-1.1.0-windows.zip and build-windows/tessaro-1.1.0-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build googletest zip \
-  xauth x11-utils
+scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build googletest zip xz-utils \
+  xclip
 qt=$(scripts/windows-qt.sh)
 # A Wine prefix of the build's own, which the first run sets up (the slowest start).
 export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wine}
@@ -23,4 +23,5 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARO_WERROR
 cmake --build build-windows
 ctest --test-dir build-windows --output-on-failure --no-tests=error --timeout 600 -j"$(nproc)"
 cmake --build build-windows --target windows_zip windows_installer
+tests/windows/unpacked.sh build-windows/tessaro-*-windows.zip
 ls -l build-windows/tessaro-*-windows.zip build-windows/tessaro-*-setup.exe

@@ -3,7 +3,7 @@
 #   wine.sh QT_FOLDER PROGRAM.exe [ARGS...]
 # Qt's and MinGW's libraries are found through WINEPATH; Qt's variables of the environment are
 # passed on (Wine drops the variables that begin with QT_, and hands WINEQT_... to the program
-# as QT_...); the offscreen platform finds Wine's fonts, Tahoma among them.
+# as QT_...); the offscreen platform finds its fonts in QT_QPA_FONTDIR, by default Wine's.
 set -euo pipefail
 qt=$1
 shift

@@ -7,6 +7,13 @@
 
 namespace tessaro {
 
+namespace {
+
+// Not among MinGW's names of the system's errors.
+constexpr DWORD kDiskQuotaExceeded = 1295;
+
+}  // namespace
+
 int lastFileError() {
     return static_cast<int>(GetLastError());
 }
@@ -28,7 +35,7 @@ std::optional<FileFault> faultOf(int error) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
             return FileFault::DiskFull;
-        case ERROR_DISK_QUOTA_EXCEEDED:
+        case kDiskQuotaExceeded:
             return FileFault::QuotaExceeded;
         case ERROR_WRITE_PROTECT:
             return FileFault::ReadOnlyDisk;
