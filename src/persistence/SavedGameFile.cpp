@@ -50,7 +50,7 @@ static_assert(std::size(kFaultTexts) == static_cast<std::size_t>(FileFault::Inpu
 
 QString systemReason(int error) {
     const std::optional<FileFault> fault = faultOf(error);
-    return fault ? reason(kFaultTexts[static_cast<std::size_t>(*fault)]) : systemWords(error);
+    return fault ? reason(kFaultTexts[static_cast<std::size_t>(*fault)]) : qt_error_string(error);
 }
 
 QString tooLarge() {

@@ -28,9 +28,8 @@ enum class FileFault {
 int lastFileError();
 void clearFileError();
 // The usual reason that an error stands for; nothing for an error of another kind, which Qt
-// says in its own words (`systemWords`).
+// says in its own words (qt_error_string reads either system's errors).
 std::optional<FileFault> faultOf(int error);
-QString systemWords(int error);
 
 // Why a saved game cannot be read, before anything is read from it: it is not a file.
 enum class NotAFile { Folder, DeviceOrPipe };

@@ -45,10 +45,6 @@ std::optional<FileFault> faultOf(int error) {
     }
 }
 
-QString systemWords(int error) {
-    return qt_error_string(error);
-}
-
 std::optional<OpenFailure> openToRead(const std::string& path, QFile& file) {
     // Looked at before anything is read: a pipe or a device would otherwise hold the program
     // until someone wrote to it. Opened by the path's own bytes: a name that is not UTF-8 (a

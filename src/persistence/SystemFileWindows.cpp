@@ -55,10 +55,6 @@ std::optional<FileFault> faultOf(int error) {
     }
 }
 
-QString systemWords(int error) {
-    return qt_error_string(error);
-}
-
 std::optional<OpenFailure> openToRead(const std::string& path, QFile& file) {
     const QString name = QString::fromStdString(path);
     const QFileInfo info(name);

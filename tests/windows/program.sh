@@ -7,26 +7,8 @@
 set -euo pipefail
 wine=("$1" "$2")
 program=$3 round_trip=$4 linux_game=$5
-here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=../../scripts/virtual-screen.sh
-source "$here/../../scripts/virtual-screen.sh"
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-  stop_virtual_screen
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-start_virtual_screen
-unset QT_QPA_PLATFORM
-# A Wine prefix of this test's own, kept between runs: Wine's desktop process belongs to the
-# first program of a prefix and stays without a screen where that program had none (the
-# offscreen tests).
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}-screen
+# shellcheck source=wine-screen.sh
+source "$(dirname "$0")/wine-screen.sh"
 
 # A saved game made by the game on Linux: read and written again on Windows, the same bytes.
 "${wine[@]}" "$round_trip" "$(windows_path "$linux_game")" "$(windows_path "$work/again.tso")" ||
