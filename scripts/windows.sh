@@ -18,8 +18,11 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARO_WERROR
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-w64.cmake" \
   -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/packaging/windows/wine.sh;$qt" \
-  -DTESSARO_WINDOWS_QT="$qt"
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/packaging/windows/wine.sh;$qt"
+# The prefix is set up once, before the build runs its first program under Wine (the icon
+# files, the tests' discovery): programs started together on a new prefix each wait for it.
+WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wineboot --init
+wineserver --wait
 cmake --build build-windows
 ctest --test-dir build-windows --output-on-failure --no-tests=error --timeout 600 -j"$(nproc)"
 cmake --build build-windows --target windows_zip windows_installer
