@@ -27,4 +27,5 @@ cmake --build build-windows
 ctest --test-dir build-windows --output-on-failure --no-tests=error --timeout 600 -j"$(nproc)"
 cmake --build build-windows --target windows_zip windows_installer
 tests/windows/unpacked.sh build-windows/tessaro-*-windows.zip
+tests/windows/installer.sh build-windows/tessaro-*-setup.exe
 ls -l build-windows/tessaro-*-windows.zip build-windows/tessaro-*-setup.exe

@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=1.1.0 -DSTAGE=folder -DICON=tessaro.ico -DOUTFILE=setup.exe tessaro.nsi
 ; It installs the portable folder, a Start menu entry in the player's language, the .tso saved
 ; games opening in the game, and an uninstaller that takes all of it away again.
-Unicode true
+; A 64-bit installer for a 64-bit game.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
@@ -34,13 +35,16 @@ LangString SavedGame ${LANG_ENGLISH} "Tessaro saved game"
 LangString Uninstall ${LANG_RUSSIAN} "Удалить ${NAME}"
 LangString Uninstall ${LANG_ENGLISH} "Uninstall ${NAME}"
 
+; For every user of the machine, as Program Files is.
 Function .onInit
   SetRegView 64
+  SetShellVarContext all
   !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section

@@ -14,6 +14,13 @@ source "$(dirname "$0")/wine-screen.sh"
 "${wine[@]}" "$round_trip" "$(windows_path "$linux_game")" "$(windows_path "$work/again.tso")" ||
   fail "the round trip did not run"
 cmp "$linux_game" "$work/again.tso" || fail "Windows wrote the saved game otherwise"
+# A save that fails says why in the game's words, from the system's own error.
+if "${wine[@]}" "$round_trip" "$(windows_path "$linux_game")" 'Z:\no\such\folder\game.tso' \
+    2>"$work/error.txt"; then
+  fail "a save into a folder that is not there succeeded"
+fi
+grep -q "Нет такого файла или папки" "$work/error.txt" ||
+  fail "a failed save did not say why: $(cat "$work/error.txt")"
 
 export LANGUAGE=ru
 "${wine[@]}" "$program" --language ru &
