@@ -50,6 +50,7 @@ void choosePlatformDefaults() {
 
 int runDesktop(int argc, char* argv[]) {
     if (asksHelpOrVersion(argc, argv) || !commandLineIsGood(argc, argv)) {
+        findTheTerminal();
         return answerOnTheTerminal(argc, argv);
     }
     if (!aDesktopIsThere(argc, argv)) {

@@ -14,6 +14,11 @@ namespace tessaro {
 // before the start window, is read meanwhile where it can be. Returns what waits for that read.
 std::function<void()> prepareTheSystem();
 
+// Where the program prints its answers on the command line (the help, the version, a wrong
+// option): a program of the desktop on Windows has no console of its own and takes the one it
+// was started from, if any.
+void findTheTerminal();
+
 // Whether the desktop platform that Qt would choose has a desktop to show the windows on.
 bool aDesktopIsThere(int argc, char* argv[]);
 

@@ -91,6 +91,8 @@ std::function<void()> prepareTheSystem() {
     return [fonts] { fonts->join(); };
 }
 
+void findTheTerminal() {}
+
 bool aDesktopIsThere(int argc, char* argv[]) {
     // A platform of another kind (offscreen, vnc) is Qt's to judge.
     const std::string platform = qtSetting(argc, argv, "platform", "QT_QPA_PLATFORM");

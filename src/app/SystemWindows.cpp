@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QWidget>
+#include <cstdio>
 
 namespace tessaro {
 
@@ -26,6 +27,14 @@ BOOL WINAPI askToEnd(DWORD /*event*/) {
 
 std::function<void()> prepareTheSystem() {
     return [] {};
+}
+
+void findTheTerminal() {
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+        SetConsoleOutputCP(CP_UTF8);
+    }
 }
 
 bool aDesktopIsThere(int /*argc*/, char* /*argv*/[]) {
