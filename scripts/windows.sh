@@ -6,7 +6,7 @@
 # gives build-windows/tessaro-1.1.0-windows.zip and build-windows/tessaro-1.1.0-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build googletest zip xz-utils \
+scripts/setup.sh g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build googletest zip unzip xz-utils \
   xclip
 qt=$(scripts/windows-qt.sh)
 # A Wine prefix of the build's own, which the first run sets up (the slowest start).
