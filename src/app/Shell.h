@@ -34,7 +34,8 @@ class Shell : public QObject, public ShellPortRelay {
 
     // The window, or nullptr while the game has not shown it yet or after it is gone.
     GameWindow* window(WindowId id) const { return windows_.window(id); }
-    // The game's timers as the clock holds them; nullptr before a game is set.
+    // The game's timers as the clock holds them; nullptr before a game is set and once the
+    // program has ended.
     const Scheduler* scheduler() const { return ended_ ? nullptr : scheduler_.get(); }
     // The game's time in milliseconds (GameClock).
     std::int64_t now() const { return clock_.now(); }

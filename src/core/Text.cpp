@@ -28,18 +28,35 @@ bool isControlOrFormat(char32_t c) {
 
 }  // namespace
 
+std::optional<char32_t> nextCharacter(std::string_view utf8, std::size_t& at) {
+    const std::size_t start = at++;
+    const auto lead = static_cast<unsigned char>(utf8[start]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    // The bytes that follow the lead, and the least character that needs as many.
+    const std::size_t more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    char32_t c = lead & (0x3F >> more);
+    bool whole = lead >= 0xC0 && lead < 0xF8 && start + more < utf8.size();
+    for (std::size_t k = 1; whole && k <= more; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[start + k]);
+        whole = (next & 0xC0) == 0x80;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (!whole || c < kLeast[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    at = start + 1 + more;
+    return c;
+}
+
 bool holdsControlCharacter(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        if (isControlOrFormat(c)) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::optional<char32_t> c = nextCharacter(utf8, at);
+        if (c && isControlOrFormat(*c)) {
             return true;
         }
-        i += length;
     }
     return false;
 }

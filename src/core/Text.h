@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ inline constexpr const char* kNone = GAME_TEXT("Нет");
 
 // The first `count` characters of a UTF-8 text (the whole text if it is shorter).
 std::string firstCharacters(const std::string& utf8, std::size_t count);
+
+// The character of a UTF-8 text that starts at byte `at`, and `at` moved past it; nothing where
+// the text is not UTF-8 there (a stray or missing continuation, an overlong form, a surrogate,
+// past U+10FFFF), and `at` then moved one byte on.
+std::optional<char32_t> nextCharacter(std::string_view utf8, std::size_t& at);
 
 // Whether a UTF-8 text holds a control or formatting character (a line break, a tab, an escape,
 // a soft hyphen, a direction mark, ...): characters that no name the player types may hold.

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Text.h"
+
 namespace tessaro {
 
 namespace {
@@ -65,50 +67,13 @@ void appendUtf8(std::string& text, char32_t character) {
     }
 }
 
-// The next character of UTF-8 text from `at`, which moves past it; nothing where the text is
-// not UTF-8 (a stray or missing continuation, an overlong form, a surrogate, past U+10FFFF).
-std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int more = 0;
-    char32_t character = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1;
-        character = lead & 0x1F;
-        least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2;
-        character = lead & 0x0F;
-        least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3;
-        character = lead & 0x07;
-        least = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    for (; more > 0; --more, ++at) {
-        if (at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        character = (character << 6) | (static_cast<unsigned char>(text[at]) & 0x3F);
-    }
-    if (character < least || character > 0x10FFFF || (character >= 0xD800 && character <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return character;
-}
-
 }  // namespace
 
 std::optional<std::string> toWindows1251(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const std::optional<char32_t> character = nextUtf8(text, at);
+        const std::optional<char32_t> character = nextCharacter(text, at);
         const std::optional<unsigned char> byte = character ? byteOf(*character) : std::nullopt;
         if (!byte) {
             return std::nullopt;

@@ -261,7 +261,7 @@ class LanguageTest : public QObject {
 
     // A project still in development is the player's project all the same: the development
     // window and the market, which sells it then too, never call it finished.
-    void aProjectInDevelopmentIsTheFirstOfTheMarket() {
+    void aProjectInDevelopmentIsYourProject() {
         useLanguage(ScreenLanguage::English);
         TestProgram t;
         t.startGame();
