@@ -144,9 +144,9 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
             splitter->setSizes({wanted, total - wanted});
         }
     }
-    // The dialog holds the window it belongs to, as the stack of windows in play keeps the
-    // others; no game time passes while it waits.
-    dialog.setWindowModality(Qt::WindowModal);
+    // The dialog holds the whole game, as a message box does: a window that stands beside
+    // takes nothing either. No game time passes while it waits.
+    dialog.setWindowModality(Qt::ApplicationModal);
     const QString chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                                ? dialog.selectedFiles().constFirst()
                                : QString();

@@ -9,7 +9,6 @@
 
 #include "game/TfMain.h"
 #include "game/TimerTable.h"
-#include "widgets/Accessibility.h"
 
 namespace tessaro {
 
@@ -29,7 +28,6 @@ Shell::Shell(ShellPort& outside)
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->installEventFilter(this);
     }
-    setWhoTakesAPress([this](const QWidget* window) { return stack_.takesInput(window); });
 }
 
 void Shell::setGame(Game& game) {
@@ -42,7 +40,6 @@ Shell::~Shell() {
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
-    setWhoTakesAPress(nullptr);
     // A window going away can activate another, whose handler must not reach a half-gone
     // shell.
     ended_ = true;

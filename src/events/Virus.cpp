@@ -9,6 +9,12 @@ namespace tessaro {
 
 namespace {
 
+// The windows that open over the main window; days pass in the development window, and in the
+// internet window while online, so the virus may come over either.
+constexpr WindowId kActivityWindows[] = {
+    WindowId::fInternet, WindowId::fSoftware,  WindowId::fComputer, WindowId::fEducation,
+    WindowId::fJob,      WindowId::fDeveloper, WindowId::Form3};
+
 // Both choices close once one is made: a second choice could undo the first.
 void closeTheChoice(GameState& state) {
     state.virus.choiceMade = true;
@@ -22,6 +28,13 @@ void VirusDayComes(Game& game) {
     game.Randomize();
     game.VirusDay = saturatingSum(game.Day, 40 + game.Random(30));
     game.window(WindowId::fMain).enabled = false;
+    // The virus window holds the window it interrupts: an activity window open over the main
+    // window waits greyed beneath it as well.
+    for (const WindowId activity : kActivityWindows) {
+        if (game.window(activity).shown) {
+            game.window(activity).enabled = false;
+        }
+    }
     stopTimer(game, TimerId::tTime);
     game.virus = VirusCaptions{};
     game.window(WindowId::Form4).shown = true;
@@ -97,11 +110,14 @@ void EndVirusEvent(Game& game) {
     game.window(WindowId::Form4).shown = false;
     stopTimer(game, TimerId::tmFormClose);
     game.virus.lKill.clear();
-    // The event gives back what it interrupted: the main window, or the development or
-    // online internet window that was open over it.
-    const bool developing = game.window(WindowId::fDeveloper).shown;
-    const bool inInternet = game.window(WindowId::fInternet).shown;
-    if (!developing && !inInternet) {
+    // The event gives back what it interrupted: the activity window that was open over the
+    // main window, or else the main window.
+    bool activityOpen = false;
+    for (const WindowId activity : kActivityWindows) {
+        game.window(activity).enabled = true;
+        activityOpen = activityOpen || game.window(activity).shown;
+    }
+    if (!activityOpen) {
         game.window(WindowId::fMain).enabled = true;
     }
     ResumeDayClock(game);

@@ -36,16 +36,12 @@ const DescriberHolder* holderOf(const QWidget* item) {
     return nullptr;
 }
 
-TakesInput& whoTakesAPress() {
-    static TakesInput takesInput;
-    return takesInput;
-}
-
-// A screen reader's Press on a control: a click, where the control's window takes input now.
-// Qt's own Press of a button clicks whatever window the button is in.
+// A screen reader's Press on a control: a click, where the control's window takes the player
+// now. Qt's own Press of a button clicks whatever window the button is in, even one that a
+// dialog holds.
 void pressAsAClick(QWidget* control) {
-    const TakesInput& takesInput = whoTakesAPress();
-    if (!takesInput || takesInput(control->window())) {
+    const auto* window = qobject_cast<const GameWindow*>(control->window());
+    if (window == nullptr || window->takesThePlayer()) {
         static_cast<QAbstractButton*>(control)->click();
     }
 }
@@ -299,10 +295,6 @@ QString spokenLines(const QStringList& lines) {
         }
     }
     return spoken;
-}
-
-void setWhoTakesAPress(TakesInput takesInput) {
-    whoTakesAPress() = std::move(takesInput);
 }
 
 namespace {

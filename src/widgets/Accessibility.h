@@ -10,7 +10,7 @@ namespace tessaro {
 
 // What a screen reader knows of the game's own controls, decided here once:
 // - an item (an action label, a picture button) is a push button named by its text, with a
-//   Press action that takes it as a click does, while its window takes input, and, as its
+//   Press action that takes it as a click does, while its window takes the player, and, as its
 //   description, what the window shows of it while the pointer rests on it;
 // - a box of items is a panel, named by its heading where it has one, never a frame, which a
 //   screen reader would take for a window;
@@ -26,11 +26,6 @@ QString descriptionOf(const QWidget* item);
 // The lines a window shows of an item, as one description: the empty ones left out, each
 // ended as a sentence.
 QString spokenLines(const QStringList& lines);
-
-// Which windows take a screen reader's Press now: the window in play, and one that stands
-// beside it. An item of any other window refuses the Press, as its window refuses a click.
-using TakesInput = std::function<bool(const QWidget* window)>;
-void setWhoTakesAPress(TakesInput takesInput);
 
 // Says a line once to a screen reader, whatever has the focus: what an action changed, a
 // threshold crossed. Nothing is said while no screen reader listens.

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -348,17 +349,43 @@ bool GameWindow::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
+bool GameWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+        heldByADialog_ = event->type() == QEvent::WindowBlocked;
+        holdTheMenu();
+    }
+    return QWidget::event(event);
+}
+
 void GameWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         FormActivate();
     }
+    if (event->type() == QEvent::EnabledChange) {
+        holdTheMenu();
+    }
+}
+
+void GameWindow::holdTheMenu() {
+    const bool takes = takesThePlayer();
+    for (const QMenu* menu : findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu<QMenu*>() == nullptr && !action->isSeparator()) {
+                action->setEnabled(takes);
+            }
+        }
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-    // The window hides only if its close rule says so, when the shell brings it in line.
+    // The window hides only if its close rule says so, when the shell brings it in line; the
+    // close box of a window that a window over it holds does nothing, as Qt has it for a window
+    // that a dialog holds.
     event->ignore();
-    FormClose();
+    if (takesThePlayer()) {
+        FormClose();
+    }
 }
 
 }  // namespace tessaro

@@ -53,6 +53,11 @@ class GameWindow : public QWidget {
     GameWindow(Game& game, WindowId id, const QString& caption, QSize clientSize);
 
     WindowId id() const { return id_; }
+    // Whether the player may act in the window now: the game has not greyed it (a window over
+    // it holds the game), and no dialog holds it (a message box, a file dialog). A window that
+    // does not take the player refuses the pointer, the keys, a screen reader's Press, its menu
+    // and its close box alike.
+    bool takesThePlayer() const { return isEnabled() && !heldByADialog_; }
     // The area that holds the window's controls, of the game's client size.
     QWidget* client() const { return client_; }
 
@@ -147,6 +152,7 @@ class GameWindow : public QWidget {
     // The control that has the keyboard when the window opens, instead of the window itself.
     void setInitialFocus(QWidget* control) { initialFocus_ = control; }
 
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -158,11 +164,15 @@ class GameWindow : public QWidget {
     bool takesTab(const QWidget* control) const;
     // The next control after `control` in the Tab order that can be taken; nullptr if none.
     QWidget* nextItemAfter(QWidget* control) const;
+    // The menu's items follow whether the window takes the player: a screen reader's Press on a
+    // menu item asks only the item.
+    void holdTheMenu();
 
     WindowId id_;
     QWidget* lastInTabOrder_ = nullptr;
     QWidget* initialFocus_ = nullptr;
     int frameChecksLeft_ = 0;
+    bool heldByADialog_ = false;
     QVBoxLayout* layout_;
     QWidget* client_;
     std::vector<std::function<void()>> bindings_;

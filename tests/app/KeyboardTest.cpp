@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
@@ -212,6 +213,46 @@ class KeyboardTest : public QObject {
         QCOMPARE(lastAnnouncement(),
                  QStringLiteral("Деньги: $455. Настроение: 100%. День 1. Статус: Ламер. Опыт: 5. "
                                 "Работа: Пособие по безработице $1/день."));
+    }
+
+    // A window beneath the window in play refuses every road the player has, whether the game
+    // greyed it (the main window under the job window) or a message box holds it: a screen
+    // reader's Press, its menu and its close box. Given back, it takes them again.
+    void aWindowHeldBeneathRefusesEveryRoad() {
+        for (const bool byAMessageBox : {false, true}) {
+            const char* row = byAMessageBox ? "a message box" : "the job window";
+            TestProgram t;
+            t.startGame();
+            TfMain* main = t.fMain();
+            const QAction* save = main->findChild<QAction*>(QStringLiteral("mSave"));
+            QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("…"));
+            box.setWindowModality(Qt::ApplicationModal);
+            if (byAMessageBox) {
+                box.show();
+            } else {
+                t.find<PictureButton>(WindowId::fMain, "bJobImage")->click();
+            }
+            const auto pressTheShop = [&t] {
+                QAccessible::queryAccessibleInterface(
+                    t.find<QWidget>(WindowId::fMain, "bComputerImage"))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::pressAction());
+                QCoreApplication::processEvents();
+            };
+            pressTheShop();
+            QVERIFY2(!t.shown(WindowId::fComputer), row);
+            QVERIFY2(!save->isEnabled(), row);
+            QVERIFY2(!main->close() && main->isVisible() && t.shell.ends == 0, row);
+
+            if (byAMessageBox) {
+                box.hide();
+            } else {
+                t.window(WindowId::fJob)->close();
+            }
+            QVERIFY2(save->isEnabled(), row);
+            pressTheShop();
+            QVERIFY2(t.shown(WindowId::fComputer), row);
+        }
     }
 
     // Each result is told once, from what the windows show: what the player's action changed

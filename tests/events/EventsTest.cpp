@@ -253,7 +253,8 @@ TEST(VirusAfterAFinishedProjectTest, TheProjectKeepsItsNameAndStillSells) {
     EXPECT_EQ(game.ProjectKind, 0);
 }
 
-// The virus can come while the development window is open, since days pass there.
+// The virus can come while the development window is open, since days pass there. It holds
+// that window greyed beneath it, and gives it back with the main window.
 TEST(VirusDuringAnActivityTest, TheEventGivesBackTheWindowItInterrupted) {
     TestGame t;
     Game& game = t.game;
@@ -263,6 +264,7 @@ TEST(VirusDuringAnActivityTest, TheEventGivesBackTheWindowItInterrupted) {
     game.DayTicks = 240;
     DayClockTick(game);
     ASSERT_TRUE(game.window(WindowId::Form4).shown);
+    EXPECT_FALSE(game.window(WindowId::fDeveloper).enabled);
 
     // Closing the development window meanwhile does not end the event early.
     CloseActivity(game, WindowId::fDeveloper);
@@ -271,6 +273,7 @@ TEST(VirusDuringAnActivityTest, TheEventGivesBackTheWindowItInterrupted) {
     LeaveVirus(game);
     EndVirusEvent(game);
     EXPECT_TRUE(game.window(WindowId::fMain).enabled);
+    EXPECT_TRUE(game.window(WindowId::fDeveloper).enabled);
     EXPECT_TRUE(running(game, TimerId::tTime));
 
     // With the development window still open, the main window waits for it.
@@ -278,8 +281,10 @@ TEST(VirusDuringAnActivityTest, TheEventGivesBackTheWindowItInterrupted) {
     game.VirusDay = game.Day;
     game.DayTicks = 240;
     DayClockTick(game);
+    EXPECT_FALSE(game.window(WindowId::fDeveloper).enabled);
     LeaveVirus(game);
     EndVirusEvent(game);
+    EXPECT_TRUE(game.window(WindowId::fDeveloper).enabled);
     EXPECT_FALSE(game.window(WindowId::fMain).enabled);
     EXPECT_TRUE(running(game, TimerId::tTime));
     CloseActivity(game, WindowId::fDeveloper);
