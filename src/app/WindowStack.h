@@ -15,16 +15,17 @@ namespace tessaro {
 // The windows in play, bottom first: the main window, the activity window over it, and over
 // that whatever came last (the virus window, a message box, a file dialog, the about window
 // opened from the congratulations). A window joins when it shows and leaves when it hides.
-//
 // Who may act is not decided here: the game greys the windows beneath the window in play and
-// Qt's modality holds them beneath its dialogs, and such a window refuses the pointer, the
-// keys, a screen reader's Press and its close box by itself. The stack does what neither can:
-// - each window is owned (transient) by the one directly beneath it, so that a window manager
-//   or a compositor keeps the chain in order and raises it together;
-// - a key that the desktop leaves with a window beneath (weston keeps the keyboard with the
-//   main window's surface) goes to the window in play; a click there brings it forward;
-// - a window that comes uninvited (the clock, not the player, brought it) ignores the keyboard
-//   for its first moment and any key already held down when it came;
+// Qt's modality holds them beneath its dialogs; such a window refuses the pointer, the keys, a
+// screen reader's Press and its close box by itself. The stack does what neither can (the test
+// that shows each in brackets):
+// - each window is owned (transient) by the one beneath it, so that a window manager or a
+//   compositor keeps the chain in order (WaylandTest::everyWindowHasTheGamesCaptionAndItsOwner);
+// - a key that the desktop leaves with a window beneath goes to the window in play: weston keeps
+//   the keyboard with the main window's surface, and a disabled window drops it
+//   (WaylandTest::keysForTheMainWindowGoToTheWindowInPlay); a click there brings it forward;
+// - a window that comes uninvited (the clock brought it) ignores the keyboard for its first
+//   moment and keys held when it came (DesktopTest::aVirusIgnoresKeysTypedBeforeItWasSeen);
 // - the keyboard follows the window in play (WindowFocus).
 // A window that stands beside (the about window opened from the main menu, which leaves the
 // main window usable) does not join the chain: owned by the window in play when it shows, it
@@ -95,7 +96,6 @@ class WindowStack : public QObject {
     bool watches(const QWidget* window) const;
     void shown(QWidget* window);
     void hidden(QWidget* window);
-    // Each window owned by the one beneath it.
     void chain();
     // Whether a key is dropped: it is meant for a window beneath the top, and goes to the top
     // instead, or it is too early for a window that came uninvited.
