@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/System.h"
+#include "app/WindowRecords.h"
 #include "app/WindowStack.h"
 #include "widgets/ItemButton.h"
 
@@ -15,19 +16,13 @@ namespace tessaro {
 
 WindowFocus::WindowFocus(const WindowStack& stack) : stack_(stack) {}
 
-WindowFocus::Remembered* WindowFocus::rememberedIn(const QWidget* window) {
-    const auto found = std::find_if(remembered_.begin(), remembered_.end(),
-                                    [window](const Remembered& r) { return r.window == window; });
-    return found == remembered_.end() ? nullptr : &*found;
-}
-
 void WindowFocus::focusMoved(QWidget* control, Qt::FocusReason reason) {
     // Qt's own choice as the window becomes active (the first control, or the one that had the
     // focus) is not the player's: the opener is kept.
     if (reason == Qt::ActiveWindowFocusReason) {
         return;
     }
-    Remembered* remembered = rememberedIn(control->window());
+    Remembered* remembered = recordOf(remembered_, control->window());
     if (remembered == nullptr) {
         std::erase_if(remembered_, [](const Remembered& r) { return r.window == nullptr; });
         remembered = &remembered_.emplace_back(Remembered{control->window(), nullptr, false});
@@ -191,7 +186,7 @@ void WindowFocus::restoreFocus() {
         return;
     }
     focusPending_ = false;
-    const Remembered* remembered = rememberedIn(window);
+    const Remembered* remembered = recordOf(remembered_, window);
     QWidget* control = remembered != nullptr ? remembered->control : nullptr;
     if (control == nullptr || !control->isEnabled() || !control->isVisibleTo(window)) {
         // Never without a focus of its own: from the window itself Tab starts at its first item.

@@ -61,7 +61,6 @@ class WindowFocus : public QObject {
         bool byKeyboard = false;
     };
 
-    Remembered* rememberedIn(const QWidget* window);
     // After the window in play changed or came back: it comes forward and its focused control
     // gets the focus back.
     void focusTopLater();

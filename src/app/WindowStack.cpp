@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/WindowRecords.h"
 #include "widgets/WindowCaption.h"
 
 namespace tessaro {
@@ -44,9 +45,7 @@ bool WindowStack::ours(const QWidget* window) const {
         return true;
     }
     const QWidget* parent = window->parentWidget();
-    return parent != nullptr &&
-           std::any_of(entries_.begin(), entries_.end(),
-                       [parent](const Entry& entry) { return entry.window == parent->window(); });
+    return parent != nullptr && recordOf(entries_, parent->window()) != nullptr;
 }
 
 bool WindowStack::takesInput(const QWidget* window) const {
@@ -54,8 +53,7 @@ bool WindowStack::takesInput(const QWidget* window) const {
 }
 
 bool WindowStack::standsBeside(const QWidget* window) const {
-    const Beside* beside = besideOf(window);
-    return beside != nullptr && beside->owner != nullptr && window->isVisible();
+    return recordOf(beside_, window) != nullptr && window->isVisible();
 }
 
 bool WindowStack::joins(const QWidget* window) {
@@ -64,20 +62,8 @@ bool WindowStack::joins(const QWidget* window) {
     return type == Qt::Window || type == Qt::Dialog;
 }
 
-WindowStack::Entry* WindowStack::entryOf(const QWidget* window) const {
-    const auto entry = std::find_if(entries_.begin(), entries_.end(),
-                                    [window](const Entry& e) { return e.window == window; });
-    return entry == entries_.end() ? nullptr : const_cast<Entry*>(&*entry);
-}
-
-WindowStack::Beside* WindowStack::besideOf(const QWidget* window) const {
-    const auto beside = std::find_if(beside_.begin(), beside_.end(),
-                                     [window](const Beside& b) { return b.window == window; });
-    return beside == beside_.end() ? nullptr : const_cast<Beside*>(&*beside);
-}
-
 bool WindowStack::watches(const QWidget* window) const {
-    return entryOf(window) != nullptr || besideOf(window) != nullptr ||
+    return recordOf(entries_, window) != nullptr || recordOf(beside_, window) != nullptr ||
            (!window->isVisible() && joins(window) && ours(window));
 }
 
@@ -111,7 +97,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::WindowStateChange:
-            if (widget->isWindow() && entryOf(widget) != nullptr &&
+            if (widget->isWindow() && recordOf(entries_, widget) != nullptr &&
                 ((static_cast<QWindowStateChangeEvent*>(event)->oldState() ^
                   widget->windowState()) &
                  Qt::WindowMinimized)) {
@@ -124,7 +110,7 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::FocusIn:
-            if (!widget->isWindow() && entryOf(widget->window()) != nullptr) {
+            if (!widget->isWindow() && recordOf(entries_, widget->window()) != nullptr) {
                 focus_.focusMoved(widget, static_cast<QFocusEvent*>(event)->reason());
             }
             return false;
@@ -154,13 +140,13 @@ bool WindowStack::filter(QObject* watched, QEvent* event) {
 }
 
 void WindowStack::shown(QWidget* window) {
-    if (Beside* beside = besideOf(window)) {
+    if (Beside* beside = recordOf(beside_, window)) {
         beside->owner = top();
         focus_.besideShown();
         chain();
         return;
     }
-    if (!joins(window) || entryOf(window) != nullptr || !ours(window)) {
+    if (!joins(window) || recordOf(entries_, window) != nullptr || !ours(window)) {
         return;
     }
     std::erase_if(entries_, [](const Entry& entry) { return entry.window == nullptr; });
@@ -178,7 +164,7 @@ void WindowStack::shown(QWidget* window) {
 }
 
 void WindowStack::hidden(QWidget* window) {
-    if (Beside* beside = besideOf(window)) {
+    if (Beside* beside = recordOf(beside_, window)) {
         beside->owner = nullptr;
         focus_.besideHidden();
         return;
@@ -213,7 +199,7 @@ void WindowStack::chain() {
         if (beside.window == nullptr || !beside.window->isVisible()) {
             continue;
         }
-        if (beside.owner == nullptr || entryOf(beside.owner) == nullptr) {
+        if (beside.owner == nullptr || recordOf(entries_, beside.owner) == nullptr) {
             beside.owner = top();
         }
         beside.window->winId();
@@ -230,7 +216,7 @@ bool WindowStack::dropsKey(QWidget* target, QEvent* event) {
         return false;
     }
     if (takesInput(window)) {
-        Entry* entry = entryOf(window);
+        Entry* entry = recordOf(entries_, window);
         return entry != nullptr && keyForUninvited(*entry, event);
     }
     switch (event->type()) {

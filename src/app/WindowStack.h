@@ -87,9 +87,6 @@ class WindowStack : public QObject {
     static bool joins(const QWidget* window);
     // Whether the window is the game's: adopted, or a dialog of a window in play.
     bool ours(const QWidget* window) const;
-    // The window's record, for the stack to change.
-    Entry* entryOf(const QWidget* window) const;
-    Beside* besideOf(const QWidget* window) const;
     // Whether the stack follows this window's input and activation: a window in play, one
     // beside, or one of the game's that has gone (a desktop late with the keyboard's focus
     // still sends to it).

@@ -16,6 +16,11 @@ struct UnlockChange {
 };
 UnlockChange unlockRuleChange(const GameState& game, int internetThreshold);
 
+// The activity windows, which open over the main window from its picture buttons.
+inline constexpr WindowId kActivityWindows[] = {
+    WindowId::fInternet, WindowId::fSoftware,  WindowId::fComputer, WindowId::fEducation,
+    WindowId::fJob,      WindowId::fDeveloper, WindowId::Form3};
+
 // Whether a virus event is under way: the window waits for a choice, or shows its result.
 // It holds the main window and the day clock until its end.
 bool VirusEventUnderWay(const GameState& state);

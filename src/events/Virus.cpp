@@ -1,5 +1,7 @@
 #include "events/Virus.h"
 
+#include <algorithm>
+
 #include "core/Navigation.h"
 #include "core/Saturating.h"
 #include "development/Project.h"
@@ -8,12 +10,6 @@
 namespace tessaro {
 
 namespace {
-
-// The windows that open over the main window; days pass in the development window, and in the
-// internet window while online, so the virus may come over either.
-constexpr WindowId kActivityWindows[] = {
-    WindowId::fInternet, WindowId::fSoftware,  WindowId::fComputer, WindowId::fEducation,
-    WindowId::fJob,      WindowId::fDeveloper, WindowId::Form3};
 
 // Both choices close once one is made: a second choice could undo the first.
 void closeTheChoice(GameState& state) {
@@ -29,7 +25,8 @@ void VirusDayComes(Game& game) {
     game.VirusDay = saturatingSum(game.Day, 40 + game.Random(30));
     game.window(WindowId::fMain).enabled = false;
     // The virus window holds the window it interrupts: an activity window open over the main
-    // window waits greyed beneath it as well.
+    // window (the development window, or the internet window while online, where days pass)
+    // waits greyed beneath it as well.
     for (const WindowId activity : kActivityWindows) {
         if (game.window(activity).shown) {
             game.window(activity).enabled = false;
@@ -112,12 +109,11 @@ void EndVirusEvent(Game& game) {
     game.virus.lKill.clear();
     // The event gives back what it interrupted: the activity window that was open over the
     // main window, or else the main window.
-    bool activityOpen = false;
     for (const WindowId activity : kActivityWindows) {
         game.window(activity).enabled = true;
-        activityOpen = activityOpen || game.window(activity).shown;
     }
-    if (!activityOpen) {
+    if (std::none_of(std::begin(kActivityWindows), std::end(kActivityWindows),
+                     [&game](WindowId activity) { return game.window(activity).shown; })) {
         game.window(WindowId::fMain).enabled = true;
     }
     ResumeDayClock(game);
