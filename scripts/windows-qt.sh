@@ -4,10 +4,12 @@
 # configure line and the toolchain file, and a later run with the same three reuses it.
 # Prints the folder that holds the built Qt.
 #   scripts/windows-qt.sh
-# The cache is $TESSARO_CACHE, else ~/.cache/tessaro. apt reads Qt's source from a private
-# sources list and state folder there; the system's apt configuration is left alone.
+# The cache is $TESSARO_CACHE, else ~/.cache/tessaro. A prebuilt Qt of the same key that
+# ../shared/cache offers is taken as it is; else Qt's source comes from the mirror this machine
+# gets its packages from (scripts/qt-source.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/qt-source.sh
 toolchain=$PWD/packaging/windows/mingw-w64.cmake
 cache=${TESSARO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tessaro}
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
@@ -32,28 +34,14 @@ configure=(
 )
 key=$( (echo "$version"; printf '%s\n' "${configure[@]}"; cat "$toolchain") | sha256sum | cut -c1-16)
 prefix=$cache/qt-$version-windows-$key
+qt_seed "$cache" "qt-$version-windows-$key"
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
 
+qt_source "$cache" "$version"
 source_dir=$cache/qt-source-$version
-if [ ! -d "$source_dir/qtbase" ]; then
-  apt_dir=$cache/apt
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$source_dir"
-  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  cat >"$apt_dir/sources.list" <<EOF
-deb-src http://deb.debian.org/debian $codename main
-deb-src http://deb.debian.org/debian $codename-updates main
-deb-src http://deb.debian.org/debian-security $codename-security main
-EOF
-  apt=(apt-get -q -o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
-    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir" -o Debug::NoLocking=1)
-  "${apt[@]}" update >&2
-  (cd "$source_dir" && "${apt[@]}" source --download-only "qt6-base=$version" >&2)
-  mkdir -p "$source_dir/qtbase"
-  tar -xf "$source_dir"/qt6-base_*.orig.tar.* -C "$source_dir/qtbase" --strip-components=1
-fi
 
 build_dir=$cache/qt-build-$key
 rm -rf "$build_dir" "$prefix"

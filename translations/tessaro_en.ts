@@ -864,6 +864,10 @@
         <translation>The game will not autosave: no file can be created in “%1”.</translation>
     </message>
     <message>
+        <source>Игра сама не сохранилась в «%1»: %2</source>
+        <translation>The game could not autosave to “%1”: %2</translation>
+    </message>
+    <message>
         <source>Line %1: в имени игрока есть управляющий символ</source>
         <translation>Line %1: the player&apos;s name holds a control character</translation>
     </message>

@@ -138,6 +138,21 @@ QStringList gameArguments(int argc, char* argv[]) {
     return arguments;
 }
 
+QStringList restartArguments(int argc, char* argv[]) {
+    QStringList kept;
+    QCommandLineParser parser;
+    if (!readCommandLine(parser, gameArguments(argc, argv)) &&
+        parser.isSet(QStringLiteral("language"))) {
+        kept << QStringLiteral("--language") << parser.value(QStringLiteral("language"));
+    }
+    for (const QtOptionGiven& option : qtOptionsGiven(argc, argv)) {
+        for (int i = option.index; i < option.index + option.count; ++i) {
+            kept.append(QString::fromLocal8Bit(argv[i]));
+        }
+    }
+    return kept;
+}
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Tessaro 1.1"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));

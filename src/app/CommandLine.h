@@ -31,6 +31,11 @@ bool asksHelpOrVersion(int argc, char* argv[]);
 // The command line without Qt's own options and their values: what the game reads of it.
 QStringList gameArguments(int argc, char* argv[]);
 
+// What a new program of the game is started with, by "Новая" or by the session manager: the
+// options this one was given (the language, Qt's own with their values), without the game it
+// started from (`--continue`, a saved game).
+QStringList restartArguments(int argc, char* argv[]);
+
 // The value of Qt's own option `name` on the command line, or else that of the environment's
 // variable.
 std::string qtSetting(int argc, char* argv[], std::string_view name, const char* variable);

@@ -57,8 +57,10 @@ int runDesktop(int argc, char* argv[]) {
         return sayThereIsNoDesktop(argc, argv);
     }
     const std::function<void()> systemReady = prepareTheSystem();
-    // The application takes its own options off argv; the file's bytes are kept before.
+    // The application takes its own options off argv; the file's bytes are kept before, and
+    // what a new program is started with.
     const std::vector<std::string> arguments(argv, argv + argc);
+    const QStringList restart = restartArguments(argc, argv);
     choosePlatformDefaults();
     QApplication application(argc, argv);
     systemReady();
@@ -75,6 +77,7 @@ int runDesktop(int argc, char* argv[]) {
     const QStringList files = parser.positionalArguments();
 
     QtShellPort outside;
+    outside.setRestartArguments(restart);
     Program program(outside, &clockSeed);
     outside.setDialogOwner([&program] { return program.shell().dialogOwner(); });
     std::string savedGame =
@@ -94,7 +97,7 @@ int runDesktop(int argc, char* argv[]) {
         // The player has read why it did not load; the slot is kept for him to look at.
         outside.keepTheSlotAside();
     }
-    keepTheGameWhenAskedToEnd(program.shell());
+    keepTheGameWhenAskedToEnd(program.shell(), restart);
     return QApplication::exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace tessaro {
 
 class Shell;
@@ -9,6 +11,6 @@ class Shell;
 // manager. Each keeps the game in
 // progress for `--continue`, as leaving by «Выход» does; the session manager restarts the game
 // with it at the next login.
-void keepTheGameWhenAskedToEnd(Shell& shell);
+void keepTheGameWhenAskedToEnd(Shell& shell, const QStringList& restartArguments);
 
 }  // namespace tessaro

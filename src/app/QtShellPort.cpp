@@ -14,6 +14,7 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSet>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTreeView>
@@ -25,18 +26,53 @@
 
 namespace tessaro {
 
-QtShellPort::~QtShellPort() = default;
-
 namespace {
+
+// The locks of the slot that this program holds, by their paths: a lock that names this
+// program's PID is its own only when it is among them.
+QSet<QString>& locksHeldHere() {
+    static QSet<QString> held;
+    return held;
+}
+
+// A lock is a regular file. Whatever else stands in its place is no lock, and is taken away: a
+// pipe, which would hold the program that reads it until someone writes, a link, a folder (one
+// with something in it is set aside, never deleted).
+void clearWhatIsNoLock(const QString& path) {
+    const QFileInfo what(path);
+    if (!what.isSymLink() && (!what.exists() || what.isFile())) {
+        return;
+    }
+    if (!QFile::remove(path) && !QDir().rmdir(path)) {
+        QDir().rename(path, path + QDateTime::currentDateTime().toString(
+                                       QStringLiteral("'-not-a-lock-'yyyyMMdd-hhmmss")));
+    }
+}
+
+// Whether a lock that this program could not take is held by a running copy of the game. Qt
+// has judged the rest: a lock whose program has gone, or whose PID another program now has, it
+// took over itself. What it cannot judge: a file that is no lock (empty, or something else
+// written there), and a lock that names this very program's PID, which Windows gives to the
+// next program once the one that held it was killed.
+bool heldByARunningCopy(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return lock.getLockInfo(&pid, &host, &program) &&
+           (pid != QCoreApplication::applicationPid() || locksHeldHere().contains(lock.fileName()));
+}
 
 constexpr QSize kFileDialogSize(760, 440);
 
-// What a second game at once says, on the terminal, of the slot of the last game.
+// What a second game at once says of the slot of the last game.
 constexpr const char* kSlotTaken =
     QT_TRANSLATE_NOOP("tessaro", "Последнюю игру хранит другая игра: эта сама не сохраняется.");
-// What a game says there when its folder takes no file (read-only, or a limit of file size).
+// What a game says when its folder takes no file (read-only, full, or a limit of file size).
 constexpr const char* kSlotUnwritable =
     QT_TRANSLATE_NOOP("tessaro", "Игра сама не сохраняется: в папке «%1» нельзя создать файл.");
+// What it says when the slot could not be written.
+constexpr const char* kSlotNotWritten =
+    QT_TRANSLATE_NOOP("tessaro", "Игра сама не сохранилась в «%1»: %2");
 
 // What the player reads when "Новая" cannot start a new game; the running one goes on.
 constexpr const char* kNoNewGame =
@@ -171,45 +207,71 @@ QString QtShellPort::lastGameSlot() {
            QStringLiteral("/last-game.tso");
 }
 
-bool QtShellPort::ownsTheSlot() {
-    if (slotLock_ == nullptr) {
-        const QString folder = QFileInfo(slot_).absolutePath();
-        QDir().mkpath(folder);
-        slotLock_ = std::make_unique<QLockFile>(slot_ + QStringLiteral(".lock"));
-        // Held as long as the game runs: only a lock whose program has gone is stale.
-        slotLock_->setStaleLockTime(0);
-        if (!slotLock_->tryLock(0)) {
-            // Said once: the lock is asked for once a run.
-            const QString why = slotLock_->error() == QLockFile::LockFailedError
-                                    ? QCoreApplication::translate("tessaro", kSlotTaken)
-                                    : QCoreApplication::translate("tessaro", kSlotUnwritable)
-                                          .arg(QDir::toNativeSeparators(folder));
-            std::fprintf(stderr, "%s\n", qPrintable(why));
-        }
-    }
-    return slotLock_->isLocked();
+QtShellPort::~QtShellPort() {
+    releaseTheSlot();
 }
 
-bool QtShellPort::keepGame(const std::vector<std::string>& lines) {
-    if (!ownsTheSlot()) {
-        return false;
+QtShellPort::SlotHolder QtShellPort::holdTheSlot() {
+    if (slotLock_ == nullptr) {
+        QDir().mkpath(QFileInfo(slot_).absolutePath());
+        const QString path = slot_ + QStringLiteral(".lock");
+        clearWhatIsNoLock(path);
+        slotLock_ = std::make_unique<QLockFile>(path);
+        // Held as long as the game runs: only a lock whose program has gone is stale.
+        slotLock_->setStaleLockTime(0);
+        if (!slotLock_->tryLock(0) && slotLock_->error() == QLockFile::LockFailedError &&
+            !heldByARunningCopy(*slotLock_)) {
+            slotLock_->removeStaleLockFile();
+            slotLock_->tryLock(0);
+        }
+        if (slotLock_->isLocked()) {
+            locksHeldHere().insert(path);
+        }
+        slotHolder_ = slotLock_->isLocked()                              ? SlotHolder::ThisProgram
+                      : slotLock_->error() == QLockFile::LockFailedError ? SlotHolder::AnotherCopy
+                                                                         : SlotHolder::NoOne;
+    }
+    return slotHolder_;
+}
+
+void QtShellPort::releaseTheSlot() {
+    if (slotLock_ != nullptr && slotLock_->isLocked()) {
+        locksHeldHere().remove(slotLock_->fileName());
+    }
+    slotLock_.reset();
+}
+
+std::optional<std::string> QtShellPort::keepGame(const std::vector<std::string>& lines) {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(slot_).absolutePath());
+    switch (holdTheSlot()) {
+        case SlotHolder::AnotherCopy:
+            return QCoreApplication::translate("tessaro", kSlotTaken).toStdString();
+        case SlotHolder::NoOne:
+            return QCoreApplication::translate("tessaro", kSlotUnwritable)
+                .arg(folder)
+                .toStdString();
+        case SlotHolder::ThisProgram:
+            break;
     }
     // The slot is the game's own file. QSaveFile writes through a link to the file it points
     // to, which may be one of the player's own saves, or makes that file where the link points
     // nowhere: a link in the slot's place (QFileInfo reads the link itself, as lstat does) is
     // taken away first, and the game writes a file of its own there.
+    std::string reason;
     if (QFileInfo(slot_).isSymLink() && !QFile::remove(slot_)) {
-        return false;
+        reason = QCoreApplication::translate("tessaro", "Нет доступа.").toStdString();
+    } else if (!writeSavedGameFile(slot_.toStdString(), lines, &reason)) {
+        return std::nullopt;
     }
-    if (const std::optional<std::string> error = writeSavedGameFile(slot_.toStdString(), lines)) {
-        std::fprintf(stderr, "%s\n", error->c_str());
-        return false;
-    }
-    return true;
+    return QCoreApplication::translate("tessaro", kSlotNotWritten)
+        .arg(QDir::toNativeSeparators(slot_), QString::fromStdString(reason))
+        .toStdString();
 }
 
 void QtShellPort::forgetGame() {
-    if (ownsTheSlot()) {
+    // Deleting takes no room: a game over leaves nothing to continue even where no lock could
+    // be made (a full disk), unless a running copy holds the slot with a game of its own.
+    if (holdTheSlot() != SlotHolder::AnotherCopy) {
         QFile::remove(slot_);
     }
 }
@@ -223,13 +285,17 @@ QString QtShellPort::keepTheSlotAside() {
 }
 
 void QtShellPort::endProgram() {
+    // Released at once: Windows ends a program asked to end by the system as soon as this
+    // returns, before the program could release it on its way out.
+    releaseTheSlot();
     QCoreApplication::exit(0);
 }
 
 std::optional<std::string> QtShellPort::restartProgram() {
-    if (!QProcess::startDetached(program_, {})) {
+    if (!QProcess::startDetached(program_, restartArguments_)) {
         return QCoreApplication::translate("tessaro", kNoNewGame).arg(program_).toStdString();
     }
+    releaseTheSlot();
     QCoreApplication::exit(0);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -24,7 +25,9 @@ class QtShellPort : public ShellPort {
     ~QtShellPort() override;
 
     // The slot of the last game, beside the folder of saved games. Of two games at once, the
-    // first that keeps its game owns the slot until it ends; the other keeps nothing.
+    // first that keeps its game owns the slot until it ends; the other keeps nothing. Only a
+    // running copy holds it: a lock left by a copy that has gone (killed, or its PID now another
+    // program's, or this one's), or a file there that cannot be read as a lock, is taken over.
     static QString lastGameSlot();
     // A slot that did not load is kept aside under a name of its own, never deleted; returns
     // that name, or nothing when it could not be moved.
@@ -33,6 +36,9 @@ class QtShellPort : public ShellPort {
     // The window that message boxes and file dialogs belong to, asked anew for each: a window
     // manager keeps them above it.
     void setDialogOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
+    // What "Новая" gives the new program: the options this one was started with that a new game
+    // keeps (the language, Qt's own), without the game it started from.
+    void setRestartArguments(QStringList arguments) { restartArguments_ = std::move(arguments); }
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
@@ -40,7 +46,7 @@ class QtShellPort : public ShellPort {
                                               const std::vector<std::string>& lines) override;
     std::optional<std::string> readSavedGame(const std::string& path,
                                              std::vector<std::string>& lines) override;
-    bool keepGame(const std::vector<std::string>& lines) override;
+    std::optional<std::string> keepGame(const std::vector<std::string>& lines) override;
     void forgetGame() override;
     void endProgram() override;
     std::optional<std::string> restartProgram() override;
@@ -48,13 +54,19 @@ class QtShellPort : public ShellPort {
   private:
     QWidget* owner() const { return owner_ ? owner_() : nullptr; }
 
-    // Whether this program holds the slot's lock, taking it the first time.
-    bool ownsTheSlot();
+    // Who holds the slot's lock, asked once a run: this program, another running copy, or no
+    // one, where no lock can be made (a folder that takes no file, a full disk).
+    enum class SlotHolder { ThisProgram, AnotherCopy, NoOne };
+    SlotHolder holdTheSlot();
+    // Lets the lock go, for the next copy of the game; asked again should this one keep again.
+    void releaseTheSlot();
 
     std::function<QWidget*()> owner_;
     QString program_;
+    QStringList restartArguments_;
     QString slot_;
     std::unique_ptr<QLockFile> slotLock_;
+    SlotHolder slotHolder_ = SlotHolder::NoOne;
 };
 
 }  // namespace tessaro

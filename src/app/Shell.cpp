@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <utility>
 
 #include "game/TfMain.h"
@@ -24,6 +25,17 @@ Shell::Shell(ShellPort& outside)
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &Shell::wake);
+    keepDue_.setParent(this);
+    keepDue_.setObjectName(QStringLiteral("keepTimer"));
+    keepDue_.setSingleShot(true);
+    connect(&keepDue_, &QTimer::timeout, this, [this] {
+        catchUp();
+        if (!ended_ && game_ != nullptr) {
+            keptGame_.writeIfDue(now());
+            noteTheSlotFault();
+            keepWhenDue();
+        }
+    });
     // Every event passes here first, so that none finds a tick overdue.
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->installEventFilter(this);
@@ -72,6 +84,35 @@ void Shell::catchUp() {
 void Shell::keepTheGame() {
     if (!ended_ && game_ != nullptr) {
         keptGame_.keep(*game_, now(), clock_.waiting());
+        noteTheSlotFault();
+    }
+}
+
+void Shell::keepWhenDue() {
+    const std::optional<std::int64_t> due = ended_ ? std::nullopt : keptGame_.dueAt();
+    // No game time passes while the game waits for an answer: the wait ends first.
+    if (!due || clock_.waiting()) {
+        keepDue_.stop();
+    } else if (!keepDue_.isActive() || keepDueAt_ != *due) {
+        keepDueAt_ = *due;
+        keepDue_.start(static_cast<int>(std::clamp<std::int64_t>(*due - now(), 0, INT_MAX)));
+    }
+    if (slotFault_) {
+        QTimer::singleShot(0, this, &Shell::tellTheSlotFault);
+    }
+}
+
+void Shell::noteTheSlotFault() {
+    if (std::optional<std::string> fault = keptGame_.takeFault()) {
+        std::fprintf(stderr, "%s\n", fault->c_str());
+        slotFault_ = std::move(fault);
+    }
+}
+
+void Shell::tellTheSlotFault() {
+    if (slotFault_ && !ended_ && !syncing_ && !clock_.waiting()) {
+        const std::string fault = *std::exchange(slotFault_, std::nullopt);
+        message(fault, kGameTitle, MessageIcon::None);
     }
 }
 
@@ -102,6 +143,8 @@ void Shell::sync() {
     syncing_ = false;
     if (!ended_) {
         keptGame_.played(*game_, now(), clock_.waiting());
+        noteTheSlotFault();
+        keepWhenDue();
     }
     // Told once, what the last action or the clock changed on screen.
     announcer_.screenChanged(*game_, mainShown(), qobject_cast<const GameWindow*>(stack_.top()));
@@ -177,6 +220,7 @@ auto Shell::waitForTheAnswer(Ask ask) {
         clock_.endWaiting();
         if (!ended_ && game_ != nullptr) {
             syncTimers();
+            keepWhenDue();
         }
     }
     // The rule that asked goes on from the moment it asked.
@@ -196,18 +240,12 @@ std::optional<std::string> Shell::chooseFile(const FileChoice& choice) {
     return waitForTheAnswer([&] { return outside_.chooseFile(choice); });
 }
 
-std::optional<std::string> Shell::readSavedGame(const std::string& path,
-                                                std::vector<std::string>& lines) {
-    // Whatever it loads, it is not the game that the slot holds.
-    keptGame_.loadedAnotherGame();
-    return outside_.readSavedGame(path, lines);
-}
-
 void Shell::endProgram() {
     // A game in progress is kept for `--continue`; a game over leaves nothing to continue.
     keepTheGame();
     ended_ = true;
     wake_.stop();
+    keepDue_.stop();
     windows_.hideAll();
     outside_.endProgram();
 }
@@ -219,6 +257,7 @@ std::optional<std::string> Shell::restartProgram() {
     if (!failure) {
         ended_ = true;
         wake_.stop();
+        keepDue_.stop();
     }
     return failure;
 }

@@ -51,8 +51,7 @@ class Shell : public QObject, public ShellPortRelay {
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
-    std::optional<std::string> readSavedGame(const std::string& path,
-                                             std::vector<std::string>& lines) override;
+    void gameLoaded() override { keptGame_.loadedAnotherGame(); }
     void endProgram() override;
     std::optional<std::string> restartProgram() override;
 
@@ -75,6 +74,13 @@ class Shell : public QObject, public ShellPortRelay {
     // The real timer's wake: the ticks due by now, then the screen.
     void wake();
     void syncTimers();
+    // A change to the game that is still unwritten is written once it falls due, by a timer
+    // that runs only while one waits.
+    void keepWhenDue();
+    // A fault of the slot is said once a run: on the terminal as it comes, and in the game
+    // (where a Windows player has no terminal) once the player is not answering another box.
+    void noteTheSlotFault();
+    void tellTheSlotFault();
     // While a message box or a file dialog waits for the player's answer, no game time passes:
     // the game goes on from where it stood once he has answered.
     template <typename Ask>
@@ -89,6 +95,9 @@ class Shell : public QObject, public ShellPortRelay {
     WindowStack stack_;
     GameWindows windows_;
     QTimer wake_;
+    QTimer keepDue_;
+    std::int64_t keepDueAt_ = 0;
+    std::optional<std::string> slotFault_;
     GameClock clock_;
     bool syncing_ = false;
     bool syncAgain_ = false;

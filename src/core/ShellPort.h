@@ -40,10 +40,12 @@ class ShellPort {
     // Reads the lines of a saved game. Returns the error to show the player, or nothing.
     virtual std::optional<std::string> readSavedGame(const std::string& path,
                                                      std::vector<std::string>& lines) = 0;
+    // A game read from a file has taken the place of the one in play.
+    virtual void gameLoaded() {}
     // Keeps the game, as the lines of a saved game, in the slot of the last game, which
-    // `--continue` starts again; returns whether the slot now holds it. Once the game is over,
-    // `forgetGame` empties the slot.
-    virtual bool keepGame(const std::vector<std::string>& lines) = 0;
+    // `--continue` starts again. Returns why the slot does not hold it, in the game's language,
+    // or nothing once it does. Once the game is over, `forgetGame` empties the slot.
+    virtual std::optional<std::string> keepGame(const std::vector<std::string>& lines) = 0;
     virtual void forgetGame() = 0;
     // Ends the program at once, saving nothing.
     virtual void endProgram() = 0;
@@ -72,7 +74,8 @@ class ShellPortRelay : public ShellPort {
                                              std::vector<std::string>& lines) override {
         return outside_.readSavedGame(path, lines);
     }
-    bool keepGame(const std::vector<std::string>& lines) override {
+    void gameLoaded() override { outside_.gameLoaded(); }
+    std::optional<std::string> keepGame(const std::vector<std::string>& lines) override {
         return outside_.keepGame(lines);
     }
     void forgetGame() override { outside_.forgetGame(); }

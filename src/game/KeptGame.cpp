@@ -3,6 +3,8 @@
 #include "game/DayClock.h"
 #include "persistence/SavedGame.h"
 
+#include <utility>
+
 namespace tessaro {
 
 bool GameIsOver(const GameState& state) {
@@ -29,17 +31,26 @@ void KeptGame::played(const GameState& state, std::int64_t now, bool midRule) {
         forget();
         return;
     }
-    if (midRule || !GameCanBeKept(state)) {
-        return;
-    }
-    if (!keepable_ || !(*keepable_ == state)) {
+    if (!midRule && GameCanBeKept(state) && (!keepable_ || !(*keepable_ == state))) {
         keepable_ = state;
         written_ = false;
+        // Play is counted from the first moment the game could be kept.
+        if (!writtenAt_) {
+            writtenAt_ = now;
+        }
     }
-    // A game just begun holds nothing to lose, and one just loaded is in its file already.
-    if (!writtenAt_) {
-        writtenAt_ = now;
-    } else if (!written_ && now - *writtenAt_ >= kKeepEvery) {
+    writeIfDue(now);
+}
+
+std::optional<std::int64_t> KeptGame::dueAt() const {
+    if (over_ || written_ || !writtenAt_) {
+        return std::nullopt;
+    }
+    return *writtenAt_ + kKeepEvery;
+}
+
+void KeptGame::writeIfDue(std::int64_t now) {
+    if (const std::optional<std::int64_t> due = dueAt(); due && now >= *due) {
         write(now);
     }
 }
@@ -59,11 +70,22 @@ void KeptGame::forget() {
 }
 
 void KeptGame::write(std::int64_t now) {
-    if (outside_.keepGame(SavedGameLines(*keepable_))) {
+    if (std::optional<std::string> fault = outside_.keepGame(SavedGameLines(*keepable_))) {
+        if (!faultTold_) {
+            fault_ = std::move(fault);
+        }
+    } else {
         slotHoldsThisGame_ = true;
     }
     written_ = true;
     writtenAt_ = now;
+}
+
+std::optional<std::string> KeptGame::takeFault() {
+    if (fault_) {
+        faultTold_ = true;
+    }
+    return std::exchange(fault_, std::nullopt);
 }
 
 }  // namespace tessaro

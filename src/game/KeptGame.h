@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "core/GameState.h"
 #include "core/ShellPort.h"
@@ -40,9 +41,19 @@ class KeptGame {
     // A game over is forgotten at once; one that can be kept is remembered, and written once
     // kKeepEvery of play has passed since it was last written.
     void played(const GameState& state, std::int64_t now, bool midRule);
+    // When the change still unwritten falls due: nothing changes on screen in a window that
+    // stops the clock, so the shell wakes for it then. Nothing while no change waits.
+    std::optional<std::int64_t> dueAt() const;
+    // Writes the change still unwritten once it is due: the game as it stood at the last moment
+    // it could be kept, whatever is under way now.
+    void writeIfDue(std::int64_t now);
     // The program is asked to end, or the desktop's session ends: the game is kept as it stands,
     // or as it stood at the last moment it could be kept.
     void keep(const GameState& state, std::int64_t now, bool midRule);
+
+    // Why the slot could not hold the game, in the game's language: told once a run, so that
+    // a player is not told the same every half minute. Nothing once it has been taken.
+    std::optional<std::string> takeFault();
 
   private:
     void forget();
@@ -57,6 +68,8 @@ class KeptGame {
     std::optional<std::int64_t> writtenAt_;
     bool slotHoldsThisGame_ = false;
     bool over_ = false;
+    std::optional<std::string> fault_;
+    bool faultTold_ = false;
 };
 
 }  // namespace tessaro

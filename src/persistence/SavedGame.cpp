@@ -379,6 +379,7 @@ void LoadGame(Game& game) {
         return;
     }
     static_cast<GameState&>(game) = std::move(*outcome.loaded);
+    game.shell.gameLoaded();
     VirusDayAfterLoad(game);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <iterator>
@@ -122,12 +123,17 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
     return std::nullopt;
 }
 
-std::optional<std::string> writeSavedGameFile(const std::string& path,
-                                              const std::vector<std::string>& lines) {
-    const QString name = QString::fromStdString(path);
+namespace {
+
+// Writes the file; returns why it could not, in the game's language.
+std::optional<QString> writeFile(const QString& name, const std::vector<std::string>& lines) {
     QByteArray bytes;
     if (const auto reason = encodeSavedGame(lines, bytes)) {
-        return cannotCreate(name, QString::fromStdString(*reason));
+        return QString::fromStdString(*reason);
+    }
+    // QSaveFile says this one in Qt's own words.
+    if (QFileInfo(name).isDir()) {
+        return reason(kFaultTexts[static_cast<std::size_t>(FileFault::IsAFolder)]);
     }
     QSaveFile file(name);
     // Unbuffered, every write reaches the file at once and a full disk fails it here: Qt 6.4's
@@ -135,7 +141,7 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     // cut file in place of the old one.
     clearFileError();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return cannotCreate(name, failure(file, lastFileError()));
+        return failure(file, lastFileError());
     }
     // A write cut short (the disk filled, the file reached its size limit) is tried again for
     // the rest, so that the platform says why it cannot go on.
@@ -151,13 +157,29 @@ std::optional<std::string> writeSavedGameFile(const std::string& path,
     if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString why = failure(file, lastFileError());
         file.cancelWriting();
-        return cannotCreate(name, why);
+        return why;
     }
     clearFileError();
     if (!file.commit()) {
-        return cannotCreate(name, failure(file, lastFileError()));
+        return failure(file, lastFileError());
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> writeSavedGameFile(const std::string& path,
+                                              const std::vector<std::string>& lines,
+                                              std::string* reason) {
+    const QString name = QString::fromStdString(path);
+    const std::optional<QString> why = writeFile(name, lines);
+    if (!why) {
+        return std::nullopt;
+    }
+    if (reason != nullptr) {
+        *reason = why->toStdString();
+    }
+    return cannotCreate(name, *why);
 }
 
 std::optional<std::string> readSavedGameFile(const std::string& path,

@@ -21,9 +21,11 @@ std::optional<std::string> decodeSavedGame(const QByteArray& bytes,
 
 // Writes the lines in the Windows-1251 code page, each ended by CR LF. The file is replaced
 // only when the whole of it has been written, so a failed save leaves the old file as it was.
-// Returns the error to show the player, or nothing.
+// Returns the error to show the player, or nothing; `reason`, where given, takes the reason
+// alone, for a caller that names the file in words of its own.
 std::optional<std::string> writeSavedGameFile(const std::string& path,
-                                              const std::vector<std::string>& lines);
+                                              const std::vector<std::string>& lines,
+                                              std::string* reason = nullptr);
 
 // Reads a file of the Windows-1251 code page as lines, split at CR LF, a lone CR or a lone LF.
 // Returns the error to show the player, or nothing.

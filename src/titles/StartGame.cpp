@@ -41,6 +41,7 @@ bool StartGameFromFile(Game& game, const std::string& path) {
         return false;
     }
     static_cast<GameState&>(game) = std::move(*outcome.loaded);
+    game.shell.gameLoaded();
     game.dialogs.odOpenGame = path;
     game.window(WindowId::fMain).shown = true;
     MainWindowShown(game);

@@ -239,6 +239,23 @@ class ShellTest : public QObject {
             {"lost, never kept", Start::New, lose, false, 0},
             {"won, then Выход", Start::FromTheSlot, win, false, 1},
             {"a friend's won game", Start::FromAFile, win, false, 0},
+            // Only a load that succeeds takes the game in play away from the slot.
+            {"lost after a load that failed", Start::FromTheSlot,
+             [&lose, &trigger](TestProgram& t) {
+                 t.shell.files["bad.tso"] = {"not a saved game"};
+                 t.shell.fileAnswers = {std::string("bad.tso")};
+                 trigger(t, "mLoad");
+                 lose(t);
+             },
+             false, 1},
+            {"lost after a friend's game was loaded", Start::FromTheSlot,
+             [&lose, &trigger](TestProgram& t) {
+                 t.shell.files["friend.tso"] = SavedGameLines(t.game());
+                 t.shell.fileAnswers = {std::string("friend.tso")};
+                 trigger(t, "mLoad");
+                 lose(t);
+             },
+             false, 0},
             {"lost after it was kept", Start::New,
              [&lose, &trigger](TestProgram& t) {
                  t.program.shell().keepTheGame();
@@ -308,6 +325,36 @@ class ShellTest : public QObject {
         QCOMPARE(t.shell.kept.size(), before + 1);
         QVERIFY(t.shell.kept.back() == SavedGameLines(t.game()));
         QCOMPARE(t.game().PartLevel[kCdDvd], 1);
+
+        // Nothing changes by itself in the shop: a purchase made 5 s after the game was kept is
+        // kept by a timer 25 s later, which runs only while a change waits.
+        auto* keep = t.program.shell().findChild<QTimer*>(QStringLiteral("keepTimer"));
+        QVERIFY(!keep->isActive());
+        now += 5000;
+        QTest::mouseClick(t.find<ActionLabel>(WindowId::fComputer, "md28"), Qt::LeftButton);
+        QCOMPARE(t.game().PartLevel[kModem], 1);
+        QCOMPARE(t.shell.kept.size(), before + 1);
+        QVERIFY(keep->isActive());
+        QCOMPARE(keep->interval(), 25000);
+        now += 25000;
+        QVERIFY(QMetaObject::invokeMethod(keep, "timeout"));
+        QCOMPARE(t.shell.kept.size(), before + 2);
+        QVERIFY(t.shell.kept.back() == SavedGameLines(t.game()));
+        QVERIFY(!keep->isActive());
+
+        // A slot that cannot hold the game is told once a run, in the game, whatever the
+        // later writes meet.
+        t.shell.keepFault = "Игра сама не сохранилась";
+        for (int purchase = 0; purchase < 3; ++purchase) {
+            now += 31000;
+            t.game().Money += 1000;
+            t.program.shell().sync();
+            QCoreApplication::processEvents();
+        }
+        const auto told = std::count_if(
+            t.shell.messages.begin(), t.shell.messages.end(),
+            [](const RecordedMessage& m) { return m.text == "Игра сама не сохранилась"; });
+        QCOMPARE(told, 1);
     }
 
     // The sleeping clock wakes for the day's end, whose wage leaves the player in debt, and

@@ -13,9 +13,12 @@ export LANGUAGE=en LANG=en_GB.UTF-8
 slot="$XDG_DATA_HOME/Tessaro 1.1/last-game.tso"
 log=$virtual_screen_dir/program.log
 
+full=$virtual_screen_dir/full
 fail() {
   echo "FAIL: $*" >&2
   cat "$log" >&2 || true
+  kill -KILL "$pid" 2>/dev/null || true
+  umount "$full" 2>/dev/null || true
   exit 1
 }
 # A line of a saved game, counted from 1, and the day it holds (its sixth line).
@@ -26,6 +29,16 @@ await_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" >/de
 # Ends the program with a signal and waits for it.
 end_with() {
   kill "-$1" "$pid"
+  wait "$pid" || true
+}
+# Asks the program to end and waits for it, 10 s at most: a game frozen on a file fails.
+end_in_time() {
+  kill -TERM "$pid"
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  ! kill -0 "$pid" 2>/dev/null || fail "$1: the game did not end when asked"
   wait "$pid" || true
 }
 
@@ -61,21 +74,21 @@ termed_day=$(day_of "$slot")
   fail "continued from day $killed_day, kept day $termed_day"
 [ "$(sed -n 1p "$slot" | tr -d '\r')" = Ivan ] || fail "the slot holds another player"
 
-# Play in an activity window is kept too: the shop holds the day clock, and a purchase made
-# once 30 s of play have passed is kept at once; killed a moment later, the game continues with
-# the part.
+# Play in an activity window is kept too. The shop holds the day clock, and nothing changes by
+# itself there: a purchase made some 5 s after the game was last kept (here, when it was
+# continued) and nothing after it is kept at the latest 30 s after that.
 "$program" --continue 2>"$log" &
 pid=$!
 await_window "^Tessaro 1.1$"
 xdotool key Tab Tab Return
 await_window "^Computer Parts$"
 xdotool key Tab
-sleep 31
+sleep 4
 xdotool key Return
-sleep 1
+sleep 35
 end_with KILL
 [ "$(line_of "$slot" 23)" = 1 ] || fail "the part bought in the shop was not kept"
-[ "$(day_of "$slot")" -le $((termed_day + 1)) ] || fail "days passed in the shop"
+[ "$(day_of "$slot")" -le $((termed_day + 2)) ] || fail "days passed in the shop"
 
 # A game over empties the slot only where the slot holds it. A friend's won game, opened from
 # its file, leaves the slot as it was.
@@ -173,6 +186,90 @@ end_with TERM
 [ ! -e "$slot" ] || fail "the unreadable slot is still the slot"
 aside=$(find "$XDG_DATA_HOME/Tessaro 1.1" -name 'last-game-unreadable-*.tso')
 [ -n "$aside" ] && grep -q "not a saved game" "$aside" || fail "the unreadable slot was not kept aside"
+
+# A load that fails leaves the game in play with the slot: lost, it leaves nothing to continue.
+sed -e '5s/^[0-9]*/6/' "$virtual_screen_dir/keeper.tso" >"$slot"
+printf 'garbage\r\n' >"$virtual_screen_dir/garbage.tso"
+"$program" --continue 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool key ctrl+o
+await_window "^Load Game$"
+xdotool type --delay 20 "$virtual_screen_dir/garbage.tso"
+xdotool key Return
+sleep 1
+xdotool key Return
+await_window "^Tessaro 1.1$"
+sleep 16
+end_with TERM
+[ ! -e "$slot" ] || fail "a game lost after a failed load can be continued"
+
+# Only a running copy of the game holds the slot. Whatever else is found where its lock should
+# be (a pipe, garbage, an empty file, a folder, the lock of a copy that has gone) is taken over:
+# the game plays on, keeps its game and lets the lock go as it ends.
+lock="$slot.lock"
+for stale in pipe garbage empty folder gone; do
+  cp "$virtual_screen_dir/keeper.tso" "$slot"
+  rm -rf "$lock"
+  case $stale in
+  pipe) mkfifo "$lock" ;;
+  garbage) printf 'not a lock\n' >"$lock" ;;
+  empty) : >"$lock" ;;
+  folder) mkdir "$lock" ;;
+  gone)
+    sleep 0 &
+    gone=$!
+    wait "$gone"
+    printf '%s\ntessaro\n%s\n' "$gone" "$(hostname)" >"$lock"
+    ;;
+  esac
+  "$program" --continue 2>"$log" &
+  pid=$!
+  await_window "^Tessaro 1.1$"
+  sleep 3
+  end_in_time "a lock that is $stale"
+  [ "$(day_of "$slot")" -gt "$(day_of "$virtual_screen_dir/keeper.tso")" ] ||
+    fail "a lock that is $stale kept the game from the slot"
+  ! grep -q "Another" "$log" || fail "a lock that is $stale was taken for another copy's"
+  [ ! -e "$lock" ] || fail "the game left its lock behind"
+done
+
+# A game lost on a full disk leaves nothing to continue: deleting takes no room, though no lock
+# can be made there.
+if mkdir -p "$full" && mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
+  mkdir -p "$full/Tessaro 1.1"
+  sed -e '5s/^[0-9]*/1/' -e '8s/^[0-9]*/180/' "$virtual_screen_dir/keeper.tso" >"$full/Tessaro 1.1/last-game.tso"
+  dd if=/dev/zero of="$full/filler" bs=4k 2>/dev/null || true
+  XDG_DATA_HOME=$full "$program" --continue 2>"$log" &
+  pid=$!
+  await_window "^Tessaro 1.1$"
+  sleep 3
+  end_with TERM
+  [ ! -e "$full/Tessaro 1.1/last-game.tso" ] || fail "a game lost on a full disk can be continued"
+  umount "$full"
+else
+  echo "skipped the full disk: no tmpfs can be mounted here (needs root)"
+fi
+
+# «Новая» starts the new program with the options this one was given, not the game it left.
+rm -f "$slot"
+LANGUAGE=ru LANG=ru_RU.UTF-8 "$program" --language en 2>"$log" &
+pid=$!
+await_window "^Tessaro 1.1$"
+xdotool type --delay 20 Ivan
+xdotool key Return
+sleep 1
+xdotool key alt+g n
+wait "$pid" || true
+for _ in $(seq 100); do
+  pid=$(pgrep -n -f "^$program") && break
+  sleep 0.1
+done
+[ -n "$pid" ] || fail "«Новая» started no program"
+[ "$(tr '\0' ' ' <"/proc/$pid/cmdline")" = "$program --language en " ] ||
+  fail "«Новая» started: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
+end_with TERM
+
 # Killed at 100 random moments while it keeps its game as fast as it can: every slot left
 # behind loads.
 rm -f "$slot"

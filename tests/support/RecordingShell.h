@@ -66,9 +66,12 @@ class RecordingShell : public ShellPort {
         lines = file->second;
         return std::nullopt;
     }
-    bool keepGame(const std::vector<std::string>& lines) override {
+    std::optional<std::string> keepGame(const std::vector<std::string>& lines) override {
+        if (keepFault) {
+            return keepFault;
+        }
         kept.push_back(lines);
-        return true;
+        return std::nullopt;
     }
     void forgetGame() override { ++forgotten; }
     void endProgram() override { ++ends; }
@@ -92,6 +95,8 @@ class RecordingShell : public ShellPort {
     std::function<void()> whileAnswering;
     // Each game kept in the slot of the last game, in order; how often the slot was emptied.
     std::vector<std::vector<std::string>> kept;
+    // Why the slot cannot hold a game, where it cannot.
+    std::optional<std::string> keepFault;
     int forgotten = 0;
     int ends = 0;
     int restarts = 0;
