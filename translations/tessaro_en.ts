@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Необходимо продать старый проект</source>
-        <translation>Sell your current project first.</translation>
+        <translation>Sell your finished project first.</translation>
     </message>
     <message>
         <source>Установить Borland Delphi 7.0</source>
@@ -864,6 +864,10 @@
         <translation>The game will not autosave: no file can be created in “%1”.</translation>
     </message>
     <message>
+        <source>Меню игры — в главном окне.</source>
+        <translation>The game menu is in the main window.</translation>
+    </message>
+    <message>
         <source>Игра сама не сохранилась в «%1»: %2</source>
         <translation>The game could not autosave to “%1”: %2</translation>
     </message>
@@ -973,7 +977,7 @@
     </message>
     <message>
         <source>Имеющийся проект:</source>
-        <translation>Your project:</translation>
+        <translation>Finished project:</translation>
     </message>
     <message>
         <source>Готовность проекта</source>
@@ -1027,7 +1031,7 @@
     </message>
     <message>
         <source>Имеющийся проект</source>
-        <translation>Your project</translation>
+        <translation>Finished project</translation>
     </message>
     <message>
         <source>Попытаться продать проект</source>

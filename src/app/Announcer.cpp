@@ -1,6 +1,8 @@
 #include "app/Announcer.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <utility>
 
 #include "game/TfMain.h"
@@ -60,7 +62,14 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     // Whether the window in play stayed the window in play: one that has just come into play
     // says its own lines as it opens.
     const bool sameWindow = inPlay != nullptr && inPlay_ == inPlay->id();
+    if (!sameWindow && inPlayWindow_ != nullptr && inPlayWindow_ != main &&
+        inPlayWindow_->isVisible()) {
+        beneath_ = inPlayWindow_;
+        beneathShown_ = inPlayShown_;
+        endedBeneath_.clear();
+    }
     inPlay_ = inPlay != nullptr ? std::optional(inPlay->id()) : std::nullopt;
+    inPlayWindow_ = inPlay;
     if (main == nullptr) {
         mainShown_.clear();
         inPlay_.reset();
@@ -97,8 +106,8 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     }
     mainShown_ = shown;
     warnings_ = warnings;
-    const bool mainSaid = !said.isEmpty();
 
+    said.append(backFromBeneath(main, inPlay));
     if (inPlay != nullptr && inPlay != main) {
         std::vector<GameWindow::ShownLine> lines = inPlay->shownLines();
         if (sameWindow && lines.size() == inPlayShown_.size()) {
@@ -108,13 +117,52 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     }
     if (acted && taken != nullptr && sameWindow && !messageShown) {
         const QString name = taken->text();
-        if (!taken->isEnabled() && !name.isEmpty() && !mainSaid) {
+        // Named unless what is said names it already: a part, a program or a job as the main
+        // window shows it, not a course, which shows only as the money it took.
+        const QString core = name.section(QLatin1Char('('), 0, 0).trimmed();
+        const bool named = !core.isEmpty() && said.join(QLatin1Char(' ')).contains(core);
+        if (!taken->isEnabled() && !name.isEmpty() && !named) {
             said.prepend(name);
         } else if (taken->isEnabled() && said.isEmpty()) {
             said.append(descriptionOf(taken));
         }
     }
     announce(spokenLines(said));
+}
+
+QStringList Announcer::backFromBeneath(const GameWindow* main, const GameWindow* inPlay) {
+    if (beneath_ == nullptr || beneath_ == main || !beneath_->isVisible()) {
+        beneath_ = nullptr;
+        return {};
+    }
+    // Its own clock's results, as they would have been said had it been in play.
+    std::vector<GameWindow::ShownLine> lines = beneath_->shownLines();
+    if (lines.size() == beneathShown_.size()) {
+        for (const QString& line : changedLines(beneathShown_, lines, false)) {
+            endedBeneath_.removeAll(line);
+            endedBeneath_.append(line);
+        }
+    }
+    beneathShown_ = std::move(lines);
+    if (beneath_ != inPlay) {
+        return {};
+    }
+    beneath_ = nullptr;
+    inPlayShown_ = beneathShown_;
+    return std::exchange(endedBeneath_, {});
+}
+
+bool Announcer::menuKeyElsewhere(const QKeyEvent& key, const TfMain* main,
+                                 const GameWindow* inPlay) const {
+    const bool menuKey = key.matches(QKeySequence::Save) || key.matches(QKeySequence::Open) ||
+                         (key.key() == Qt::Key_F1 && key.modifiers() == Qt::NoModifier);
+    if (!menuKey || main == nullptr || inPlay == nullptr || inPlay == main || main->isEnabled()) {
+        return false;
+    }
+    if (!key.isAutoRepeat()) {
+        announce(QCoreApplication::translate("tessaro", "Меню игры — в главном окне."));
+    }
+    return true;
 }
 
 bool Announcer::statusKey(const QKeyEvent& key, const TfMain* main,

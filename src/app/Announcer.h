@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -25,6 +26,8 @@ class TfMain;
 //   a text that ends in an ellipsis is a step under way, and a gauge is heard as it ends.
 // - A window just opened says its own lines as it opens (its description); a greyed item is
 //   heard there too, never announced.
+// - What the clock ended in a window while another stood over it (a download done under the
+//   virus) is said once that window is in play again.
 class Announcer {
   public:
     // The player changed the game (the clock did not), and a message box showed: what comes
@@ -42,6 +45,11 @@ class Announcer {
     // progress among them, then the player's status. True when the key was the status key,
     // which no window then sees.
     bool statusKey(const QKeyEvent& key, const TfMain* main, const GameWindow* inPlay) const;
+    // A key of the main window's menu (saving, loading, the about window) pressed in an
+    // activity window, where the greyed main window takes nothing: a sighted player sees why,
+    // and the player is told so in one line. True when it was such a key, which no window
+    // then sees.
+    bool menuKeyElsewhere(const QKeyEvent& key, const TfMain* main, const GameWindow* inPlay) const;
 
   private:
     bool playerActed_ = false;
@@ -49,7 +57,15 @@ class Announcer {
     QStringList mainShown_;
     Warnings warnings_;
     std::optional<WindowId> inPlay_;
+    QPointer<const GameWindow> inPlayWindow_;
     std::vector<GameWindow::ShownLine> inPlayShown_;
+    // The window that another came over while it showed, what it showed since, and what ended
+    // there meanwhile.
+    QPointer<const GameWindow> beneath_;
+    std::vector<GameWindow::ShownLine> beneathShown_;
+    QStringList endedBeneath_;
+    // Follows the window beneath; what ended there once it is back in play.
+    QStringList backFromBeneath(const GameWindow* main, const GameWindow* inPlay);
 };
 
 }  // namespace tessaro

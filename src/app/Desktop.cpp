@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPalette>
 #include <QStyleFactory>
 #include <chrono>
 #include <cstdio>
@@ -93,6 +94,9 @@ int runDesktop(int argc, char* argv[]) {
         }
     }
     program.start(savedGame, continuing);
+    if (!continuing && !savedGame.empty()) {
+        outside.startedFrom(QString::fromStdString(savedGame));
+    }
     if (continuing && !savedGame.empty() && !program.game().window(WindowId::fMain).shown) {
         // The player has read why it did not load; the slot is kept for him to look at.
         outside.keepTheSlotAside();
@@ -112,6 +116,14 @@ void prepareDesktop(ScreenLanguage language) {
     // Windows end the program only where the game says so; a hidden main window does not.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // A greyed item is lighter than an item at rest (grey 128) on every system: Windows' own
+    // greyed text is darker, and would look like an item that can be taken.
+    QPalette palette = QApplication::palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(190, 190, 190));
+    }
+    QApplication::setPalette(palette);
     registerGameFonts();
     QApplication::setFont(gameFont(11));
     if (WindowCaption::drawnByTheGame()) {

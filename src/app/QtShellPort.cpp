@@ -151,9 +151,14 @@ void QtShellPort::message(const std::string& text, const std::string& title, Mes
 std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     const QString title = gameText(choice.title);
     const QString filter = gameText(choice.filter);
-    const QString start = choice.rememberedName.empty()
-                              ? savedGamesFolder()
-                              : QString::fromStdString(choice.rememberedName);
+    // Each dialog offers the name last chosen in it, in the folder that either dialog chose
+    // from last: a game saved there is found there by its name.
+    const QString remembered = QString::fromStdString(choice.rememberedName);
+    QString start = remembered.isEmpty() ? savedGamesFolder() : remembered;
+    if (!lastFolder_.isEmpty()) {
+        start = remembered.isEmpty() ? lastFolder_
+                                     : QDir(lastFolder_).filePath(QFileInfo(remembered).fileName());
+    }
     GameFileDialog dialog(owner(), title, start, filter);
     if (choice.purpose == FileChoice::Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -189,6 +194,7 @@ std::optional<std::string> QtShellPort::chooseFile(const FileChoice& choice) {
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
+    lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,11 @@ class QtShellPort : public ShellPort {
     // What "Новая" gives the new program: the options this one was started with that a new game
     // keeps (the language, Qt's own), without the game it started from.
     void setRestartArguments(QStringList arguments) { restartArguments_ = std::move(arguments); }
+    // The program started from a saved game that the player chose: the file dialogs start in
+    // its folder.
+    void startedFrom(const QString& savedGame) {
+        lastFolder_ = QFileInfo(savedGame).absolutePath();
+    }
 
     void message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::optional<std::string> chooseFile(const FileChoice& choice) override;
@@ -64,6 +70,8 @@ class QtShellPort : public ShellPort {
     std::function<QWidget*()> owner_;
     QString program_;
     QStringList restartArguments_;
+    // The folder that a file dialog chose from last, or the game the program started from.
+    QString lastFolder_;
     QString slot_;
     std::unique_ptr<QLockFile> slotLock_;
     SlotHolder slotHolder_ = SlotHolder::NoOne;

@@ -201,10 +201,13 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
     if (std::ranges::find(kInputAndWindows, event->type()) != std::end(kInputAndWindows)) {
         catchUp();
     }
-    if (event->type() == QEvent::KeyPress &&
-        announcer_.statusKey(*static_cast<const QKeyEvent*>(event), mainShown(),
-                             qobject_cast<const GameWindow*>(stack_.top()))) {
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<const QKeyEvent*>(event);
+        const auto* inPlay = qobject_cast<const GameWindow*>(stack_.top());
+        if (announcer_.statusKey(key, mainShown(), inPlay) ||
+            announcer_.menuKeyElsewhere(key, mainShown(), inPlay)) {
+            return true;
+        }
     }
     return stack_.filter(watched, event) || QObject::eventFilter(watched, event);
 }

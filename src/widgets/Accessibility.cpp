@@ -332,7 +332,10 @@ void announce(const QString& text) {
     if (speech().pending.isEmpty()) {
         QTimer::singleShot(0, qApp, sayPending);
     }
-    speech().pending.append(text);
+    // One turn says a line once, however many roads led to it.
+    if (!speech().pending.contains(text)) {
+        speech().pending.append(text);
+    }
 }
 
 QString lastAnnouncement() {

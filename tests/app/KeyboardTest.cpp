@@ -327,7 +327,18 @@ class KeyboardTest : public QObject {
                  t.tick();
              },
              {}},
-            {"the software window opens", click(WindowId::fMain, "bSoftwareImage"), {}},
+            // A course shows in the main window only as the money it took: it is named.
+            {"the education window opens", click(WindowId::fMain, "bEducationImage"), {}},
+            {"a course taken",
+             click(WindowId::fEducation, "edOSW9X"),
+             {[&t] { return t.find<ActionLabel>(WindowId::fEducation, "edOSW9X")->text(); },
+              shown(WindowId::fMain, "lMoney")}},
+            {"the software window opens",
+             [&t] {
+                 t.window(WindowId::fEducation)->close();
+                 t.find<PictureButton>(WindowId::fMain, "bSoftwareImage")->click();
+             },
+             {}},
             {"a program installed",
              click(WindowId::fSoftware, "osW98"),
              {shown(WindowId::fMain, "lOS"), shown(WindowId::fSoftware, "gFreeSpace")}},
@@ -354,6 +365,20 @@ class KeyboardTest : public QObject {
                  t.find<QRadioButton>(WindowId::fDeveloper, "ideKylix")->click();
              },
              {}},
+            // The main window's menu keys do nothing here, and say why.
+            {"the menu's keys in an activity window",
+             [&t] {
+                 for (const QKeySequence& key :
+                      {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::Open),
+                       QKeySequence(Qt::Key_F1)}) {
+                     QTest::keySequence(t.window(WindowId::fDeveloper), key);
+                 }
+                 QVERIFY(t.window(WindowId::fDeveloper)->isVisible());
+                 QCOMPARE(t.shell.fileChoices.size(), std::size_t{0});
+             },
+             {[] {
+                 return QCoreApplication::translate("tessaro", "Меню игры — в главном окне.");
+             }}},
             // Its item greys, and is named; its gauge shows with its first day.
             {"a project begun", click(WindowId::fDeveloper, "devOS"), {[&t] {
                  return t.find<ActionLabel>(WindowId::fDeveloper, "devOS")->text();
@@ -392,16 +417,11 @@ class KeyboardTest : public QObject {
             {"a utility bought",
              click(WindowId::fInternet, "lLPS"),
              {shown(WindowId::fMain, "lMoney"), shown(WindowId::fInternet, "gSoftLoad")}},
-            {"its download",
-             tickWhile(TimerId::tSoftLoad,
-                       [&game] { return game.timer(TimerId::tSoftLoad).running; }),
-             {finished(WindowId::fInternet, "gSoftLoad")}},
-            {"cut off",
-             click(WindowId::fInternet, "lConnect"),
-             {shown(WindowId::fInternet, "lConnectInfo")}},
-            {"a virus comes",
+            // The virus comes over the download, which ends under it: heard once the internet
+            // window is in play again. The window is read anew with the virus's outcome as the
+            // focus falls on it.
+            {"a virus over the download",
              [&t, &game] {
-                 t.window(WindowId::fInternet)->close();
                  game.VirusDay = game.Day;
                  game.DayTicks = 240;
                  t.tick();
@@ -412,8 +432,20 @@ class KeyboardTest : public QObject {
                              .startsWith(kill->text() + QStringLiteral(" — ")));
              },
              {}},
-            // The window is read anew with its outcome as the focus falls on it.
-            {"the virus left", click(WindowId::Form4, "Label2"), {shown(WindowId::fMain, "lOS")}},
+            {"its download ends under the virus",
+             tickWhile(TimerId::tSoftLoad,
+                       [&game] { return game.timer(TimerId::tSoftLoad).running; }),
+             {}},
+            {"the virus left over the download",
+             click(WindowId::Form4, "Label2"),
+             {shown(WindowId::fMain, "lOS")}},
+            {"its outcome read, back to the download",
+             tickWhile(TimerId::tmFormClose,
+                       [&game] { return game.timer(TimerId::tmFormClose).running; }),
+             {finished(WindowId::fInternet, "gSoftLoad")}},
+            {"cut off",
+             click(WindowId::fInternet, "lConnect"),
+             {shown(WindowId::fInternet, "lConnectInfo")}},
         };
         for (const auto& step : steps) {
             const int before = announcementsMade();

@@ -259,9 +259,10 @@ class LanguageTest : public QObject {
         QCOMPARE(gameText("Ламер"), QStringLiteral("Ламер"));
     }
 
-    // A project still in development is the player's project all the same: the development
-    // window and the market, which sells it then too, never call it finished.
-    void aProjectInDevelopmentIsYourProject() {
+    // The label beside the heading holds only a finished project waiting for its sale: while
+    // one is in development it reads "None", under a heading that says what it counts, never
+    // "Your project: None" beside the project's progress.
+    void theProjectOnSaleIsTheFinishedProject() {
         useLanguage(ScreenLanguage::English);
         TestProgram t;
         t.startGame();
@@ -270,8 +271,8 @@ class LanguageTest : public QObject {
         QVERIFY(t.game().ProjectActive);
         t.game().internet.surfMarketEnabled = true;
         SurfMarket(t.game());
-        for (const auto& [id, heading] : {std::pair{WindowId::fDeveloper, "Your project:"},
-                                          std::pair{WindowId::fInternet, "Your project"}}) {
+        for (const auto& [id, heading] : {std::pair{WindowId::fDeveloper, "Finished project:"},
+                                          std::pair{WindowId::fInternet, "Finished project"}}) {
             const QList<QLabel*> labels = t.show(id)->findChildren<QLabel*>();
             QVERIFY2(std::ranges::any_of(labels,
                                          [heading](const QLabel* label) {

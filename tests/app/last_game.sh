@@ -39,7 +39,7 @@ end_in_time() {
     sleep 0.1
   done
   ! kill -0 "$pid" 2>/dev/null || fail "$1: the game did not end when asked"
-  wait "$pid" || true
+  wait "$pid" 2>/dev/null || true
 }
 
 # No slot yet: --continue says so and shows the start window; nothing is kept from there.
@@ -268,7 +268,7 @@ done
 [ -n "$pid" ] || fail "«Новая» started no program"
 [ "$(tr '\0' ' ' <"/proc/$pid/cmdline")" = "$program --language en " ] ||
   fail "«Новая» started: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
-end_with TERM
+end_in_time "the new game"
 
 # Killed at 100 random moments while it keeps its game as fast as it can: every slot left
 # behind loads.

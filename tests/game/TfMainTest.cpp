@@ -433,6 +433,41 @@ class TfMainTest : public WindowTestCase {
         }
     }
 
+    // Both file dialogs start in the folder that either chose from last, so that a game saved by
+    // its name is found by the same name in the load dialog, wherever the last load was from.
+    void bothFileDialogsStartWhereEitherChoseLast() {
+        QTemporaryDir elsewhere;
+        QFile friendsGame(elsewhere.filePath(QStringLiteral("friend.tso")));
+        QVERIFY(friendsGame.open(QIODevice::WriteOnly));
+        QtShellPort desktop;
+        QString startedIn;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(window);
+                if (dialog == nullptr || !dialog->isVisible()) {
+                    continue;
+                }
+                startedIn = dialog->directory().absolutePath();
+                if (dialog->acceptMode() == QFileDialog::AcceptOpen) {
+                    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    name->setText(friendsGame.fileName());
+                    QTest::keyClick(name, Qt::Key_Return);
+                } else {
+                    dialog->reject();
+                }
+            }
+        });
+        answer.start(50);
+        // The load dialog starts among the saved games, the first time; the save dialog then
+        // starts where the load dialog chose, offering its own last name.
+        QVERIFY(desktop.chooseFile({FileChoice::Purpose::Open, "Загрузка игры", "(*.tso)", ""}));
+        QVERIFY(startedIn != elsewhere.path());
+        QVERIFY(!desktop.chooseFile(
+            {FileChoice::Purpose::Save, "Сохранение игры", "(*.tso)", "/saves/mine.tso"}));
+        QCOMPARE(startedIn, QDir(elsewhere.path()).absolutePath());
+    }
+
     void winningLeavesOnlyTheCongratulations() {
         t->game().Experience = 1001;
         t->tick();

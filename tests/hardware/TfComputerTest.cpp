@@ -55,6 +55,21 @@ class TfComputerTest : public WindowTestCase {
                  QStringLiteral("Здесь можно приобрести комплектующие для компьютера"));
         QTest::mouseClick(model("cdR"), Qt::LeftButton);
         QCOMPARE(t->game().PartLevel[kCdDvd], 0);
+        // Drawn lighter than a model at rest, whatever the system's palette says of greyed text.
+        const auto darkest = [](QWidget* label) {
+            const QImage image = label->grab().toImage();
+            int gray = 255;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    gray = std::min(gray, qGray(image.pixel(x, y)));
+                }
+            }
+            return gray;
+        };
+        QVERIFY2(darkest(model("cdR")) >= darkest(model("mbP1")) + 40,
+                 qPrintable(QStringLiteral("greyed %1, at rest %2")
+                                .arg(darkest(model("cdR")))
+                                .arg(darkest(model("mbP1")))));
     }
 
     void aPurchaseShowsOnTheMainWindowAndChangesTheOffer() {

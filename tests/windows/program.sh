@@ -2,7 +2,7 @@
 # The game built for Windows, as a player meets it, under Wine on a virtual X screen: the start
 # window shows, a Cyrillic name starts a game that the save dialog (the system's own) writes in
 # Windows-1251, and a saved game made on Linux comes back byte for byte through the game's own
-# reader and writer.
+# reader and writer; a lock left by a killed game is taken over.
 #   program.sh WINE_WRAPPER QT_FOLDER TESSARO.EXE ROUND_TRIP.EXE LINUX_GAME.tso
 set -euo pipefail
 wine=("$1" "$2")
@@ -53,4 +53,30 @@ for _ in $(seq 50); do [ -s "$work/new.tso" ] && break; sleep 0.2; done
 [ "$(head -c 6 "$work/new.tso" | od -An -tx1 | tr -d ' \n')" = "c8e2e0ed0d0a" ] ||
   fail "the name is not «Иван» in Windows-1251: $(head -c 16 "$work/new.tso" | od -An -c)"
 [ "$(grep -c $'\r$' "$work/new.tso")" -eq 120 ] || fail "not 120 lines"
+
+# The game keeps itself within 30 s of play and holds the slot's lock. Killed, it leaves the lock
+# behind, naming a number that Wine gives to the next program: the next game takes it over, and
+# a close request (taskkill without /f) lets it go.
+slot=
+for _ in $(seq 40); do
+  sleep 1
+  slot=$(find "$WINEPREFIX/drive_c/users" -name last-game.tso 2>/dev/null | head -n 1)
+  [ -n "$slot" ] && break
+done
+[ -n "$slot" ] || fail "the game kept nothing in 40 s"
+"${wine[@]}" taskkill /f /im tessaro.exe >/dev/null 2>&1 || true
+wait "$pid" || true
+[ -e "$slot.lock" ] || fail "a killed game left no lock to take over"
+killed=$(sed -n 6p "$slot")
+"${wine[@]}" "$program" --continue &
+pid=$!
+timeout 60 xdotool search --sync --onlyvisible --name "^Tessaro 1.1$" >/dev/null ||
+  fail "the game did not continue"
+sleep 5
+"${wine[@]}" taskkill /im tessaro.exe >/dev/null 2>&1 || true
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$pid" 2>/dev/null || fail "a close request did not end the game"
+pid=
+[ "$(sed -n 6p "$slot")" != "$killed" ] || fail "the next game did not take the slot over"
+[ ! -e "$slot.lock" ] || fail "a closed game left its lock behind"
 echo "PASS"
