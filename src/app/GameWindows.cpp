@@ -37,7 +37,7 @@ void GameWindows::hideAll() {
     }
 }
 
-void GameWindows::sync(Game& game) {
+void GameWindows::sync(Game& game, bool byKeyboard) {
     for (std::size_t i = 0; i < kWindowCount; ++i) {
         const WindowState& wanted = game.windows[i];
         GameWindow* window = windows_[i].get();
@@ -67,6 +67,7 @@ void GameWindows::sync(Game& game) {
         if (!window->isVisible()) {
             window->centreOnScreen();
             // Shown, it joins the windows in play at the top, owned by the window beneath.
+            window->openedByKeyboard(byKeyboard);
             window->show();
             window->centreWithItsFrame();
             window->activateWindow();

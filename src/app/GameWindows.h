@@ -23,7 +23,7 @@ class GameWindows : public QObject {
     GameWindow* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
 
     // Brings every window in line with the game state.
-    void sync(Game& game);
+    void sync(Game& game, bool byKeyboard);
     void hideAll();
     // Destroys every window, each while it is still whole.
     void retireAll();

@@ -138,7 +138,9 @@ void Shell::sync() {
     do {
         syncAgain_ = false;
         syncTimers();
-        windows_.sync(*game_);
+        // A window that the player opens with a key starts with an item in hand; one that
+        // the clock brings does not.
+        windows_.sync(*game_, keyboardInUse_ && !stack_.bringsUninvited());
     } while (syncAgain_ && !ended_);
     syncing_ = false;
     if (!ended_) {
@@ -201,7 +203,11 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
     if (std::ranges::find(kInputAndWindows, event->type()) != std::end(kInputAndWindows)) {
         catchUp();
     }
+    if (event->type() == QEvent::MouseButtonPress) {
+        keyboardInUse_ = false;
+    }
     if (event->type() == QEvent::KeyPress) {
+        keyboardInUse_ = true;
         const auto& key = *static_cast<const QKeyEvent*>(event);
         const auto* inPlay = qobject_cast<const GameWindow*>(stack_.top());
         if (announcer_.statusKey(key, mainShown(), inPlay) ||

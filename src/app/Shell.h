@@ -100,6 +100,8 @@ class Shell : public QObject, public ShellPortRelay {
     std::optional<std::string> slotFault_;
     GameClock clock_;
     bool syncing_ = false;
+    // Whether the player's last input was a key rather than the pointer.
+    bool keyboardInUse_ = false;
     bool syncAgain_ = false;
     bool ended_ = false;
     Announcer announcer_;

@@ -1,6 +1,8 @@
 #include "titles/TfStart.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +46,20 @@ TfStart::TfStart(Game& game)
     button1_->setAutoDefault(true);
 
     connect(button1_, &QPushButton::clicked, this, &TfStart::Button1Click);
-    connect(eName_, &QLineEdit::returnPressed, this, &TfStart::eNameKeyPress);
+    // Return in the box starts the game and goes no further: the box would pass it on to its
+    // window, and the window that the game shows would take it as its own.
+    eName_->installEventFilter(this);
+}
+
+bool TfStart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == eName_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            eNameKeyPress();
+            return true;
+        }
+    }
+    return GameWindow::eventFilter(watched, event);
 }
 
 void TfStart::Button1Click() {

@@ -18,6 +18,9 @@ class TfStart : public GameWindow {
     void eNameKeyPress();
     void FormClose() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void startGame();
 

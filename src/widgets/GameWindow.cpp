@@ -308,10 +308,12 @@ void GameWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Only the game shows a window; a window that the desktop brings back is not shown anew.
     if (!event->spontaneous()) {
-        // Each time the window opens, the window itself holds the keyboard until the player
-        // presses Tab, so that the first Tab lands, marked, on the first item; a window with a
-        // box to type in starts there. Given to the first item by the window's activation, the
-        // focus would be unmarked, and the first Tab would seem to skip it.
+        // Opened by the pointer, the window itself holds the keyboard until the player presses
+        // Tab, so that the first Tab lands, marked, on the first item; given to the first item
+        // unmarked, the first Tab would seem to skip it. Opened by a key, the first item is in
+        // hand, marked, as the window becomes active (Qt gives a window that is not yet active
+        // the focus unmarked). A window with a box to type in starts there.
+        itemInHand_ = openedByKeyboard_ && initialFocus_ == nullptr;
         (initialFocus_ != nullptr ? initialFocus_ : this)->setFocus(Qt::OtherFocusReason);
         FormShow();
     }
@@ -323,7 +325,15 @@ bool GameWindow::takesTab(const QWidget* control) const {
            control->isVisibleTo(this);
 }
 
-QWidget* GameWindow::nextItemAfter(QWidget* control) const {
+QWidget* GameWindow::firstItem() const {
+    if (lastInTabOrder_ == nullptr) {
+        return nextItemAfter(this);
+    }
+    QWidget* first = nextItemAfter(lastInTabOrder_);
+    return first != nullptr ? first : (takesTab(lastInTabOrder_) ? lastInTabOrder_ : nullptr);
+}
+
+QWidget* GameWindow::nextItemAfter(const QWidget* control) const {
     for (QWidget* next = control->nextInFocusChain(); next != control;
          next = next->nextInFocusChain()) {
         if (takesTab(next)) {
@@ -350,6 +360,12 @@ bool GameWindow::focusNextPrevChild(bool next) {
 }
 
 bool GameWindow::event(QEvent* event) {
+    // Its items are offered by now (the window's show rule has run).
+    if (event->type() == QEvent::WindowActivate && std::exchange(itemInHand_, false)) {
+        if (QWidget* item = firstItem()) {
+            item->setFocus(Qt::TabFocusReason);
+        }
+    }
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
         heldByADialog_ = event->type() == QEvent::WindowBlocked;
         holdTheMenu();

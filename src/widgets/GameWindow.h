@@ -84,6 +84,11 @@ class GameWindow : public QWidget {
     // it again by its own frame, as soon as the window manager has given it one.
     void centreOnScreen();
     void centreWithItsFrame();
+    // Whether the window about to show was opened by a key: it then starts with its first item
+    // in hand, marked, so that Return, Space and the arrow keys work at once and a screen
+    // reader says the item with the title. Opened by the pointer, the window itself holds the
+    // keyboard until the first Tab, which lands on the first item.
+    void openedByKeyboard(bool byKeyboard) { openedByKeyboard_ = byKeyboard; }
 
   signals:
     // A rule has run. Only `run` emits it.
@@ -151,6 +156,8 @@ class GameWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
     // The control that has the keyboard when the window opens, instead of the window itself.
     void setInitialFocus(QWidget* control) { initialFocus_ = control; }
+    // The first item that can be taken, in the Tab order, else the control that comes last.
+    QWidget* firstItem() const;
 
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -163,7 +170,7 @@ class GameWindow : public QWidget {
   private:
     bool takesTab(const QWidget* control) const;
     // The next control after `control` in the Tab order that can be taken; nullptr if none.
-    QWidget* nextItemAfter(QWidget* control) const;
+    QWidget* nextItemAfter(const QWidget* control) const;
     // The menu's items follow whether the window takes the player: a screen reader's Press on a
     // menu item asks only the item.
     void holdTheMenu();
@@ -171,6 +178,9 @@ class GameWindow : public QWidget {
     WindowId id_;
     QWidget* lastInTabOrder_ = nullptr;
     QWidget* initialFocus_ = nullptr;
+    bool openedByKeyboard_ = false;
+    // Whether a window opened by a key takes its first item in hand once it is active.
+    bool itemInHand_ = false;
     int frameChecksLeft_ = 0;
     bool heldByADialog_ = false;
     QVBoxLayout* layout_;

@@ -82,7 +82,7 @@ pid=$!
 await_window "^Tessaro 1.1$"
 xdotool key Tab Tab Return
 await_window "^Computer Parts$"
-xdotool key Tab
+# Opened by a key, the shop starts with its first part in hand.
 sleep 4
 xdotool key Return
 sleep 35
