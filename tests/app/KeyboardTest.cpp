@@ -81,6 +81,11 @@ class KeyboardTest : public QObject {
                          (first != activity->returnLabel() || !another),
                      button);
             if (another) {
+                // The arrow keys work from the first moment.
+                QTest::keyClick(first, Qt::Key_Down);
+                QVERIFY2(QApplication::focusWidget() != first, button);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+                QCOMPARE(QApplication::focusWidget(), first);
                 QTest::keyClick(first, Qt::Key_Backtab);
                 QCOMPARE(QApplication::focusWidget(), activity->returnLabel());
             }

@@ -494,8 +494,9 @@ class ScreenReaderTest : public QObject {
         QVERIFY(activeIs(t.window(WindowId::fComputer)));
         QVERIFY(orca.says(t.window(WindowId::fComputer)->windowTitle() + " dialog"));
 
+        // Opened by Return, the shop starts with its first part in hand, heard after the title.
         auto* board = t.find<ActionLabel>(WindowId::fComputer, "mbP1");
-        QVERIFY(tabTo(board));
+        QVERIFY(board->hasFocus());
         QVERIFY(orca.says(board->text() + QStringLiteral(" push button")));
         QVERIFY(orca.says(QStringLiteral("$45")));
         pressKey("Return");
