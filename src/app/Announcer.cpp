@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <algorithm>
 #include <utility>
 
 #include "game/TfMain.h"
@@ -117,11 +118,17 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     }
     if (acted && taken != nullptr && sameWindow && !messageShown) {
         const QString name = taken->text();
-        // Named unless what is said names it already: a part, a program or a job as the main
-        // window shows it, not a course, which shows only as the money it took.
+        // Named unless what is said names it already (a part, a program or a job as the main
+        // window shows it; not a course, which shows only as the money it took), or unless it
+        // greyed every item of its window: the virus's answer, after which its window is read
+        // anew with the outcome.
         const QString core = name.section(QLatin1Char('('), 0, 0).trimmed();
         const bool named = !core.isEmpty() && said.join(QLatin1Char(' ')).contains(core);
-        if (!taken->isEnabled() && !name.isEmpty() && !named) {
+        const auto items = taken->window()->findChildren<const ItemButton*>();
+        const bool stillOffers = std::any_of(
+            items.begin(), items.end(),
+            [](const ItemButton* item) { return item->isEnabled() && item->isVisible(); });
+        if (!taken->isEnabled() && !name.isEmpty() && !named && stillOffers) {
             said.prepend(name);
         } else if (taken->isEnabled() && said.isEmpty()) {
             said.append(descriptionOf(taken));
