@@ -261,8 +261,13 @@ xdotool key Return
 sleep 1
 xdotool key alt+g n
 wait "$pid" || true
+pid=
 for _ in $(seq 100); do
-  pid=$(pgrep -n -f "^$program") && break
+  for process in /proc/[0-9]*; do
+    [ "$(tr '\0' ' ' <"$process/cmdline" 2>/dev/null | cut -d' ' -f1)" = "$program" ] &&
+      pid=${process#/proc/}
+  done
+  [ -n "$pid" ] && break
   sleep 0.1
 done
 [ -n "$pid" ] || fail "«Новая» started no program"
