@@ -57,12 +57,14 @@ int runDesktop(int argc, char* argv[]) {
     if (!aDesktopIsThere(argc, argv)) {
         return sayThereIsNoDesktop(argc, argv);
     }
+    // The environment is set before the system's preparation starts a thread that reads it
+    // (the font configuration): setting a variable while another thread reads one can crash.
+    choosePlatformDefaults();
     const std::function<void()> systemReady = prepareTheSystem();
     // The application takes its own options off argv; the file's bytes are kept before, and
     // what a new program is started with.
     const std::vector<std::string> arguments(argv, argv + argc);
     const QStringList restart = restartArguments(argc, argv);
-    choosePlatformDefaults();
     QApplication application(argc, argv);
     systemReady();
     const ScreenLanguage language = chosenLanguage(QCoreApplication::arguments());
