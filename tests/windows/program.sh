@@ -23,6 +23,8 @@ grep -q "Нет такого файла или папки" "$work/error.txt" ||
   fail "a failed save did not say why: $(cat "$work/error.txt")"
 
 export LANGUAGE=ru
+# The prefix is kept between runs: no last game of an earlier run.
+find "$WINEPREFIX/drive_c/users" -name 'last-game.tso*' -exec rm -rf {} + 2>/dev/null || true
 "${wine[@]}" "$program" --language ru &
 pid=$!
 # A new Wine prefix starts slowly: wait for the window, not for a time.
@@ -61,7 +63,7 @@ slot=
 for _ in $(seq 40); do
   sleep 1
   slot=$(find "$WINEPREFIX/drive_c/users" -name last-game.tso 2>/dev/null | head -n 1)
-  [ -n "$slot" ] && break
+  [ -n "$slot" ] && [ -e "$slot.lock" ] && break
 done
 [ -n "$slot" ] || fail "the game kept nothing in 40 s"
 "${wine[@]}" taskkill /f /im tessaro.exe >/dev/null 2>&1 || true
