@@ -864,6 +864,22 @@
         <translation>The game will not autosave: no file can be created in “%1”.</translation>
     </message>
     <message>
+        <source>пройдено</source>
+        <translation>completed</translation>
+    </message>
+    <message>
+        <source>куплено</source>
+        <translation>bought</translation>
+    </message>
+    <message>
+        <source>ваша работа</source>
+        <translation>your job</translation>
+    </message>
+    <message>
+        <source>ниже вашей работы</source>
+        <translation>below your job</translation>
+    </message>
+    <message>
         <source>Меню игры — в главном окне.</source>
         <translation>The game menu is in the main window.</translation>
     </message>

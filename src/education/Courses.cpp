@@ -110,4 +110,8 @@ void TakeCourse(Game& game, const Course& course) {
     game.education.itemEnabled[flag] = false;
 }
 
+const char* CourseGreyedReason(const GameState& state, int index) {
+    return state.Knowledge[static_cast<std::size_t>(index)] ? GAME_TEXT("пройдено") : nullptr;
+}
+
 }  // namespace tessaro

@@ -24,6 +24,9 @@ struct Course {
 
 const std::array<Course, kCourseCount>& courseCatalogue();
 
+// Why a course is greyed, where the player owns the reason: taken. Nothing otherwise.
+const char* CourseGreyedReason(const GameState& state, int index);
+
 // Money strictly above the price, and the program the course needs installed.
 bool CourseCondition(const GameState& state, const Course& course);
 

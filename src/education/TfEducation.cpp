@@ -64,6 +64,21 @@ TfEducation::TfEducation(Game& game)
                     game_.education.itemEnabled[static_cast<std::size_t>(course.index)]);
     }
     courses_->describeWith([this](int index) { return spokenLines(shownLines(index)); });
+    // The window says as it opens the courses taken, which are greyed.
+    std::vector<std::vector<QWidget*>> greyed;
+    for (const Course& course : courseCatalogue()) {
+        greyed.push_back({courses_->label(course.index)});
+    }
+    describeWith(std::move(greyed));
+    setGreyedReason([this](const ActionLabel& item) {
+        for (const Course& course : courseCatalogue()) {
+            if (courses_->label(course.index) == &item) {
+                const char* why = CourseGreyedReason(game_, course.index);
+                return why != nullptr ? gameText(why) : QString();
+            }
+        }
+        return QString();
+    });
 }
 
 void TfEducation::addGroup(const QString& title, int first, int count, const QRect& area) {

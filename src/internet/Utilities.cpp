@@ -71,4 +71,8 @@ void DownloadTick(Game& game) {
     }
 }
 
+const char* UtilityGreyedReason(const GameState& state, int index) {
+    return state.ToolOwned[static_cast<std::size_t>(index)] ? GAME_TEXT("куплено") : nullptr;
+}
+
 }  // namespace tessaro

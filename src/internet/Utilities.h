@@ -18,6 +18,9 @@ struct Utility {
 
 const std::array<Utility, kToolCount>& utilities();
 
+// Why a utility is greyed, where the player owns the reason: bought. Nothing otherwise.
+const char* UtilityGreyedReason(const GameState& state, int index);
+
 // The download interval for the installed modem.
 int DownloadInterval(const GameState& state);
 

@@ -91,4 +91,11 @@ bool TakeJob(Game& game, const JobOffer& offer) {
     return true;
 }
 
+const char* OfferGreyedReason(const GameState& state, const JobOffer& offer) {
+    if (offer.id == state.JobId) {
+        return GAME_TEXT("ваша работа");
+    }
+    return offer.id < state.JobId ? GAME_TEXT("ниже вашей работы") : nullptr;
+}
+
 }  // namespace tessaro

@@ -31,6 +31,9 @@ inline constexpr int kInterviewMood = 50;
 bool JobRequirementsMet(const GameState& state, const JobOffer& offer);
 // The verdict under the pointer, which does not consider the mood.
 std::string JobVerdict(const GameState& state, const JobOffer& offer);
+// Why an offer is greyed, where the player owns the reason: it is his job, or below it.
+// Nothing otherwise.
+const char* OfferGreyedReason(const GameState& state, const JobOffer& offer);
 
 // Showing the window offers only the jobs above the current one.
 void RefreshOffers(GameState& state);

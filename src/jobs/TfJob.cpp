@@ -78,10 +78,31 @@ TfJob::TfJob(Game& game)
     lInfo_->setWordWrap(true);
     lInfo_->setGeometry(verdictBox->rect().adjusted(4, 2, -4, -2));
 
-    // Three jobs have the same name: the wage tells them apart.
+    // Three jobs have the same name: the wage tells them apart. A greyed job is no job the
+    // player can get: its verdict is why it is greyed.
     offers_->describeWith([this](int index) {
-        return spokenLines(QStringList{wages_[static_cast<std::size_t>(index)]->text()} +
-                           shownLines(index));
+        QStringList lines =
+            QStringList{wages_[static_cast<std::size_t>(index)]->text()} + shownLines(index);
+        const char* why = OfferGreyedReason(game_, jobOffers()[static_cast<std::size_t>(index)]);
+        if (why != nullptr && !offers_->label(index)->isEnabled()) {
+            lines.last() = gameText(why);
+        }
+        return spokenLines(lines);
+    });
+    // The window says as it opens the jobs that are greyed because of the player's own.
+    std::vector<std::vector<QWidget*>> greyed;
+    for (const JobOffer& offer : jobOffers()) {
+        greyed.push_back({offers_->label(offer.id - 1)});
+    }
+    describeWith(std::move(greyed));
+    setGreyedReason([this](const ActionLabel& item) {
+        for (const JobOffer& offer : jobOffers()) {
+            if (offers_->label(offer.id - 1) == &item) {
+                const char* why = OfferGreyedReason(game_, offer);
+                return why != nullptr ? gameText(why) : QString();
+            }
+        }
+        return QString();
     });
     connect(offers_, &ItemList::pointerMoved, this, &TfJob::OfferMouseMove);
     connect(offers_, &ItemList::pointerLeft, this, &TfJob::OfferMouseLeave);

@@ -155,7 +155,11 @@ std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
             QString text;
             if (const auto* item = qobject_cast<const ActionLabel*>(part)) {
                 line.kind = ShownLine::Kind::Greyed;
-                if (anItemInPlay && !item->isEnabledTo(this)) {
+                const QString reason =
+                    greyedReason_ && !item->isEnabledTo(this) ? greyedReason_(*item) : QString();
+                if (!reason.isEmpty()) {
+                    text = QStringLiteral("%1 — %2").arg(item->text(), reason);
+                } else if (anItemInPlay && !item->isEnabledTo(this)) {
                     text = tr("%1 — недоступно").arg(item->text());
                 }
             } else if (const auto* label = qobject_cast<const QLabel*>(part)) {

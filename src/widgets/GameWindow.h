@@ -150,6 +150,13 @@ class GameWindow : public QWidget {
     // description. A line of hidden or empty controls is left out. A label says its
     // accessible name where it has one, for what the eye reads from more than its text.
     void describeWith(std::vector<std::vector<QWidget*>> lines);
+    // Why a greyed item of the description is greyed, in the game's language, where the rules
+    // know a reason that the player owns (a course taken, a tool bought, his job): said with
+    // the item whether or not another can be taken. Without one, an item is said greyed
+    // ("недоступно") only while the window offers another.
+    void setGreyedReason(std::function<QString(const ActionLabel& item)> reason) {
+        greyedReason_ = std::move(reason);
+    }
 
     // The control that the Tab order reaches last, after every item of the window.
     void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }
@@ -187,6 +194,7 @@ class GameWindow : public QWidget {
     QWidget* client_;
     std::vector<std::function<void()>> bindings_;
     std::vector<std::vector<QWidget*>> descriptionLines_;
+    std::function<QString(const ActionLabel& item)> greyedReason_;
 };
 
 }  // namespace tessaro

@@ -263,6 +263,38 @@ class KeyboardTest : public QObject {
         }
     }
 
+    // What the player owns or has done, which a sighted player sees greyed, the window says as
+    // it opens, with why: a course taken, his job and those below it. A greyed job is no job
+    // he can get.
+    void whatThePlayerOwnsIsHeardWithTheWindow() {
+        TestProgram t;
+        t.startGame();
+        equipForEveryActivity(t.game());
+        t.game().JobId = 2;
+        t.program.shell().sync();
+        const struct {
+            const char* opener;
+            WindowId window;
+            const char* item;
+            const char* reason;
+        } rows[] = {
+            {"bEducationImage", WindowId::fEducation, "edWHTML", "пройдено"},
+            {"bJobImage", WindowId::fJob, "jDeveloper1", "ваша работа"},
+        };
+        for (const auto& row : rows) {
+            QVERIFY(t.openFromMain(row.opener, row.window));
+            const auto* item = t.find<ActionLabel>(row.window, row.item);
+            QVERIFY2(!item->isEnabled(), row.item);
+            const QString description = QAccessible::queryAccessibleInterface(t.window(row.window))
+                                            ->text(QAccessible::Description);
+            const QString said = item->text() + QStringLiteral(" — ") + gameText(row.reason);
+            QVERIFY2(description.contains(said), qPrintable(description));
+            QVERIFY2(!descriptionOf(item).contains(gameText("Вы можете получить эту работу")),
+                     qPrintable(descriptionOf(item)));
+            t.window(row.window)->close();
+        }
+    }
+
     // Each result is told once, from what the windows show: what the player's action changed
     // in the main window and in the window in play; the end of a progress that runs by itself,
     // none of its steps; nothing for what the clock brings but a window of its own. The status

@@ -516,6 +516,19 @@ class ScreenReaderTest : public QObject {
             QVERIFY2(spoken->contains(part), qPrintable(part));
         }
 
+        // A course taken is heard, with why it is greyed, as its window opens.
+        t.game().Knowledge[7] = true;
+        t.game().education.itemEnabled[7] = false;
+        t.program.shell().sync();
+        auto* courses = t.find<PictureButton>(WindowId::fMain, "bEducationImage");
+        QVERIFY(tabTo(courses));
+        pressKey("Return");
+        QVERIFY(waitFor([&t] { return t.shown(WindowId::fEducation); }));
+        QVERIFY(orca.says(t.find<ActionLabel>(WindowId::fEducation, "edWHTML")->text() +
+                          QStringLiteral(" — ") + gameText("пройдено")));
+        pressKey("Escape");
+        QVERIFY(activeIs(t.fMain()));
+
         // A window says as it opens what it shows at a glance: the about window its developer.
         pressKey("F1");
         QVERIFY(waitFor([&t] { return t.shown(WindowId::Form2); }));
