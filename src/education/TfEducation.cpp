@@ -65,20 +65,7 @@ TfEducation::TfEducation(Game& game)
     }
     courses_->describeWith([this](int index) { return spokenLines(shownLines(index)); });
     // The window says as it opens the courses taken, which are greyed.
-    std::vector<std::vector<QWidget*>> greyed;
-    for (const Course& course : courseCatalogue()) {
-        greyed.push_back({courses_->label(course.index)});
-    }
-    describeWith(std::move(greyed));
-    setGreyedReason([this](const ActionLabel& item) {
-        for (const Course& course : courseCatalogue()) {
-            if (courses_->label(course.index) == &item) {
-                const char* why = CourseGreyedReason(game_, course.index);
-                return why != nullptr ? gameText(why) : QString();
-            }
-        }
-        return QString();
-    });
+    describeGreyed(*courses_, [this](int index) { return CourseGreyedReason(game_, index); });
 }
 
 void TfEducation::addGroup(const QString& title, int first, int count, const QRect& area) {

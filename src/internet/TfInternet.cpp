@@ -57,22 +57,10 @@ TfInternet::TfInternet(Game& game)
                                      kClientHeight - siteArea.bottom() - 7 - kHeaderHeight)),
                 internet.grHackVisible);
     placeReturnLabel(QRect(3, kClientHeight - 35, kLeftWidth, 32));
+    describeWith(
+        {{connectionLine_}, {toolsHeading_}, marketLine_, {downloadLine_}, {missionLine_}});
     // Last, the utilities bought, which are greyed: said while the site shows them.
-    std::vector<std::vector<QWidget*>> lines = {
-        {connectionLine_}, {toolsHeading_}, marketLine_, {downloadLine_}, {missionLine_}};
-    for (const Utility& utility : utilities()) {
-        lines.push_back({utilities_->label(utility.index)});
-    }
-    describeWith(std::move(lines));
-    setGreyedReason([this](const ActionLabel& item) {
-        for (const Utility& utility : utilities()) {
-            if (utilities_->label(utility.index) == &item) {
-                const char* why = UtilityGreyedReason(game_, utility.index);
-                return why != nullptr ? gameText(why) : QString();
-            }
-        }
-        return QString();
-    });
+    describeGreyed(*utilities_, [this](int index) { return UtilityGreyedReason(game_, index); });
 }
 
 void TfInternet::createConnection() {

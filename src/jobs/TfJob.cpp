@@ -90,19 +90,8 @@ TfJob::TfJob(Game& game)
         return spokenLines(lines);
     });
     // The window says as it opens the jobs that are greyed because of the player's own.
-    std::vector<std::vector<QWidget*>> greyed;
-    for (const JobOffer& offer : jobOffers()) {
-        greyed.push_back({offers_->label(offer.id - 1)});
-    }
-    describeWith(std::move(greyed));
-    setGreyedReason([this](const ActionLabel& item) {
-        for (const JobOffer& offer : jobOffers()) {
-            if (offers_->label(offer.id - 1) == &item) {
-                const char* why = OfferGreyedReason(game_, offer);
-                return why != nullptr ? gameText(why) : QString();
-            }
-        }
-        return QString();
+    describeGreyed(*offers_, [this](int index) {
+        return OfferGreyedReason(game_, jobOffers()[static_cast<std::size_t>(index)]);
     });
     connect(offers_, &ItemList::pointerMoved, this, &TfJob::OfferMouseMove);
     connect(offers_, &ItemList::pointerLeft, this, &TfJob::OfferMouseLeave);

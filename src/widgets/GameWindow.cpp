@@ -15,6 +15,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/ActionLabel.h"
 #include "widgets/Fonts.h"
+#include "widgets/ItemList.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenLanguage.h"
 #include "widgets/TextLabel.h"
@@ -155,10 +156,9 @@ std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
             QString text;
             if (const auto* item = qobject_cast<const ActionLabel*>(part)) {
                 line.kind = ShownLine::Kind::Greyed;
-                const QString reason =
-                    greyedReason_ && !item->isEnabledTo(this) ? greyedReason_(*item) : QString();
-                if (!reason.isEmpty()) {
-                    text = QStringLiteral("%1 — %2").arg(item->text(), reason);
+                const char* reason = greyedReasonOf(*item);
+                if (reason != nullptr) {
+                    text = QStringLiteral("%1 — %2").arg(item->text(), gameText(reason));
                 } else if (anItemInPlay && !item->isEnabledTo(this)) {
                     text = tr("%1 — недоступно").arg(item->text());
                 }
@@ -184,6 +184,20 @@ std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
 
 void GameWindow::describeWith(std::vector<std::vector<QWidget*>> lines) {
     descriptionLines_ = std::move(lines);
+}
+
+void GameWindow::describeGreyed(const ItemList& items,
+                                std::function<const char*(int index)> reason) {
+    for (ActionLabel* item : items.labels()) {
+        descriptionLines_.push_back({item});
+    }
+    greyedItems_ = &items;
+    greyedReason_ = std::move(reason);
+}
+
+const char* GameWindow::greyedReasonOf(const ActionLabel& item) const {
+    const int index = greyedItems_ != nullptr ? greyedItems_->indexOf(&item) : -1;
+    return index >= 0 && !item.isEnabledTo(this) ? greyedReason_(index) : nullptr;
 }
 
 void GameWindow::bind(QLabel* label, const std::string& source) {

@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace tessaro {
 
 class ActionLabel;
+class ItemList;
 
 // Fills a widget's background with a colour of the game's own (the white of the small
 // windows, the money green of the panels).
@@ -150,13 +151,12 @@ class GameWindow : public QWidget {
     // description. A line of hidden or empty controls is left out. A label says its
     // accessible name where it has one, for what the eye reads from more than its text.
     void describeWith(std::vector<std::vector<QWidget*>> lines);
-    // Why a greyed item of the description is greyed, in the game's language, where the rules
-    // know a reason that the player owns (a course taken, a tool bought, his job): said with
-    // the item whether or not another can be taken. Without one, an item is said greyed
-    // ("недоступно") only while the window offers another.
-    void setGreyedReason(std::function<QString(const ActionLabel& item)> reason) {
-        greyedReason_ = std::move(reason);
-    }
+    // After those lines, each item of `items` while it is greyed for a reason that the player
+    // owns (a course taken, a tool bought, his job): `reason` is the rules' word for the item of
+    // that index, or nullptr. Such an item is said with its reason whether or not another can
+    // be taken; an item of `describeWith` without one is said greyed ("недоступно") only while
+    // the window offers another.
+    void describeGreyed(const ItemList& items, std::function<const char*(int index)> reason);
 
     // The control that the Tab order reaches last, after every item of the window.
     void setLastInTabOrder(QWidget* control) { lastInTabOrder_ = control; }
@@ -176,6 +176,8 @@ class GameWindow : public QWidget {
 
   private:
     bool takesTab(const QWidget* control) const;
+    // The rules' reason why a greyed item of `describeGreyed` is greyed, or nullptr.
+    const char* greyedReasonOf(const ActionLabel& item) const;
     // The next control after `control` in the Tab order that can be taken; nullptr if none.
     QWidget* nextItemAfter(const QWidget* control) const;
     // The menu's items follow whether the window takes the player: a screen reader's Press on a
@@ -194,7 +196,8 @@ class GameWindow : public QWidget {
     QWidget* client_;
     std::vector<std::function<void()>> bindings_;
     std::vector<std::vector<QWidget*>> descriptionLines_;
-    std::function<QString(const ActionLabel& item)> greyedReason_;
+    const ItemList* greyedItems_ = nullptr;
+    std::function<const char*(int index)> greyedReason_;
 };
 
 }  // namespace tessaro

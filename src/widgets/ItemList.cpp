@@ -1,5 +1,8 @@
 #include "widgets/ItemList.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "widgets/Accessibility.h"
 #include "widgets/Fonts.h"
 #include "widgets/GameWindow.h"
@@ -36,6 +39,19 @@ ActionLabel* ItemList::label(int index) const {
         return nullptr;
     }
     return labels_[static_cast<std::size_t>(index)];
+}
+
+int ItemList::indexOf(const ActionLabel* label) const {
+    const auto found = std::find(labels_.begin(), labels_.end(), label);
+    return found == labels_.end() || label == nullptr ? -1
+                                                      : static_cast<int>(found - labels_.begin());
+}
+
+std::vector<ActionLabel*> ItemList::labels() const {
+    std::vector<ActionLabel*> present;
+    std::copy_if(labels_.begin(), labels_.end(), std::back_inserter(present),
+                 [](const ActionLabel* label) { return label != nullptr; });
+    return present;
 }
 
 InfoLine::InfoLine(const QString& objectName, const QString& restingText, QWidget* parent,

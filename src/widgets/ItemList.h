@@ -37,6 +37,10 @@ class ItemList : public QObject {
 
     // The label of the item with this index, or nullptr.
     ActionLabel* label(int index) const;
+    // The index of the item that this label is, or -1.
+    int indexOf(const ActionLabel* label) const;
+    // The labels, in the order of their indexes.
+    std::vector<ActionLabel*> labels() const;
 
     // What a screen reader gives as each item's description: what the window shows of the
     // item while the pointer rests on it, asked afresh each time.
