@@ -891,6 +891,14 @@
         <source>Line %1: в имени игрока есть управляющий символ</source>
         <translation>Line %1: the player&apos;s name holds a control character</translation>
     </message>
+    <message>
+        <source>Браузер не сохраняет больше данных этой страницы.</source>
+        <translation>The browser keeps no more data of this page.</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::ActivityWindow</name>

@@ -68,7 +68,9 @@ void GameWindows::sync(Game& game, bool byKeyboard) {
             window->centreOnScreen();
             // Shown, it joins the windows in play at the top, owned by the window beneath.
             window->openedByKeyboard(byKeyboard);
-            window->show();
+            // At its own size, whatever the platform would do with a window shown: the browser
+            // would spread the main window over the whole page.
+            window->setVisible(true);
             window->centreWithItsFrame();
             window->activateWindow();
         }

@@ -14,8 +14,8 @@ class QWidget;
 
 namespace tessaro {
 
-// The world outside the game on a desktop: modal message boxes, the file dialogs, the files
-// of saved games, and the process itself.
+// The world outside the game on a desktop or a page: modal message boxes, the file dialogs, the
+// files of saved games, and the program itself.
 class QtShellPort : public ShellPort {
   public:
     // `program` is what "Новая" starts: the running program's own file, as it was named when
@@ -66,6 +66,18 @@ class QtShellPort : public ShellPort {
     SlotHolder holdTheSlot();
     // Lets the lock go, for the next copy of the game; asked again should this one keep again.
     void releaseTheSlot();
+
+    // What differs by platform, one file for each (ShellPortDesktop.cpp, ShellPortWeb.cpp),
+    // besides choosing a file, ending and restarting:
+    // Whether another copy of the game keeps its game in the slot, where the platform knows it
+    // beside the slot's lock (another page of the game in the browser).
+    static bool anotherCopyKeepsTheSlot();
+    // Where the program's files go with the program (a page), keeps a lasting copy of the file
+    // at `path`, or forgets the copy once the file is gone. Returns why it could not.
+    static std::optional<QString> keepLasting(const QString& path);
+    // A game that the player saved, once written: where the player's own folders cannot be
+    // written (a page), it goes to him (a download).
+    static void handOver(const QString& path);
 
     std::function<QWidget*()> owner_;
     QString program_;

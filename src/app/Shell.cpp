@@ -200,7 +200,9 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
                                                         QEvent::Close,
                                                         QEvent::WindowActivate,
                                                         QEvent::WindowDeactivate};
-    if (std::ranges::find(kInputAndWindows, event->type()) != std::end(kInputAndWindows)) {
+    // std::find, not std::ranges::find: the browser's C++ library has no ranges algorithms.
+    if (std::find(std::begin(kInputAndWindows), std::end(kInputAndWindows), event->type()) !=
+        std::end(kInputAndWindows)) {
         catchUp();
     }
     if (event->type() == QEvent::MouseButtonPress) {

@@ -7,10 +7,14 @@ namespace tessaro {
 
 void registerGameFonts() {
     // Only the regular face: Wine's bold Tahoma is hardly bolder than the regular one, while
-    // the bold that Qt draws from the regular outlines reads as bold.
-    const QString path = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (QFile::exists(path)) {
-        QFontDatabase::addApplicationFont(path);
+    // the bold that Qt draws from the regular outlines reads as bold. The page in the browser
+    // brings the same file with it.
+    for (const QString& path : {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                                QStringLiteral(":/fonts/tahoma.ttf")}) {
+        if (QFile::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
+            return;
+        }
     }
 }
 

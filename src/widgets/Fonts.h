@@ -4,7 +4,7 @@
 
 namespace tessaro {
 
-// Registers the Tahoma that Debian ships with Wine, where it is installed.
+// Registers the Tahoma that Debian ships with Wine, where it is installed or brought along.
 void registerGameFonts();
 
 // Tahoma at a pixel size, or a sans-serif face where Tahoma is missing.
