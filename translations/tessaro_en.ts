@@ -899,6 +899,18 @@
         <source>Имя файла:</source>
         <translation>File name:</translation>
     </message>
+    <message>
+        <source>установлено</source>
+        <translation>installed</translation>
+    </message>
+    <message>
+        <source>не подходит к плате</source>
+        <translation>does not fit the motherboard</translation>
+    </message>
+    <message>
+        <source>хуже установленного</source>
+        <translation>no better than the one installed</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::ActivityWindow</name>

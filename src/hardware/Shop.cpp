@@ -98,6 +98,31 @@ bool Offered(const GameState& state, const PartModel& model) {
     }
 }
 
+const char* PartGreyedReason(const GameState& state, const PartModel& model) {
+    if (Offered(state, model)) {
+        return nullptr;
+    }
+    const int installed = state.PartLevel[model.slot];
+    if (model.level == installed) {
+        return GAME_TEXT("установлено");
+    }
+    const int boardLevel = state.PartLevel[kMotherboard];
+    if (model.slot != kMotherboard && boardLevel == 0) {
+        return "";
+    }
+    if (model.slot != kMotherboard) {
+        const PartModel& board = modelAt(kMotherboard, boardLevel);
+        const bool fits = model.slot == kProcessor ? model.socket == board.socket
+                          : model.slot == kMemory  ? model.memory == board.memory
+                          : model.slot == kVideo   ? model.bus == board.bus
+                                                   : true;
+        if (!fits) {
+            return GAME_TEXT("не подходит к плате");
+        }
+    }
+    return GAME_TEXT("хуже установленного");
+}
+
 std::string OfferText(const PartModel& model) {
     return std::string(model.infoName) + " - $" + std::to_string(model.price);
 }

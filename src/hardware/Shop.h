@@ -21,6 +21,11 @@ std::string OfferText(const PartModel& model);
 std::string TradeInText(const GameState& state, const PartModel& model);
 std::string InfoText(const GameState& state, const PartModel& model);
 
+// Why the shop does not offer a model, as a screen reader says it with the window: the part
+// installed, one no better than it, one that does not fit the board; nothing for the parts
+// that wait for a board (all but the boards, at first), whose long list would say nothing new.
+const char* PartGreyedReason(const GameState& state, const PartModel& model);
+
 // Enables exactly the model labels that the shop offers.
 void RefreshOffer(GameState& state);
 

@@ -62,6 +62,11 @@ TfComputer::TfComputer(Game& game)
         bindEnabled(models_->label(model.index), game_.computer.itemEnabled[model.index]);
     }
     models_->describeWith([this](int index) { return infoText(index); });
+    // The window says as it opens the parts installed and those it cannot sell, which are
+    // greyed.
+    describeGreyed(*models_, [this](int index) {
+        return PartGreyedReason(game_, partsCatalogue()[static_cast<std::size_t>(index)]);
+    });
 }
 
 QString TfComputer::infoText(int index) const {

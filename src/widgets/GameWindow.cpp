@@ -158,7 +158,10 @@ std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
                 line.kind = ShownLine::Kind::Greyed;
                 const char* reason = greyedReasonOf(*item);
                 if (reason != nullptr) {
-                    text = QStringLiteral("%1 — %2").arg(item->text(), gameText(reason));
+                    // An empty reason: the item goes unsaid.
+                    if (*reason != '\0') {
+                        text = QStringLiteral("%1 — %2").arg(item->text(), gameText(reason));
+                    }
                 } else if (anItemInPlay && !item->isEnabledTo(this)) {
                     text = tr("%1 — недоступно").arg(item->text());
                 }

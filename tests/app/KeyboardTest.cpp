@@ -264,8 +264,8 @@ class KeyboardTest : public QObject {
     }
 
     // What the player owns or has done, which a sighted player sees greyed, the window says as
-    // it opens, with why: a course taken, his job and those below it. A greyed job is no job
-    // he can get.
+    // it opens, with why: a course taken, his job and those below it, the parts installed and
+    // those the shop cannot sell him. A greyed job is no job he can get.
     void whatThePlayerOwnsIsHeardWithTheWindow() {
         TestProgram t;
         t.startGame();
@@ -280,6 +280,9 @@ class KeyboardTest : public QObject {
         } rows[] = {
             {"bEducationImage", WindowId::fEducation, "edWHTML", "пройдено"},
             {"bJobImage", WindowId::fJob, "jDeveloper1", "ваша работа"},
+            {"bComputerImage", WindowId::fComputer, "mbP4", "установлено"},
+            {"bComputerImage", WindowId::fComputer, "mbP2", "хуже установленного"},
+            {"bComputerImage", WindowId::fComputer, "prP166", "не подходит к плате"},
         };
         for (const auto& row : rows) {
             QVERIFY(t.openFromMain(row.opener, row.window));
