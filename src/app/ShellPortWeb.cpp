@@ -53,7 +53,7 @@ EM_JS(int, copyToStorage, (const char* path), {
 });
 
 // Opens the browser's file picker for a saved game; its answer comes to fileChosen, an empty
-// name where the player cancelled.
+// name where the player cancelled. The game waits for the answer, which must come.
 EM_JS(void, offerTheFilePicker, (), {
     const input = document.createElement("input");
     input.type = "file";
@@ -69,6 +69,12 @@ EM_JS(void, offerTheFilePicker, (), {
         }
     };
     input.addEventListener("cancel", () => answer("", new Uint8Array()));
+    // A browser that tells no cancel: the page has its focus back, and no file came soon after.
+    window.addEventListener("focus", () => setTimeout(() => {
+        if (!input.files || input.files.length === 0) {
+            answer("", new Uint8Array());
+        }
+    }, 1000), { once: true });
     input.addEventListener("change", () => {
         const file = input.files[0];
         if (!file) {

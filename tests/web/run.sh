@@ -13,4 +13,4 @@ command -v npm >/dev/null || packages+=(nodejs npm)
 "$here/../../scripts/setup.sh" "${packages[@]}"
 (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
 cd "$here"
-TESSARO_PAGE=$page TESSARO_LINUX=$linux node --test --test-concurrency=1 page.test.mjs
+TESSARO_PAGE=$page TESSARO_LINUX=$linux node --test page.test.mjs
