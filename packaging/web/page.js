@@ -137,36 +137,37 @@
     });
   }
 
-  // The game's code, with the share that has come told on the bar.
-  async function download(file, expected) {
+  // The game's code, compiled as it comes (the browser compiles while it downloads), with the
+  // share that has come told on the bar.
+  async function compileTheGame(file, expected) {
     const response = await fetch(file);
     if (!response.ok) {
       throw new Error(response.status + ' ' + response.statusText + ': ' + file);
     }
     const told = response.headers.get('Content-Encoding') ? 0 : Number(response.headers.get('Content-Length'));
     const total = told || expected || 0;
-    if (!response.body || !total) {
-      return new Uint8Array(await response.arrayBuffer());
-    }
     const reader = response.body.getReader();
-    const parts = [];
     let received = 0;
-    for (;;) {
-      const { done, value } = await reader.read();
-      if (done) {
-        break;
-      }
-      parts.push(value);
-      received += value.length;
-      progress.value = Math.min(received / total, 1);
+    const counted = new ReadableStream({
+      async pull(controller) {
+        const { done, value } = await reader.read();
+        if (done) {
+          controller.close();
+          say(texts.starting, false);
+          return;
+        }
+        received += value.length;
+        if (total) {
+          progress.value = Math.min(received / total, 1);
+        }
+        controller.enqueue(value);
+      },
+    });
+    const code = new Response(counted, { headers: { 'Content-Type': 'application/wasm' } });
+    if (WebAssembly.compileStreaming) {
+      return WebAssembly.compileStreaming(code);
     }
-    const whole = new Uint8Array(received);
-    let at = 0;
-    for (const part of parts) {
-      whole.set(part, at);
-      at += part.length;
-    }
-    return whole;
+    return WebAssembly.compile(await code.arrayBuffer());
   }
 
   function loadScript(file) {
@@ -196,10 +197,7 @@
     let holdsTheSlot;
     try {
       [compiled, holdsTheSlot] = await Promise.all([
-        download('tessaro.wasm', sizes.wasm).then(bytes => {
-          say(texts.starting, false);
-          return WebAssembly.compile(bytes);
-        }),
+        compileTheGame('tessaro.wasm', sizes.wasm),
         holdTheSlot(),
         loadScript('tessaro.js'),
       ]);

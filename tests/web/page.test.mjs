@@ -56,10 +56,7 @@ const server = http.createServer((request, response) => {
     response.end();
     return;
   }
-  if (!compressed.has(file)) {
-    compressed.set(file, zlib.gzipSync(fs.readFileSync(file), { level: 9 }));
-  }
-  const body = compressed.get(file);
+  const body = compressed.get(file) ?? zlib.gzipSync(fs.readFileSync(file), { level: 9 });
   transferred += body.length;
   response.writeHead(200, {
     'Content-Type': types[path.extname(file)] || 'application/octet-stream',
@@ -72,6 +69,13 @@ const server = http.createServer((request, response) => {
 let browser;
 let address;
 before(async () => {
+  // Compressed once before the page is asked for, as a web host keeps it.
+  for (const name of fs.readdirSync(root)) {
+    const file = path.join(root, name);
+    if (types[path.extname(name)] && fs.statSync(file).isFile()) {
+      compressed.set(file, zlib.gzipSync(fs.readFileSync(file), { level: 9 }));
+    }
+  }
   await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
   address = `http://127.0.0.1:${server.address().port}/`;
   // Flags that keep a browser on a closed network quiet; WebGL, which the game's windows are
