@@ -11,9 +11,10 @@ scripts/setup.sh emscripten ninja-build zip unzip xz-utils
 source scripts/builds.sh
 qt=$(scripts/web-qt.sh)
 source scripts/web-env.sh
-# The page's icons are drawn by the game's own code, in the Linux build.
+# The page's icons are drawn by the game's own code, in the Linux build, whose program the tests
+# move a saved game through.
 [ -f build/CMakeCache.txt ] || configure_normal_build >/dev/null
-cmake --build build --target tessaro_icon_files
+cmake --build build --target tessaro_icon_files tessaro
 cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DTESSARO_WERROR=ON \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" \
