@@ -111,7 +111,8 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     said.append(backFromBeneath(main, inPlay));
     if (inPlay != nullptr && inPlay != main) {
         std::vector<GameWindow::ShownLine> lines = inPlay->shownLines();
-        if (sameWindow && lines.size() == inPlayShown_.size()) {
+        // After a message the window in play is read anew as it comes back, with what changed.
+        if (sameWindow && lines.size() == inPlayShown_.size() && !(acted && messageShown)) {
             said.append(changedLines(inPlayShown_, lines, acted));
         }
         inPlayShown_ = std::move(lines);

@@ -18,7 +18,8 @@ class TfMain;
 // Decides, in one place, what a screen reader is told as the game goes on, from the texts the
 // windows show: what a sighted player sees change, said once.
 // - After the player's action: every line that changed in the main window (his status, his
-//   computer and its software) and in the window in play, joined in one announcement.
+//   computer and its software) and in the window in play, joined in one announcement; after
+//   a message, which the window in play is read anew after, only those of the main window.
 // - After the clock: in the main window only a warning that play crossed (a low mood, a debt),
 //   the status rising and an activity opening;
 //   in the window in play the result of a progress that runs by itself (connected, the line

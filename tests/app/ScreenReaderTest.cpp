@@ -685,6 +685,27 @@ class ScreenReaderTest : public QObject {
         const QString online =
             t.find<QLabel>(WindowId::fInternet, "lConnectInfo")->accessibleName();
         QVERIFY(orca.saysOnce(online));
+        // A sale that fails: its message, then the window read anew with the project gone,
+        // once.
+        QVERIFY(take(t.find<ActionLabel>(WindowId::fInternet, "surfMarket")));
+        orca.catchesUp();
+        t.shell.whileAnswering = [&t] {
+            auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Tessaro"),
+                                        QString::fromStdString(t.shell.messages.back().text),
+                                        QMessageBox::Ok, t.program.shell().dialogOwner());
+            QTimer::singleShot(0, box, [box] {
+                activeIs(box);
+                pressKey("Return");
+                QTimer::singleShot(3000, box, &QMessageBox::accept);
+            });
+            box->exec();
+        };
+        const std::size_t messages = t.shell.messages.size();
+        QVERIFY(take(t.find<ActionLabel>(WindowId::fInternet, "lSell")));
+        QVERIFY(waitFor([&t, messages] { return t.shell.messages.size() > messages; }));
+        t.shell.whileAnswering = nullptr;
+        QVERIFY(activeIs(t.window(WindowId::fInternet)));
+        QVERIFY(orca.saysOnce(t.find<QLabel>(WindowId::fInternet, "lNowProject")->text()));
         QVERIFY(take(t.find<ActionLabel>(WindowId::fInternet, "surfTools")));
         QVERIFY(take(t.find<ActionLabel>(WindowId::fInternet, "lLPS")));
         QVERIFY(waitFor([&game] { return game.timer(TimerId::tSoftLoad).running; }));
