@@ -516,18 +516,29 @@ class ScreenReaderTest : public QObject {
             QVERIFY2(spoken->contains(part), qPrintable(part));
         }
 
-        // A course taken is heard, with why it is greyed, as its window opens.
+        // The part bought and a course taken are heard, with why they are greyed, as their
+        // windows open.
         t.game().Knowledge[7] = true;
         t.game().education.itemEnabled[7] = false;
         t.program.shell().sync();
-        auto* courses = t.find<PictureButton>(WindowId::fMain, "bEducationImage");
-        QVERIFY(tabTo(courses));
-        pressKey("Return");
-        QVERIFY(waitFor([&t] { return t.shown(WindowId::fEducation); }));
-        QVERIFY(orca.says(t.find<ActionLabel>(WindowId::fEducation, "edWHTML")->text() +
-                          QStringLiteral(" — ") + gameText("пройдено")));
-        pressKey("Escape");
-        QVERIFY(activeIs(t.fMain()));
+        const struct {
+            const char* opener;
+            WindowId window;
+            const char* item;
+            const char* reason;
+        } owned[] = {
+            {"bComputerImage", WindowId::fComputer, "mbP1", "установлено"},
+            {"bEducationImage", WindowId::fEducation, "edWHTML", "пройдено"},
+        };
+        for (const auto& row : owned) {
+            QVERIFY(tabTo(t.find<PictureButton>(WindowId::fMain, row.opener)));
+            pressKey("Return");
+            QVERIFY(waitFor([&t, &row] { return t.shown(row.window); }));
+            QVERIFY(orca.says(t.find<ActionLabel>(row.window, row.item)->text() +
+                              QStringLiteral(" — ") + gameText(row.reason)));
+            pressKey("Escape");
+            QVERIFY(activeIs(t.fMain()));
+        }
 
         // A window says as it opens what it shows at a glance: the about window its developer.
         pressKey("F1");
