@@ -5,6 +5,9 @@
 #   qt_source CACHE VERSION     leaves the source in CACHE/qt-source-VERSION/qtbase
 #   qt_seed CACHE NAME          unpacks the prebuilt Qt NAME.tar.xz that ../shared/cache offers,
 #                               if any, into CACHE; a seed is only ever a head start
+#   qt_build CACHE VERSION NAME TOOLCHAIN CONFIGURE...
+#                               prints CACHE/NAME, the Qt that CONFIGURE builds from that source
+#                               with TOOLCHAIN, built there once (or taken from its seed)
 
 # The machine's own `deb` lines of Debian's suites for this release, as `deb-src` lines, from the
 # one-line lists and the deb822 files alike: the mirror or proxy the machine uses, whatever it
@@ -96,4 +99,23 @@ qt_seed() {
     mkdir -p "$cache"
     tar -xJf "$seed" -C "$cache" || rm -rf "${cache:?}/$name"
   fi
+}
+
+qt_build() {
+  local cache=$1 version=$2 name=$3 toolchain=$4
+  shift 4
+  local prefix=$cache/$name
+  qt_seed "$cache" "$name"
+  if [ ! -f "$prefix/.complete" ]; then
+    qt_source "$cache" "$version"
+    local build_dir=$cache/qt-build-${name##*-}
+    rm -rf "$build_dir" "$prefix"
+    cmake -S "$cache/qt-source-$version/qtbase" -B "$build_dir" \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >&2
+    cmake --build "$build_dir" --parallel "$(nproc)" >&2
+    cmake --install "$build_dir" >&2
+    rm -rf "$build_dir"
+    touch "$prefix/.complete"
+  fi
+  echo "$prefix"
 }

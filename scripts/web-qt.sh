@@ -32,22 +32,4 @@ configure=(
   -DFEATURE_system_doubleconversion=OFF
 )
 key=$( (echo "$version"; echo "$emscripten"; printf '%s\n' "${configure[@]}") | sha256sum | cut -c1-16)
-prefix=$cache/qt-$version-web-$key
-qt_seed "$cache" "qt-$version-web-$key"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-qt_source "$cache" "$version"
-source_dir=$cache/qt-source-$version
-
-build_dir=$cache/qt-build-$key
-rm -rf "$build_dir" "$prefix"
-cmake -S "$source_dir/qtbase" -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" "${configure[@]}" >&2
-cmake --build "$build_dir" --parallel "$(nproc)" >&2
-cmake --install "$build_dir" >&2
-rm -rf "$build_dir"
-touch "$prefix/.complete"
-echo "$prefix"
+qt_build "$cache" "$version" "qt-$version-web-$key" "$EMSCRIPTEN_TOOLCHAIN" "${configure[@]}"

@@ -33,22 +33,4 @@ configure=(
   -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
 )
 key=$( (echo "$version"; printf '%s\n' "${configure[@]}"; cat "$toolchain") | sha256sum | cut -c1-16)
-prefix=$cache/qt-$version-windows-$key
-qt_seed "$cache" "qt-$version-windows-$key"
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-qt_source "$cache" "$version"
-source_dir=$cache/qt-source-$version
-
-build_dir=$cache/qt-build-$key
-rm -rf "$build_dir" "$prefix"
-cmake -S "$source_dir/qtbase" -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_INSTALL_PREFIX="$prefix" "${configure[@]}" >&2
-cmake --build "$build_dir" --parallel "$(nproc)" >&2
-cmake --install "$build_dir" >&2
-rm -rf "$build_dir"
-touch "$prefix/.complete"
-echo "$prefix"
+qt_build "$cache" "$version" "qt-$version-windows-$key" "$toolchain" "${configure[@]}"
