@@ -119,8 +119,13 @@
     if (!navigator.locks) {
       return Promise.resolve(true);
     }
-    const restarted = sessionStorage.getItem('tessaro-restarted') === '1';
-    sessionStorage.removeItem('tessaro-restarted');
+    let restarted = false;
+    try {
+      restarted = sessionStorage.getItem('tessaro-restarted') === '1';
+      sessionStorage.removeItem('tessaro-restarted');
+    } catch (error) {
+      // No storage for this page: no restart to wait for.
+    }
     const ask = options => new Promise(resolve => {
       navigator.locks.request('tessaro-last-game', options, lock => {
         resolve(lock !== null);
@@ -230,7 +235,11 @@
       onAbort: text => say(texts.crashed + text, false),
       tessaroHoldsTheSlot: holdsTheSlot,
       tessaroRestart: () => {
-        sessionStorage.setItem('tessaro-restarted', '1');
+        try {
+          sessionStorage.setItem('tessaro-restarted', '1');
+        } catch (error) {
+          // The new page takes the slot if it is free by then.
+        }
         location.assign(pageAddress(false));
       },
       tessaroEnded: () => setTimeout(showTheEnd, 0),
