@@ -39,6 +39,8 @@ function sameGame(actual, expected, what) {
   }
   const days = Number(actual[kDay]) - Number(expected[kDay]);
   assert.ok(days === 0 || days === 1, `${what}: day ${expected[kDay]} became ${actual[kDay]}`);
+  // The money as it was, and a day's dole ($1) where a day passed.
+  assert.equal(Number(actual[kMoney]), Number(expected[kMoney]) + days, `${what}: the money`);
 }
 
 // The page, served compressed as a web host serves it; what went over the wire is counted.
