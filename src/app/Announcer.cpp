@@ -62,18 +62,17 @@ void Announcer::screenChanged(const Game& game, const TfMain* main, const GameWi
     const bool messageShown = acted ? std::exchange(messageShown_, false) : messageShown_;
     // Whether the window in play stayed the window in play: one that has just come into play
     // says its own lines as it opens.
-    const bool sameWindow = inPlay != nullptr && inPlay_ == inPlay->id();
+    const bool sameWindow = inPlay != nullptr && inPlay == inPlayWindow_;
     if (!sameWindow && inPlayWindow_ != nullptr && inPlayWindow_ != main &&
         inPlayWindow_->isVisible()) {
         beneath_ = inPlayWindow_;
         beneathShown_ = inPlayShown_;
         endedBeneath_.clear();
     }
-    inPlay_ = inPlay != nullptr ? std::optional(inPlay->id()) : std::nullopt;
     inPlayWindow_ = inPlay;
     if (main == nullptr) {
         mainShown_.clear();
-        inPlay_.reset();
+        inPlayWindow_ = nullptr;
         return;
     }
     QStringList said;

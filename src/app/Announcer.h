@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 #include "game/DayClock.h"
@@ -57,7 +56,7 @@ class Announcer {
     bool messageShown_ = false;
     QStringList mainShown_;
     Warnings warnings_;
-    std::optional<WindowId> inPlay_;
+    // The window in play when the screen last changed, and what it showed then.
     QPointer<const GameWindow> inPlayWindow_;
     std::vector<GameWindow::ShownLine> inPlayShown_;
     // The window that another came over while it showed, what it showed since, and what ended

@@ -17,6 +17,10 @@ namespace tessaro {
 // What every empty slot of the main window and every project label shows.
 inline constexpr const char* kNone = GAME_TEXT("Нет");
 
+// The reason of a greyed item that a screen reader leaves unsaid with its window: one of a long
+// list that tells nothing the window does not say otherwise.
+inline constexpr const char* kUnsaid = "";
+
 // The first `count` characters of a UTF-8 text (the whole text if it is shorter).
 std::string firstCharacters(const std::string& utf8, std::size_t count);
 

@@ -39,6 +39,21 @@ bool blockedByInstalledProcessor(const GameState& state, const PartModel& proces
     return processor.level <= installed;
 }
 
+// Whether a part goes into the board: a processor by its socket, memory by its type, a video
+// card by its bus; any other part into any board.
+bool fitsTheBoard(const PartModel& model, const PartModel& board) {
+    switch (model.slot) {
+        case kProcessor:
+            return model.socket == board.socket;
+        case kMemory:
+            return model.memory == board.memory;
+        case kVideo:
+            return model.bus == board.bus;
+        default:
+            return true;
+    }
+}
+
 // Boards, processors and disks may take the last dollar; everything else needs one left.
 bool mayTakeLastDollar(Slot slot) {
     return slot == kMotherboard || slot == kProcessor || slot == kHardDisk;
@@ -82,43 +97,26 @@ bool Offered(const GameState& state, const PartModel& model) {
     if (model.slot == kMotherboard) {
         return model.level > boardLevel;
     }
-    if (boardLevel == 0) {
+    if (boardLevel == 0 || !fitsTheBoard(model, modelAt(kMotherboard, boardLevel))) {
         return false;
     }
-    const PartModel& board = modelAt(kMotherboard, boardLevel);
-    switch (model.slot) {
-        case kProcessor:
-            return model.socket == board.socket && !blockedByInstalledProcessor(state, model);
-        case kMemory:
-            return model.memory == board.memory && model.level > state.PartLevel[kMemory];
-        case kVideo:
-            return model.bus == board.bus && model.level > state.PartLevel[kVideo];
-        default:
-            return model.level > state.PartLevel[model.slot];
-    }
+    return model.slot == kProcessor ? !blockedByInstalledProcessor(state, model)
+                                    : model.level > state.PartLevel[model.slot];
 }
 
 const char* PartGreyedReason(const GameState& state, const PartModel& model) {
     if (Offered(state, model)) {
         return nullptr;
     }
-    const int installed = state.PartLevel[model.slot];
-    if (model.level == installed) {
+    if (model.level == state.PartLevel[model.slot]) {
         return GAME_TEXT("установлено");
     }
     const int boardLevel = state.PartLevel[kMotherboard];
     if (model.slot != kMotherboard && boardLevel == 0) {
-        return "";
+        return kUnsaid;
     }
-    if (model.slot != kMotherboard) {
-        const PartModel& board = modelAt(kMotherboard, boardLevel);
-        const bool fits = model.slot == kProcessor ? model.socket == board.socket
-                          : model.slot == kMemory  ? model.memory == board.memory
-                          : model.slot == kVideo   ? model.bus == board.bus
-                                                   : true;
-        if (!fits) {
-            return GAME_TEXT("не подходит к плате");
-        }
+    if (model.slot != kMotherboard && !fitsTheBoard(model, modelAt(kMotherboard, boardLevel))) {
+        return GAME_TEXT("не подходит к плате");
     }
     return GAME_TEXT("хуже установленного");
 }

@@ -22,7 +22,7 @@ std::string TradeInText(const GameState& state, const PartModel& model);
 std::string InfoText(const GameState& state, const PartModel& model);
 
 // Why the shop does not offer a model, as a screen reader says it with the window: the part
-// installed, one no better than it, one that does not fit the board; nothing for the parts
+// installed, one no better than it, one that does not fit the board; kUnsaid for the parts
 // that wait for a board (all but the boards, at first), whose long list would say nothing new.
 const char* PartGreyedReason(const GameState& state, const PartModel& model);
 

@@ -10,8 +10,10 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <string_view>
 
 #include "core/Navigation.h"
+#include "core/Text.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ActionLabel.h"
 #include "widgets/Fonts.h"
@@ -157,12 +159,9 @@ std::vector<GameWindow::ShownLine> GameWindow::shownLines() const {
             if (const auto* item = qobject_cast<const ActionLabel*>(part)) {
                 line.kind = ShownLine::Kind::Greyed;
                 const char* reason = greyedReasonOf(*item);
-                if (reason != nullptr) {
-                    // An empty reason: the item goes unsaid.
-                    if (*reason != '\0') {
-                        text = QStringLiteral("%1 — %2").arg(item->text(), gameText(reason));
-                    }
-                } else if (anItemInPlay && !item->isEnabledTo(this)) {
+                if (reason != nullptr && std::string_view(reason) != kUnsaid) {
+                    text = QStringLiteral("%1 — %2").arg(item->text(), gameText(reason));
+                } else if (reason == nullptr && anItemInPlay && !item->isEnabledTo(this)) {
                     text = tr("%1 — недоступно").arg(item->text());
                 }
             } else if (const auto* label = qobject_cast<const QLabel*>(part)) {

@@ -154,8 +154,8 @@ class GameWindow : public QWidget {
     // After those lines, each item of `items` while it is greyed for a reason that the player
     // owns (a course taken, a tool bought, his job): `reason` is the rules' word for the item of
     // that index, or nullptr. Such an item is said with its reason whether or not another can
-    // be taken; an item of `describeWith` without one is said greyed ("недоступно") only while
-    // the window offers another.
+    // be taken, and not at all where the reason is kUnsaid; an item without one is said greyed
+    // ("недоступно") only while the window offers another.
     void describeGreyed(const ItemList& items, std::function<const char*(int index)> reason);
 
     // The control that the Tab order reaches last, after every item of the window.

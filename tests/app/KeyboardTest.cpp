@@ -272,12 +272,7 @@ class KeyboardTest : public QObject {
         equipForEveryActivity(t.game());
         t.game().JobId = 2;
         t.program.shell().sync();
-        const struct {
-            const char* opener;
-            WindowId window;
-            const char* item;
-            const char* reason;
-        } rows[] = {
+        const OwnedItem rows[] = {
             {"bEducationImage", WindowId::fEducation, "edWHTML", "пройдено"},
             {"bJobImage", WindowId::fJob, "jDeveloper1", "ваша работа"},
             {"bComputerImage", WindowId::fComputer, "mbP4", "установлено"},

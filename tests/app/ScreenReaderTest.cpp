@@ -521,12 +521,7 @@ class ScreenReaderTest : public QObject {
         t.game().Knowledge[7] = true;
         t.game().education.itemEnabled[7] = false;
         t.program.shell().sync();
-        const struct {
-            const char* opener;
-            WindowId window;
-            const char* item;
-            const char* reason;
-        } owned[] = {
+        const OwnedItem owned[] = {
             {"bComputerImage", WindowId::fComputer, "mbP1", "установлено"},
             {"bEducationImage", WindowId::fEducation, "edWHTML", "пройдено"},
         };

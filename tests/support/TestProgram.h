@@ -113,6 +113,15 @@ void typeText(QWidget* widget, const QString& text);
 // money to spend and a mood far from its warnings.
 void equipForEveryActivity(Game& game);
 
+// An item that a window greys for a reason the player owns (a part installed, a course taken),
+// the picture button of the main window that opens that window, and the rules' reason.
+struct OwnedItem {
+    const char* opener;
+    WindowId window;
+    const char* item;
+    const char* reason;
+};
+
 // The fonts and style of the real program, for the test's QApplication.
 void prepareApplication(ScreenLanguage language = ScreenLanguage::Russian);
 
