@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLineEdit>
 
 #include "app/QtShellPort.h"
 #include "widgets/ScreenLanguage.h"
