@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tessaro for the browser here, with Debian's Emscripten against a Qt built from Debian's
-# own source (scripts/web-qt.sh, once), and tests the page in Debian's Chromium, headless:
+# own source (scripts/web-qt.sh, once), and tests the page in Debian's Chromium and Firefox ESR:
 #   scripts/web.sh
 # gives build-web/ (index.html, the game's tessaro.js and tessaro.wasm, the page's script,
 # style and icons), which any static web server serves as it is, and

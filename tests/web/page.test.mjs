@@ -6,28 +6,18 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import zlib from 'node:zlib';
 import { chromium } from 'playwright-core';
+import {
+  gameArea, hide, kDay, kDayTicks, keptGame, kMoney, kMood, kMoodTicks, kName, savedLines,
+  servePage, untilTheGameDraws as untilDrawn,
+} from './support.mjs';
 
 const root = process.env.TESSARO_PAGE;
 const linuxProgram = process.env.TESSARO_LINUX;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'tessaro-web-'));
 
-// The lines of a saved game: Windows-1251, CR LF, 120 of them; the first holds the player's
-// name, the fourth the money, the sixth the day, the seventh and eighth count the running day.
-const cp1251 = new TextDecoder('windows-1251');
-function savedLines(bytes) {
-  const text = cp1251.decode(bytes);
-  assert.ok(text.endsWith('\r\n'), 'a saved game ends its last line');
-  const lines = text.slice(0, -2).split('\r\n');
-  assert.equal(lines.length, 120, 'a saved game has 120 lines');
-  assert.ok(!lines.some(line => line.includes('\n') || line.includes('\r')), 'every line ends in CR LF');
-  return lines;
-}
-const kName = 0, kMoney = 3, kDay = 5, kDayTicks = 6, kMoodTicks = 7, kMood = 4;
 // What time changes while a game plays: the counters of the running day, and what a new day
 // brings (the day, the dole, the mood).
 const kPlayedLines = [kMoney, kMood, kDay, kDayTicks, kMoodTicks];
@@ -43,43 +33,10 @@ function sameGame(actual, expected, what) {
   assert.equal(Number(actual[kMoney]), Number(expected[kMoney]) + days, `${what}: the money`);
 }
 
-// The page, served compressed as a web host serves it; what went over the wire is counted.
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png',
-};
-const compressed = new Map();
-let transferred = 0;
-const server = http.createServer((request, response) => {
-  const name = new URL(request.url, 'http://page').pathname.replace(/\/$/, '/index.html');
-  const file = path.join(root, path.normalize(name));
-  if (!file.startsWith(root) || !fs.existsSync(file)) {
-    response.writeHead(404);
-    response.end();
-    return;
-  }
-  const body = compressed.get(file) ?? zlib.gzipSync(fs.readFileSync(file), { level: 9 });
-  transferred += body.length;
-  response.writeHead(200, {
-    'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-    'Content-Encoding': 'gzip',
-    'Cache-Control': 'no-store',
-  });
-  response.end(body);
-});
-
 let browser;
-let address;
+let served;
 before(async () => {
-  // Compressed once before the page is asked for, as a web host keeps it.
-  for (const name of fs.readdirSync(root)) {
-    const file = path.join(root, name);
-    if (types[path.extname(name)] && fs.statSync(file).isFile()) {
-      compressed.set(file, zlib.gzipSync(fs.readFileSync(file), { level: 9 }));
-    }
-  }
-  await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-  address = `http://127.0.0.1:${server.address().port}/`;
+  served = await servePage(root);
   // Flags that keep a browser on a closed network quiet; WebGL, which the game's windows are
   // drawn with, through Chromium's own software renderer.
   browser = await chromium.launch({
@@ -92,51 +49,20 @@ before(async () => {
 });
 after(async () => {
   await browser?.close();
-  server.close();
+  served?.close();
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
 async function openPage(context, query = '') {
   const page = await context.newPage();
   page.on('pageerror', error => console.log('page error:', error.message));
-  await page.goto(address + query);
+  await page.goto(served.address + query);
   await untilTheGameDraws(page);
   return page;
 }
 
-// The game's first window (light grey) stands at the middle of the page's desktop (dark grey):
-// the share of light pixels in a square there.
-async function lightAtTheMiddle(page) {
-  const box = await page.locator('#game').boundingBox();
-  if (!box || box.width === 0) {
-    return 0;
-  }
-  const shot = await page.screenshot({
-    clip: { x: box.x + box.width / 2 - 20, y: box.y + box.height / 2 - 20, width: 40, height: 40 },
-  });
-  return page.evaluate(async data => {
-    const image = await createImageBitmap(new Blob([new Uint8Array(data)], { type: 'image/png' }));
-    const canvas = new OffscreenCanvas(image.width, image.height);
-    const context = canvas.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const pixels = context.getImageData(0, 0, image.width, image.height).data;
-    let light = 0;
-    for (let i = 0; i < pixels.length; i += 4) {
-      light += pixels[i] > 200 && pixels[i + 1] > 200 && pixels[i + 2] > 200 ? 1 : 0;
-    }
-    return light / (pixels.length / 4);
-  }, [...shot]);
-}
-
-async function untilTheGameDraws(page) {
-  for (let waited = 0; waited < 30000; waited += 100) {
-    if (await lightAtTheMiddle(page) > 0.5) {
-      return;
-    }
-    await page.waitForTimeout(100);
-  }
-  await page.screenshot({ path: path.join(os.tmpdir(), 'tessaro-web-failed.png') });
-  assert.fail('the start window never showed');
+function untilTheGameDraws(page) {
+  return untilDrawn(page, path.join(os.tmpdir(), 'tessaro-web-failed.png'));
 }
 
 // Keys as a player's keyboard sends them, in any alphabet.
@@ -156,30 +82,6 @@ async function press(page, ...keys) {
   }
 }
 
-// The kept game as the browser's storage holds it, or nothing.
-async function keptGame(page) {
-  const text = await page.evaluate(() => {
-    for (let i = 0; i < localStorage.length; ++i) {
-      if (localStorage.key(i).endsWith('/last-game.tso')) {
-        return localStorage.getItem(localStorage.key(i));
-      }
-    }
-    return null;
-  });
-  return text === null ? null : savedLines(Uint8Array.from(text, c => c.charCodeAt(0)));
-}
-
-// The page hidden, as another tab or a minimised browser hides it.
-async function hide(page) {
-  await page.evaluate(() => {
-    Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
-    Object.defineProperty(document, 'visibilityState', { configurable: true, get: () => 'hidden' });
-    document.dispatchEvent(new Event('visibilitychange'));
-    delete document.hidden;
-    delete document.visibilityState;
-  });
-}
-
 async function startGame(page, name) {
   await type(page, name);
   await press(page, 'Enter');
@@ -187,20 +89,15 @@ async function startGame(page, name) {
 
 test('the page draws the start window within 3 s, in the browser\'s language, and then sleeps',
   async () => {
-    const region = async page => {
-      const box = await page.locator('#game').boundingBox();
-      return page.screenshot({
-        clip: { x: box.x + box.width / 2 - 140, y: box.y + box.height / 2 + 20, width: 280, height: 30 },
-      });
-    };
+    const region = async page => page.screenshot({ clip: await gameArea(page, 280, 30, 35) });
     const russian = await browser.newContext({ locale: 'ru-RU' });
     const started = Date.now();
     const page = await openPage(russian);
     const drawn = Date.now() - started;
     console.log(`start window drawn ${drawn} ms after the page was asked for; ` +
-      `${(transferred / 1e6).toFixed(2)} MB transferred, compressed`);
+      `${(served.transferred / 1e6).toFixed(2)} MB transferred, compressed`);
     assert.ok(drawn <= 3000, `the start window took ${drawn} ms`);
-    assert.ok(transferred <= 7e6, `the page took ${transferred} bytes`);
+    assert.ok(served.transferred <= 7e6, `the page took ${served.transferred} bytes`);
 
     // Asleep while nobody plays: the browser's own count of the page's work.
     const counters = await russian.newCDPSession(page);
