@@ -111,12 +111,14 @@ const char* PartGreyedReason(const GameState& state, const PartModel& model) {
     if (model.level == state.PartLevel[model.slot]) {
         return GAME_TEXT("установлено");
     }
-    const int boardLevel = state.PartLevel[kMotherboard];
-    if (model.slot != kMotherboard && boardLevel == 0) {
-        return kUnsaid;
-    }
-    if (model.slot != kMotherboard && !fitsTheBoard(model, modelAt(kMotherboard, boardLevel))) {
-        return GAME_TEXT("не подходит к плате");
+    if (model.slot != kMotherboard) {
+        const int boardLevel = state.PartLevel[kMotherboard];
+        if (boardLevel == 0) {
+            return kUnsaid;
+        }
+        if (!fitsTheBoard(model, modelAt(kMotherboard, boardLevel))) {
+            return GAME_TEXT("не подходит к плате");
+        }
     }
     return GAME_TEXT("хуже установленного");
 }
